@@ -1,5 +1,6 @@
 #include "text/Captions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -32,10 +33,11 @@ std::optional<ElementKey> parseElementKey(std::string_view key) {
     if (open == 0 || open == std::string_view::npos || key.size() < open + 3 || key.back() != ')')
         return std::nullopt;
     std::string_view digits = key.substr(open + 1, key.size() - open - 2);
-    int index = 0;
-    auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), index);
-    if (error != std::errc() || end != digits.data() + digits.size() || index < 0 || digits.front() == '-')
+    if (!std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
+    int index = 0;
+    if (std::from_chars(digits.data(), digits.data() + digits.size(), index).ec != std::errc())
+        return std::nullopt;  // too large
     return ElementKey{key.substr(0, open), index};
 }
 

@@ -179,9 +179,10 @@ TEST_F(TextCatalogFiles, LoaderAppliesOnlyWhatTheSectionHolds) {
 TEST_F(TextCatalogFiles, LoaderPlainKeyFillsTheArrayThenElementKeysOverride) {
     CaptionTable window = settingsWindow();
     TextCatalog catalog(write("[ENGLISH8]\nLabel1(0)=Zero\nLabel1=All\nLabel1(4)=Four\nCommand21=\n"
-                              "Label1(x)=bad\nLabel1(9)=none\n"));
+                              "Label1(x)=bad\nLabel1(9)=none\nLabel1(-0)=bad\nLabel1(99999999999)=bad\n"));
     std::vector<std::string> keys = Label1Keys;
-    keys.insert(keys.end(), {"Label1(x)", "Label1(", "(2)", "Label1(-1)", "Label1( 2)", "Label1(9)"});
+    keys.insert(keys.end(), {"Label1(x)", "Label1(", "(2)", "Label1(-1)", "Label1( 2)", "Label1(9)",
+                              "Label1(-0)", "Label1(99999999999)"});
     loadEnglishTexts(window, catalog, "ENGLISH8", keys);
 
     EXPECT_EQ(window.caption("Label1", 0), "Zero");
