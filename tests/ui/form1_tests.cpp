@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -131,6 +132,29 @@ TEST_F(Form1Test, HoverHighlightsOnlyAnAvailablePictureButton)
     QTest::mouseMove(newGame, newGame->rect().center());
     EXPECT_TRUE(newGame->font().bold());
     EXPECT_EQ(w.game().pictureButtons().HoverIndex(), 0);
+}
+
+}  // namespace
+}  // namespace vornel
+
+namespace vornel {
+namespace {
+
+TEST_F(Form1Test, ShortcutsOfDisabledMenusDoNothingDuringAGame)
+{
+    Form1 w(true, data.path());
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QTest::keyClick(&w, Qt::Key_F2);
+    ASSERT_TRUE(w.game().controls().stopAvailable) << "F2 starts a game while the menu is enabled";
+    const auto first = w.game().board().slot(0).picture;
+    const auto second = w.game().board().slot(1).picture;
+    const int seconds = w.game().session().SecondsLeft;
+    QMetaObject::invokeMethod(child<QTimer>(w, "Timer2"), "timeout", Qt::DirectConnection);
+    QTest::keyClick(&w, Qt::Key_F2);
+    EXPECT_EQ(w.game().session().SecondsLeft, seconds - 1) << "a second F2 dealt again";
+    EXPECT_EQ(w.game().board().slot(0).picture, first);
+    EXPECT_EQ(w.game().board().slot(1).picture, second);
 }
 
 }  // namespace
