@@ -266,6 +266,7 @@ void Form1::buildControls()
         label11_[i]->setObjectName(QStringLiteral("Label11(%1)").arg(i));
         label11_[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label11_[i]->setFont(makeFont("Liberation Sans", 8, true));
+        label11_[i]->setCursor(Qt::PointingHandCursor);
     }
 
     statusBar_ = new StatusBar(area);
