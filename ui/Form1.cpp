@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QInputDialog>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
@@ -159,6 +160,7 @@ void Form1::buildControls()
     area->setFixedSize(px(9990), px(6345));
     setBackground(area, WindowColour);
     setCentralWidget(area);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     area->onMouseMove = [this] { handle([this] { game_->clearHighlight(); }); };
 
     image1005_ = new QLabel(area);

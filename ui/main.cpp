@@ -8,7 +8,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Kelbar");
+    // The title every window and message box carries.
+    QApplication::setApplicationDisplayName(vornel::ApplicationTitle);
     QApplication::setFont(QFont("Liberation Sans", 8));
 
     vornel::Form1 window(vornel::LanguageStore::load(), QString::fromStdString(vornel::AppFolder()));

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -155,6 +156,55 @@ TEST_F(Form1Test, ShortcutsOfDisabledMenusDoNothingDuringAGame)
     EXPECT_EQ(w.game().session().SecondsLeft, seconds - 1) << "a second F2 dealt again";
     EXPECT_EQ(w.game().board().slot(0).picture, first);
     EXPECT_EQ(w.game().board().slot(1).picture, second);
+}
+
+}  // namespace
+}  // namespace vornel
+
+namespace vornel {
+namespace {
+
+// Answers the next modal box that opens, and remembers its text.
+QString answerNextBox()
+{
+    for (int waited = 0; waited < 2000; waited += 10) {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            const QString text = box->text();
+            box->accept();
+            return text;
+        }
+        QTest::qWait(10);
+    }
+    return {};
+}
+
+TEST_F(Form1Test, AWonGameEndsWithTheResultAndAnIdleWindow)
+{
+    Form1 w(false, data.path());
+    w.show();
+    click(child(w, "Label9(0)"));
+    for (int i = 0; i < 20; ++i) {
+        if (w.game().board().slot(i).isMatched())
+            continue;
+        for (int j = i + 1; j < 20; ++j)
+            if (w.game().board().sameImage(i, j)) {
+                click(child(w, QStringLiteral("Label1(%1)").arg(i)));
+                click(child(w, QStringLiteral("Label1(%1)").arg(j)));
+                break;
+            }
+    }
+    QString text;
+    QTimer::singleShot(0, [&] { text = answerNextBox(); });
+    QTest::qWait(50);
+    for (int waited = 0; text.isEmpty() && waited < 2000; waited += 10)
+        QTest::qWait(10);
+    EXPECT_EQ(text, "YOY WIN !!!");
+    EXPECT_FALSE(child<QTimer>(w, "Timer2")->isActive());
+    EXPECT_TRUE(w.game().controls().newGameAvailable);
+    EXPECT_FALSE(w.game().controls().stopAvailable);
+    EXPECT_TRUE(w.game().controls().mainWindowEnabled);
+    EXPECT_TRUE(child<QMenu>(w, "file")->menuAction()->isEnabled());
+    EXPECT_EQ(child<QLabel>(w, "Label3")->text(), "00:00");
 }
 
 }  // namespace
