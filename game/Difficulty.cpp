@@ -7,9 +7,12 @@ namespace vornel {
 SingleGameAllowance singleGameAllowance(Difficulty d)
 {
     switch (d) {
-    case Difficulty::Easy: return {100, 100, 1};
-    case Difficulty::Hard: return {50, 300, 6};
-    case Difficulty::Normal: break;
+    case Difficulty::Easy:
+        return {100, 100, 1};
+    case Difficulty::Hard:
+        return {50, 300, 6};
+    case Difficulty::Normal:
+        break;
     }
     return {75, 150, 2};
 }

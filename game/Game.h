@@ -21,25 +21,25 @@ inline constexpr const char* ApplicationTitle = "Sarvel VORNEL v.2";
 // game rules switch. The window draws them; it decides none of them.
 struct MainControls {
     bool mainWindowEnabled = true;
-    bool boardEnabled = false;        // Frame1
-    bool panelVisible = true;         // Frame4, the championship panel
+    bool boardEnabled = false;  // Frame1
+    bool panelVisible = true;   // Frame4, the championship panel
     bool panelEnabled = true;
-    bool newGameAvailable = true;     // Command1
-    bool newChampionshipAvailable = true;  // Command5
-    bool stopAvailable = false;       // Command2
-    bool tenSecondsAvailable = true;  // Command3
-    bool twoPairsAvailable = true;    // Command4
+    bool newGameAvailable = true;                      // Command1
+    bool newChampionshipAvailable = true;              // Command5
+    bool stopAvailable = false;                        // Command2
+    bool tenSecondsAvailable = true;                   // Command3
+    bool twoPairsAvailable = true;                     // Command4
     std::array<bool, 2> helpLabelEnabled{true, true};  // Label11(0), Label11(1)
     bool fileMenu = true, optionsMenu = true, wallpaperMenu = true, helpMenu = true;
     bool busyPointer = false;
-    bool panelCaptionsGrey = false;   // Label27, Label28 after a lost championship
+    bool panelCaptionsGrey = false;  // Label27, Label28 after a lost championship
 
     std::optional<Difficulty> checkedDifficulty;
     std::optional<PictureCategory> checkedCategory;
-    bool numbersChecked = false;      // "Δείξε Αριθμούς"
+    bool numbersChecked = false;  // "Δείξε Αριθμούς"
 
-    std::string difficultyCaption;    // Label5
-    std::string categoryCaption;      // Label4
+    std::string difficultyCaption;  // Label5
+    std::string categoryCaption;    // Label4
 };
 
 // The main window's game: the board, the turn, the clock and the controls

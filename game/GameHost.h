@@ -16,8 +16,8 @@ public:
     // OK only, no icon; an empty title means the application title.
     virtual void showMessage(const std::string& text, const std::string& title) = 0;
     // The answer as typed; a cancelled box answers "".
-    virtual std::string inputBox(const std::string& prompt, const std::string& title,
-                                 const std::string& defaultAnswer) = 0;
+    virtual std::string inputBox(
+        const std::string& prompt, const std::string& title, const std::string& defaultAnswer) = 0;
 
     virtual void showWinScreen() = 0;
     virtual void showLoseScreen() = 0;

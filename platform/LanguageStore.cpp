@@ -8,7 +8,10 @@ namespace vornel::LanguageStore {
 
 namespace {
 constexpr auto Key = "VORNEL/WHICH_LANGUAGE";
-QSettings store() { return QSettings(QSettings::IniFormat, QSettings::UserScope, "Kelbar", "Kelbar"); }
+QSettings store()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, "Kelbar", "Kelbar");
+}
 }  // namespace
 
 bool load()

@@ -13,9 +13,11 @@ constexpr const char* ReplacementChar = "\xEF\xBF\xBD";  // U+FFFD
 
 class Converter {
 public:
-    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-    ~Converter() {
-        if (ok()) iconv_close(cd_);
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) { }
+    ~Converter()
+    {
+        if (ok())
+            iconv_close(cd_);
     }
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
@@ -24,7 +26,8 @@ public:
 
     // Converts as much as it can; on a bad or unmappable sequence it stops
     // there and leaves `in` pointing at it.
-    void run(std::string_view& in, std::string& out) {
+    void run(std::string_view& in, std::string& out)
+    {
         char buffer[256];
         while (!in.empty()) {
             char* src = const_cast<char*>(in.data());
@@ -34,7 +37,8 @@ public:
             std::size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
             out.append(buffer, static_cast<std::size_t>(dst - buffer));
             in.remove_prefix(in.size() - srcLeft);
-            if (rc == static_cast<std::size_t>(-1) && errno != E2BIG) return;
+            if (rc == static_cast<std::size_t>(-1) && errno != E2BIG)
+                return;
         }
     }
 
@@ -43,20 +47,29 @@ private:
 };
 
 // Length of the UTF-8 character starting with `lead`; a stray byte counts as one.
-std::size_t utf8Length(unsigned char lead) {
-    if (lead >= 0xF0 && lead <= 0xF4) return 4;
-    if (lead >= 0xE0 && lead <= 0xEF) return 3;
-    if (lead >= 0xC2 && lead <= 0xDF) return 2;
+std::size_t utf8Length(unsigned char lead)
+{
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 4;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return 3;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return 2;
     return 1;
 }
 
-bool isContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool isContinuation(unsigned char c)
+{
+    return (c & 0xC0) == 0x80;
+}
 
 // Skips one character: a well-formed one whole, a broken one byte by byte so
 // that a good character after it is not swallowed.
-void skipCharacter(std::string_view& in) {
+void skipCharacter(std::string_view& in)
+{
     std::size_t n = utf8Length(static_cast<unsigned char>(in[0]));
-    if (n > in.size()) n = 1;
+    if (n > in.size())
+        n = 1;
     for (std::size_t i = 1; i < n; ++i) {
         if (!isContinuation(static_cast<unsigned char>(in[i]))) {
             n = 1;
@@ -66,17 +79,23 @@ void skipCharacter(std::string_view& in) {
     in.remove_prefix(n);
 }
 
-bool isAscii(char c) { return static_cast<unsigned char>(c) < 0x80; }
+bool isAscii(char c)
+{
+    return static_cast<unsigned char>(c) < 0x80;
+}
 
 }  // namespace
 
-std::string toAnsi(std::string_view utf8) {
+std::string toAnsi(std::string_view utf8)
+{
     std::string out;
     out.reserve(utf8.size());
     Converter conv(Greek, Utf8);
     while (!utf8.empty()) {
-        if (conv.ok()) conv.run(utf8, out);
-        if (utf8.empty()) break;
+        if (conv.ok())
+            conv.run(utf8, out);
+        if (utf8.empty())
+            break;
         // Without the converter ASCII still passes through.
         if (!conv.ok() && isAscii(utf8[0])) {
             out += utf8[0];
@@ -89,13 +108,16 @@ std::string toAnsi(std::string_view utf8) {
     return out;
 }
 
-std::string fromAnsi(std::string_view bytes) {
+std::string fromAnsi(std::string_view bytes)
+{
     std::string out;
     out.reserve(bytes.size() * 2);
     Converter conv(Utf8, Greek);
     while (!bytes.empty()) {
-        if (conv.ok()) conv.run(bytes, out);
-        if (bytes.empty()) break;
+        if (conv.ok())
+            conv.run(bytes, out);
+        if (bytes.empty())
+            break;
         if (!conv.ok() && isAscii(bytes[0]))
             out += bytes[0];
         else

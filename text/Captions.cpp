@@ -11,13 +11,18 @@ namespace vornel {
 namespace {
 
 // Control names, like the identifiers they come from, ignore case.
-bool sameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
+bool sameName(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
         char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-        if (x != y) return false;
+        if (x >= 'A' && x <= 'Z')
+            x = static_cast<char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z')
+            y = static_cast<char>(y - 'A' + 'a');
+        if (x != y)
+            return false;
     }
     return true;
 }
@@ -28,7 +33,8 @@ struct ElementKey {
 };
 
 // "Label9(0)" -> Label9, 0. Anything else is not an element key.
-std::optional<ElementKey> parseElementKey(std::string_view key) {
+std::optional<ElementKey> parseElementKey(std::string_view key)
+{
     std::size_t open = key.find('(');
     if (open == 0 || open == std::string_view::npos || key.size() < open + 3 || key.back() != ')')
         return std::nullopt;
@@ -44,22 +50,29 @@ std::optional<ElementKey> parseElementKey(std::string_view key) {
 }  // namespace
 
 CaptionTable::CaptionTable(std::string title, std::vector<ControlCaption> controls)
-    : title_(std::move(title)), controls_(std::move(controls)) {}
+    : title_(std::move(title)), controls_(std::move(controls))
+{
+}
 
-const std::string& CaptionTable::caption(std::string_view name, int index) const {
+const std::string& CaptionTable::caption(std::string_view name, int index) const
+{
     static const std::string none;
     for (const ControlCaption& c : controls_)
-        if (c.index == index && sameName(c.name, name)) return c.caption;
+        if (c.index == index && sameName(c.name, name))
+            return c.caption;
     return none;
 }
 
-bool CaptionTable::has(std::string_view name, int index) const {
+bool CaptionTable::has(std::string_view name, int index) const
+{
     for (const ControlCaption& c : controls_)
-        if (c.index == index && sameName(c.name, name)) return true;
+        if (c.index == index && sameName(c.name, name))
+            return true;
     return false;
 }
 
-void CaptionTable::setCaption(std::string_view name, int index, std::string text) {
+void CaptionTable::setCaption(std::string_view name, int index, std::string text)
+{
     for (ControlCaption& c : controls_) {
         if (c.index == index && sameName(c.name, name)) {
             c.caption = std::move(text);
@@ -68,26 +81,32 @@ void CaptionTable::setCaption(std::string_view name, int index, std::string text
     }
 }
 
-void CaptionTable::setAll(std::string_view name, const std::string& text) {
+void CaptionTable::setAll(std::string_view name, const std::string& text)
+{
     for (ControlCaption& c : controls_)
-        if (sameName(c.name, name)) c.caption = text;
+        if (sameName(c.name, name))
+            c.caption = text;
 }
 
 void loadEnglishTexts(CaptionTable& window, const TextCatalog& catalog, std::string_view section,
-                      std::span<const std::string> elementKeys) {
+    std::span<const std::string> elementKeys)
+{
     // Each control asks for its own name, so the elements of an array all
     // take the text of the plain-name key.
     for (std::size_t i = 0; i < window.controls().size(); ++i) {
         const ControlCaption& c = window.controls()[i];
-        if (auto text = catalog.lookup(section, c.name)) window.setCaption(c.name, c.index, std::move(*text));
+        if (auto text = catalog.lookup(section, c.name))
+            window.setCaption(c.name, c.index, std::move(*text));
     }
 
     // Element keys override the plain-name texts; all are read before any is set.
     std::vector<std::pair<ElementKey, std::optional<std::string>>> elements;
     for (const std::string& key : elementKeys)
-        if (auto element = parseElementKey(key)) elements.emplace_back(*element, catalog.lookup(section, key));
+        if (auto element = parseElementKey(key))
+            elements.emplace_back(*element, catalog.lookup(section, key));
     for (auto& [element, text] : elements)
-        if (text) window.setCaption(element.name, element.index, std::move(*text));
+        if (text)
+            window.setCaption(element.name, element.index, std::move(*text));
 }
 
 }  // namespace vornel

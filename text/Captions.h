@@ -46,6 +46,6 @@ private:
 // then each element key such as "Label9(0)" of the explicit list, looked up
 // first and applied after, in list order. Missing texts leave the Greek ones.
 void loadEnglishTexts(CaptionTable& window, const TextCatalog& catalog, std::string_view section,
-                      std::span<const std::string> elementKeys = {});
+    std::span<const std::string> elementKeys = {});
 
 }  // namespace vornel

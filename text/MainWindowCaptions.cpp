@@ -4,8 +4,7 @@ namespace vornel {
 
 CaptionTable mainWindowCaptions()
 {
-    return CaptionTable(
-        "Sarvel VORNEL v.2",
+    return CaptionTable("Sarvel VORNEL v.2",
         {
             {"Label33", -1, " "},
             {"Label4", -1, ""},
@@ -73,8 +72,7 @@ CaptionTable mainWindowCaptions()
 
 const std::array<std::string, 5>& mainWindowElementKeys()
 {
-    static const std::array<std::string, 5> keys{"Label9(0)", "Label9(1)", "Label9(2)", "Label11(1)",
-                                                 "Label11(0)"};
+    static const std::array<std::string, 5> keys{"Label9(0)", "Label9(1)", "Label9(2)", "Label11(1)", "Label11(0)"};
     return keys;
 }
 

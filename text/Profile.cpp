@@ -14,42 +14,60 @@ namespace {
 // The classic reader fills a 256-byte buffer: 255 characters and the NUL.
 constexpr std::size_t MaxValue = 255;
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+}
 
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+std::string_view trim(std::string_view s)
+{
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 
 // Names compare without case; only ASCII letters fold, as control names are ASCII.
-std::string folded(std::string_view s) {
+std::string folded(std::string_view s)
+{
     std::string out(s);
     for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
     return out;
 }
 
-bool isAscii(std::string_view s) {
+bool isAscii(std::string_view s)
+{
     return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 // Plain ASCII is the same in both encodings; skipping the converter keeps
 // the many start-up lookups cheap.
-std::string encode(std::string_view utf8) { return isAscii(utf8) ? std::string(utf8) : toAnsi(utf8); }
-std::string decode(std::string_view bytes) { return isAscii(bytes) ? std::string(bytes) : fromAnsi(bytes); }
+std::string encode(std::string_view utf8)
+{
+    return isAscii(utf8) ? std::string(utf8) : toAnsi(utf8);
+}
+std::string decode(std::string_view bytes)
+{
+    return isAscii(bytes) ? std::string(bytes) : fromAnsi(bytes);
+}
 
 // A value wrapped in a matching pair of quotes loses them; then it is cut
 // to what the buffer holds.
-std::string finishValue(std::string_view value) {
+std::string finishValue(std::string_view value)
+{
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         value = value.substr(1, value.size() - 2);
     return std::string(value.substr(0, MaxValue));
 }
 
-std::string readAll(const std::filesystem::path& file) {
+std::string readAll(const std::filesystem::path& file)
+{
     std::ifstream in(file, std::ios::binary);
-    if (!in) return {};
+    if (!in)
+        return {};
     std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     return in.bad() ? std::string() : bytes;
 }
@@ -59,27 +77,33 @@ using Keys = std::unordered_map<std::string, std::string>;
 struct IniIndex {
     std::unordered_map<std::string, Keys> sections;  // folded names; values finished
 
-    const std::string* find(std::string_view section, std::string_view key) const {
+    const std::string* find(std::string_view section, std::string_view key) const
+    {
         auto s = sections.find(folded(trim(encode(section))));
-        if (s == sections.end()) return nullptr;
+        if (s == sections.end())
+            return nullptr;
         auto k = s->second.find(folded(trim(encode(key))));
         return k == s->second.end() ? nullptr : &k->second;
     }
 };
 
-IniIndex parseIni(std::string_view text) {
+IniIndex parseIni(std::string_view text)
+{
     IniIndex index;
     // Editors like to add a UTF-8 mark; left in place it would hide the first section.
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
 
     Keys* current = nullptr;  // null before any section and inside a repeated one
     std::size_t pos = 0;
     while (pos < text.size()) {
         std::size_t end = text.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos) end = text.size();
+        if (end == std::string_view::npos)
+            end = text.size();
         std::string_view line = trim(text.substr(pos, end - pos));
         pos = end + 1;
-        if (line.empty() || line.front() == ';') continue;
+        if (line.empty() || line.front() == ';')
+            continue;
 
         if (line.front() == '[') {
             std::size_t close = line.rfind(']');
@@ -92,7 +116,8 @@ IniIndex parseIni(std::string_view text) {
         }
 
         std::size_t eq = line.find('=');
-        if (eq == std::string_view::npos || current == nullptr) continue;
+        if (eq == std::string_view::npos || current == nullptr)
+            continue;
         current->try_emplace(folded(trim(line.substr(0, eq))), finishValue(trim(line.substr(eq + 1))));
     }
     return index;
@@ -100,8 +125,9 @@ IniIndex parseIni(std::string_view text) {
 
 }  // namespace
 
-std::string ReadIniText(std::string_view section, std::string_view key, std::string_view defaultValue,
-                        const std::filesystem::path& file) {
+std::string ReadIniText(
+    std::string_view section, std::string_view key, std::string_view defaultValue, const std::filesystem::path& file)
+{
     IniIndex index = parseIni(readAll(file));
     std::string bytes;
     if (const std::string* value = index.find(section, key)) {
@@ -109,28 +135,38 @@ std::string ReadIniText(std::string_view section, std::string_view key, std::str
     } else {
         // The reader drops trailing blanks of the default.
         bytes = encode(defaultValue);
-        while (!bytes.empty() && bytes.back() == ' ') bytes.pop_back();
+        while (!bytes.empty() && bytes.back() == ' ')
+            bytes.pop_back();
         bytes.resize(std::min(bytes.size(), MaxValue));
     }
     bytes.resize(MaxValue, '\0');
     return decode(bytes);
 }
 
-std::string CutAtNul(std::string_view text) { return std::string(text.substr(0, text.find('\0'))); }
+std::string CutAtNul(std::string_view text)
+{
+    return std::string(text.substr(0, text.find('\0')));
+}
 
 struct TextCatalog::Index {
     IniIndex ini;
 };
 
-TextCatalog::TextCatalog(std::filesystem::path file) : file_(std::move(file)) {}
+TextCatalog::TextCatalog(std::filesystem::path file) : file_(std::move(file))
+{
+}
 
-std::optional<std::string> TextCatalog::lookup(std::string_view section, std::string_view key) const {
-    if (!index_) index_ = std::make_shared<const Index>(Index{parseIni(readAll(file_))});
+std::optional<std::string> TextCatalog::lookup(std::string_view section, std::string_view key) const
+{
+    if (!index_)
+        index_ = std::make_shared<const Index>(Index{parseIni(readAll(file_))});
     const std::string* value = index_->ini.find(section, key);
-    if (value == nullptr) return std::nullopt;
+    if (value == nullptr)
+        return std::nullopt;
     // Same result as CutAtNul(ReadIniText(section, key, "~~", file)).
     std::string text = decode(CutAtNul(*value));
-    if (text == MissingMarker) return std::nullopt;
+    if (text == MissingMarker)
+        return std::nullopt;
     return text;
 }
 

@@ -12,8 +12,8 @@ namespace vornel {
 // case, a missing file/section/key gives the default, and the value is cut
 // to 255 characters. The result is exactly 255 characters: the value, then
 // NUL characters. The file's bytes are windows-1253; the result is UTF-8.
-std::string ReadIniText(std::string_view section, std::string_view key,
-                        std::string_view defaultValue, const std::filesystem::path& file);
+std::string ReadIniText(
+    std::string_view section, std::string_view key, std::string_view defaultValue, const std::filesystem::path& file);
 
 // The part of a text before its first NUL character.
 std::string CutAtNul(std::string_view text);

@@ -2,6 +2,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <random>
@@ -44,11 +45,11 @@ private:
     // GameHost
     bool askYesNo(const std::string& text) override;
     void showMessage(const std::string& text, const std::string& title) override;
-    std::string inputBox(const std::string& prompt, const std::string& title,
-                         const std::string& defaultAnswer) override;
+    std::string inputBox(
+        const std::string& prompt, const std::string& title, const std::string& defaultAnswer) override;
     void showWinScreen() override;
     void showLoseScreen() override;
-    void closeLoseScreen() override {}
+    void closeLoseScreen() override { }
     void timerChanged(GameTimer timer, bool enabled) override;
     void setBusyPointer(bool busy) override;
     void processEvents() override;
@@ -61,7 +62,7 @@ private:
     void layOutBoard();
     void startUp();
     // Runs a handler of the game and shows the result.
-    template <typename F> void handle(F&& f);
+    void handle(const std::function<void()>& f);
     QAction* item(const char* name) const;
     QString caption(const char* name, int index = -1) const;
     void showResult(const QString& title, const QString& text);
@@ -95,11 +96,11 @@ private:
     std::array<ClickLabel*, 2> label11_{};
     std::array<ClickLabel*, 3> image6_{};
     std::array<ClickLabel*, 3> label9_{};
-    std::array<QWidget*, 20> image1_{};    // card frames
-    std::array<QLabel*, 20> image9_{};     // face pictures
+    std::array<QWidget*, 20> image1_{};     // card frames
+    std::array<QLabel*, 20> image9_{};      // face pictures
     std::array<ClickLabel*, 20> label1_{};  // backs
     std::array<ClickLabel*, 20> label8_{};  // numbers
-    QLabel* image1005_ = nullptr;          // wallpaper
+    QLabel* image1005_ = nullptr;           // wallpaper
     StatusBar* statusBar_ = nullptr;
     std::map<std::string, QMenu*> menus_;
     std::map<std::string, QAction*> actions_;

@@ -28,7 +28,7 @@ public:
     std::map<GameTimer, bool> timers;
     std::vector<std::pair<GameTimer, bool>> timerEvents;
 
-    explicit FakeHost(unsigned seed = 1) : generator_(seed) {}
+    explicit FakeHost(unsigned seed = 1) : generator_(seed) { }
 
     bool askYesNo(const std::string& text) override
     {
@@ -61,7 +61,7 @@ public:
         timers[timer] = enabled;
         timerEvents.emplace_back(timer, enabled);
     }
-    void setBusyPointer(bool) override {}
+    void setBusyPointer(bool) override { }
     void processEvents() override { ++eventsProcessed; }
     double random() override
     {

@@ -16,7 +16,8 @@
 #include "storage/RecordFile.h"
 
 namespace vornel {
-void PrintTo(const TaggedValue& v, std::ostream* os) {
+void PrintTo(const TaggedValue& v, std::ostream* os)
+{
     *os << "{type " << static_cast<int>(v.type) << ", " << v.number << ", \"" << v.text << "\"}";
 }
 }  // namespace vornel
@@ -29,36 +30,44 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
-Bytes readAll(const fs::path& p) {
+Bytes readAll(const fs::path& p)
+{
     std::ifstream in(p, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-void writeAll(const fs::path& p, const Bytes& b) {
+void writeAll(const fs::path& p, const Bytes& b)
+{
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
 }
 
-Bytes slice(const Bytes& b, std::size_t at, std::size_t n) {
-    if (at + n > b.size()) return {};
+Bytes slice(const Bytes& b, std::size_t at, std::size_t n)
+{
+    if (at + n > b.size())
+        return {};
     return Bytes(b.begin() + static_cast<long>(at), b.begin() + static_cast<long>(at + n));
 }
 
-bool allEqual(const Bytes& b, std::size_t from, std::size_t to, unsigned char v) {
+bool allEqual(const Bytes& b, std::size_t from, std::size_t to, unsigned char v)
+{
     for (std::size_t i = from; i < to; ++i)
-        if (b.at(i) != v) return false;
+        if (b.at(i) != v)
+            return false;
     return true;
 }
 
 class RecordFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         std::string tmpl = (fs::temp_directory_path() / "vornel-storage-XXXXXX").string();
         ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
         dir = tmpl;
         file = dir / "skor.qdx";
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         std::error_code ec;
         fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add, ec);
         fs::remove_all(dir, ec);
@@ -68,7 +77,8 @@ protected:
 
 }  // namespace
 
-TEST_F(RecordFileTest, MissingFileIsCreatedEmptyAndOnlyRecordsFromOneCount) {
+TEST_F(RecordFileTest, MissingFileIsCreatedEmptyAndOnlyRecordsFromOneCount)
+{
     RecordFile f(file);
     EXPECT_TRUE(f.isOpen());
     EXPECT_TRUE(fs::exists(file));
@@ -87,7 +97,8 @@ TEST_F(RecordFileTest, MissingFileIsCreatedEmptyAndOnlyRecordsFromOneCount) {
     EXPECT_EQ(f.readInt32(0), 0);
 }
 
-TEST_F(RecordFileTest, IntegersAreLittleEndianAtTheirRecordAndTheFileEndsOnARecord) {
+TEST_F(RecordFileTest, IntegersAreLittleEndianAtTheirRecordAndTheFileEndsOnARecord)
+{
     {
         RecordFile f(file);
         ASSERT_TRUE(f.writeInt32(16, 735));
@@ -109,7 +120,8 @@ TEST_F(RecordFileTest, IntegersAreLittleEndianAtTheirRecordAndTheFileEndsOnAReco
     EXPECT_EQ(again.readInt32(1), -1234567);
 }
 
-TEST_F(RecordFileTest, TaggedValuesCarryTheirTypeCode) {
+TEST_F(RecordFileTest, TaggedValuesCarryTheirTypeCode)
+{
     RecordFile f(file);
     ASSERT_TRUE(f.writeTagged(17, TaggedValue::fromInt32(0x00C000)));
     ASSERT_TRUE(f.writeTagged(1, TaggedValue::fromText("120")));
@@ -129,7 +141,8 @@ TEST_F(RecordFileTest, TaggedValuesCarryTheirTypeCode) {
     EXPECT_TRUE(f.readTagged(40).isEmpty());  // beyond the end
 }
 
-TEST_F(RecordFileTest, GreekTextIsStoredInCodePage1253) {
+TEST_F(RecordFileTest, GreekTextIsStoredInCodePage1253)
+{
     {
         RecordFile f(file);
         ASSERT_TRUE(f.writeText(20, "Άννα"));
@@ -143,7 +156,8 @@ TEST_F(RecordFileTest, GreekTextIsStoredInCodePage1253) {
     EXPECT_EQ(f.readTagged(6).toText(), "Άννα");
 }
 
-TEST_F(RecordFileTest, WritingLeavesTheRestOfTheRecordAsItWas) {
+TEST_F(RecordFileTest, WritingLeavesTheRestOfTheRecordAsItWas)
+{
     writeAll(file, Bytes(3 * 128, 0xAA));
     {
         RecordFile f(file);
@@ -161,7 +175,8 @@ TEST_F(RecordFileTest, WritingLeavesTheRestOfTheRecordAsItWas) {
     EXPECT_EQ(RecordFile(file).readText(3), "xy");
 }
 
-TEST_F(RecordFileTest, TextLongerThanItsRecordIsRefusedAndLeavesTheRecord) {
+TEST_F(RecordFileTest, TextLongerThanItsRecordIsRefusedAndLeavesTheRecord)
+{
     writeAll(file, Bytes(128, 0xAA));
     RecordFile f(file);
     EXPECT_FALSE(f.writeText(1, std::string(127, 'x')));
@@ -171,7 +186,8 @@ TEST_F(RecordFileTest, TextLongerThanItsRecordIsRefusedAndLeavesTheRecord) {
 
     // The limit counts code-page bytes: 126 Greek letters are 252 UTF-8 bytes.
     std::string greek;
-    for (int i = 0; i < 126; ++i) greek += "ω";
+    for (int i = 0; i < 126; ++i)
+        greek += "ω";
     ASSERT_TRUE(f.writeText(1, greek));
     Bytes b = readAll(file);
     EXPECT_EQ(slice(b, 0, 3), (Bytes{0x7E, 0x00, 0xF9}));
@@ -181,7 +197,8 @@ TEST_F(RecordFileTest, TextLongerThanItsRecordIsRefusedAndLeavesTheRecord) {
     EXPECT_EQ(f.readTagged(2).text, std::string(124, 'z'));
 }
 
-TEST_F(RecordFileTest, TruncatedFileGivesOnlyWhatIsThere) {
+TEST_F(RecordFileTest, TruncatedFileGivesOnlyWhatIsThere)
+{
     // Record 1 is whole; record 2 announces a 5-byte tagged text but the file
     // ends after 2 of them.
     Bytes b(128, 0);
@@ -204,17 +221,18 @@ TEST_F(RecordFileTest, TruncatedFileGivesOnlyWhatIsThere) {
     EXPECT_TRUE(allEqual(after, 134, 256, 0));
 }
 
-TEST_F(RecordFileTest, CorruptRecordsStayInsideTheirRecord) {
+TEST_F(RecordFileTest, CorruptRecordsStayInsideTheirRecord)
+{
     Bytes b(4 * 128, 0);
     std::fill(b.begin(), b.begin() + 128, 'A');
     std::fill(b.begin() + 128, b.begin() + 256, 'B');
     std::fill(b.begin() + 256, b.end(), 'C');  // the fourth record guards the third
-    b[0] = b[1] = 0xFF;   // text length 65535
-    b[128] = 0x08;        // tagged text of length 500
+    b[0] = b[1] = 0xFF;                        // text length 65535
+    b[128] = 0x08;                             // tagged text of length 500
     b[129] = 0x00;
     b[130] = 0xF4;
     b[131] = 0x01;
-    b[256] = 0x05;        // a type code this program never writes
+    b[256] = 0x05;  // a type code this program never writes
     b[257] = 0x00;
     writeAll(file, b);
     RecordFile f(file);
@@ -223,7 +241,8 @@ TEST_F(RecordFileTest, CorruptRecordsStayInsideTheirRecord) {
     EXPECT_TRUE(f.readTagged(3).isEmpty());
 }
 
-TEST_F(RecordFileTest, UnopenableFileReadsAsNothingAndRefusesWrites) {
+TEST_F(RecordFileTest, UnopenableFileReadsAsNothingAndRefusesWrites)
+{
     RecordFile f(dir / "no-such-folder" / "names.QDX");
     EXPECT_FALSE(f.isOpen());
     EXPECT_EQ(f.readInt32(1), 0);
@@ -232,8 +251,10 @@ TEST_F(RecordFileTest, UnopenableFileReadsAsNothingAndRefusesWrites) {
     EXPECT_FALSE(fs::exists(dir / "no-such-folder"));
 }
 
-TEST_F(RecordFileTest, ReadOnlyFileStillReads) {
-    if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
+TEST_F(RecordFileTest, ReadOnlyFileStillReads)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind root";
     writeAll(file, Bytes{0x07, 0x00});
     fs::permissions(file, fs::perms::owner_read);
     fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
@@ -244,14 +265,16 @@ TEST_F(RecordFileTest, ReadOnlyFileStillReads) {
     EXPECT_EQ(readAll(file), (Bytes{0x07, 0x00}));
 }
 
-TEST(TaggedValueTest, ToTextGivesTheValueAsText) {
+TEST(TaggedValueTest, ToTextGivesTheValueAsText)
+{
     EXPECT_EQ(TaggedValue::empty().toText(), "");
     EXPECT_EQ(TaggedValue::fromInt16(-5).toText(), "-5");
     EXPECT_EQ(TaggedValue::fromInt32(49152).toText(), "49152");
     EXPECT_EQ(TaggedValue::fromText("Άννα").toText(), "Άννα");
 }
 
-TEST(CodepageTest, GreekRoundTrips) {
+TEST(CodepageTest, GreekRoundTrips)
+{
     const std::string text = "ΑΒΓ άέήίόύώΐΰϊϋς¶€";
     const std::string ansi = "\xC1\xC2\xC3\x20\xDC\xDD\xDE\xDF\xFC\xFD\xFE\xC0\xE0\xFA\xFB\xF2\xB6\x80";
     EXPECT_EQ(vornel::toAnsi(text), ansi);
@@ -259,24 +282,33 @@ TEST(CodepageTest, GreekRoundTrips) {
     EXPECT_EQ(vornel::fromAnsi(std::string("a\0b", 3)), std::string("a\0b", 3));
 }
 
-TEST(CodepageTest, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach) {
+TEST(CodepageTest, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach)
+{
     EXPECT_EQ(vornel::toAnsi("aЖb漢c😀d"), "a?b?c?d");
     // Broken UTF-8: a stray byte, a lead byte cut off by the end, a lead
     // byte followed by an ASCII character that must survive.
-    EXPECT_EQ(vornel::toAnsi("a\xFF" "b"), "a?b");
+    EXPECT_EQ(vornel::toAnsi("a\xFF"
+                             "b"),
+        "a?b");
     EXPECT_EQ(vornel::toAnsi("x\xCE"), "x?");
     EXPECT_EQ(vornel::toAnsi("a\xC3(b"), "a?(b");
 }
 
-TEST(CodepageTest, UndefinedBytesDecodeToTheReplacementCharacter) {
+TEST(CodepageTest, UndefinedBytesDecodeToTheReplacementCharacter)
+{
     const std::string undefined = "\x81\x88\x8A\x8C\x8D\x8E\x8F\x90\x98\x9A\x9C\x9D\x9E\x9F\xAA\xD2\xFF";
     std::string expected;
-    for (std::size_t i = 0; i < undefined.size(); ++i) expected += "\uFFFD";
+    for (std::size_t i = 0; i < undefined.size(); ++i)
+        expected += "\uFFFD";
     EXPECT_EQ(vornel::fromAnsi(undefined), expected);
-    EXPECT_EQ(vornel::fromAnsi("A\x81" "B"), "A\uFFFD" "B");
+    EXPECT_EQ(vornel::fromAnsi("A\x81"
+                               "B"),
+        "A\uFFFD"
+        "B");
 }
 
-TEST(AppFolderTest, IsTheFolderOfThisProgram) {
+TEST(AppFolderTest, IsTheFolderOfThisProgram)
+{
     const std::string folder = vornel::AppFolder();
     ASSERT_FALSE(folder.empty());
     EXPECT_EQ(folder.front(), '/');

@@ -41,8 +41,8 @@ TEST_F(Form1Test, MenuTreeCarriesEveryItemWithItsShortcutAndChecks)
     Form1 w(true, data.path());
     for (const char* name : {"file", "newfolder", "epilogew", "epip", "kath", "language_menu", "tapetsaries", "help"})
         EXPECT_NE(w.findChild<QMenu*>(name), nullptr) << name;
-    const std::map<QString, QString> shortcuts{{"newgame", "F2"}, {"gggggg", "F3"}, {"NextImage", "Ctrl+N"},
-                                               {"periexomena", "F1"}};
+    const std::map<QString, QString> shortcuts{
+        {"newgame", "F2"}, {"gggggg", "F3"}, {"NextImage", "Ctrl+N"}, {"periexomena", "F1"}};
     for (const auto& [name, keys] : shortcuts)
         EXPECT_EQ(child<QAction>(w, name)->shortcut(), QKeySequence(keys)) << name.toStdString();
 

@@ -87,8 +87,8 @@ QImage renderGlyph(const QString& text)
     // The pen is black: a glyph without light pixels came from an outline
     // font, not from the colour bitmaps.
     if (colourful < 200)
-        fail("emoji U+" + QString::number(text.toUcs4().value(0), 16)
-             + " did not render in colour; is fonts-noto-color-emoji installed?");
+        fail("emoji U+" + QString::number(text.toUcs4().value(0), 16) +
+            " did not render in colour; is fonts-noto-color-emoji installed?");
     return canvas.copy(left, top, right - left + 1, bottom - top + 1);
 }
 
@@ -113,8 +113,7 @@ QImage softShadow(const QImage& glyph, int blur, int alpha)
         .scaled(glyph.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-void drawEmoji(QPainter& p, const QString& text, const QRectF& box, qreal rotation = 0,
-               bool withShadow = true)
+void drawEmoji(QPainter& p, const QString& text, const QRectF& box, qreal rotation = 0, bool withShadow = true)
 {
     const QImage glyph = fitInto(renderGlyph(text), box.size().toSize());
     p.save();
@@ -139,7 +138,7 @@ struct CardPicture {
 
 struct PictureGroup {
     const char* name;
-    QColor tint; // edge colour of the light background
+    QColor tint;  // edge colour of the light background
     std::vector<CardPicture> pictures;
 };
 
@@ -148,44 +147,44 @@ const std::vector<PictureGroup>& pictureGroups()
 {
     static const std::vector<PictureGroup> groups = {
         {"Objects", QColor(214, 228, 246),
-         {
-             {"Image37", 0x1F388, false, "red balloon"},
-             {"Image38", 0x1F511, false, "golden key"},
-             {"Image39", 0x2602, true, "purple umbrella"},
-             {"Image40", 0x1F3B8, false, "electric guitar"},
-             {"Image41", 0x1F4A1, false, "light bulb"},
-             {"Image42", 0x2693, true, "anchor"},
-             {"Image43", 0x1F4F7, false, "camera"},
-             {"Image44", 0x1F9F8, false, "teddy bear"},
-             {"Image45", 0x26BD, false, "football"},
-             {"Image29", 0x1F4DA, false, "stack of books"},
-         }},
+            {
+                {"Image37", 0x1F388, false, "red balloon"},
+                {"Image38", 0x1F511, false, "golden key"},
+                {"Image39", 0x2602, true, "purple umbrella"},
+                {"Image40", 0x1F3B8, false, "electric guitar"},
+                {"Image41", 0x1F4A1, false, "light bulb"},
+                {"Image42", 0x2693, true, "anchor"},
+                {"Image43", 0x1F4F7, false, "camera"},
+                {"Image44", 0x1F9F8, false, "teddy bear"},
+                {"Image45", 0x26BD, false, "football"},
+                {"Image29", 0x1F4DA, false, "stack of books"},
+            }},
         {"Faces", QColor(226, 220, 244),
-         {
-             {"Picture101", 0x1F622, false, "crying face"},
-             {"Image21", 0x1F60E, false, "face with sunglasses"},
-             {"Image22", 0x1F621, false, "red angry face"},
-             {"Image27", 0x1F976, false, "blue cold face"},
-             {"Image24", 0x1F922, false, "green nauseated face"},
-             {"Image25", 0x1F921, false, "clown face"},
-             {"Image26", 0x1F60D, false, "face with heart eyes"},
-             {"Image31", 0x1F47D, false, "grey alien"},
-             {"Picture103", 0x1F385, false, "Santa Claus"},
-             {"Picture102", 0x1F435, false, "monkey face"},
-         }},
+            {
+                {"Picture101", 0x1F622, false, "crying face"},
+                {"Image21", 0x1F60E, false, "face with sunglasses"},
+                {"Image22", 0x1F621, false, "red angry face"},
+                {"Image27", 0x1F976, false, "blue cold face"},
+                {"Image24", 0x1F922, false, "green nauseated face"},
+                {"Image25", 0x1F921, false, "clown face"},
+                {"Image26", 0x1F60D, false, "face with heart eyes"},
+                {"Image31", 0x1F47D, false, "grey alien"},
+                {"Picture103", 0x1F385, false, "Santa Claus"},
+                {"Picture102", 0x1F435, false, "monkey face"},
+            }},
         {"Food", QColor(218, 240, 218),
-         {
-             {"Image55", 0x1F34E, false, "red apple"},
-             {"Image30", 0x1F34C, false, "banana"},
-             {"Image23", 0x1F352, false, "cherries"},
-             {"Image32", 0x1F355, false, "slice of pizza"},
-             {"Image33", 0x1F369, false, "doughnut"},
-             {"Image34", 0x1F347, false, "grapes"},
-             {"Picture100", 0x1F349, false, "slice of watermelon"},
-             {"Image35", 0x1F366, false, "ice cream cone"},
-             {"Image36", 0x1F955, false, "carrot"},
-             {"Image111", 0x1F354, false, "hamburger"},
-         }},
+            {
+                {"Image55", 0x1F34E, false, "red apple"},
+                {"Image30", 0x1F34C, false, "banana"},
+                {"Image23", 0x1F352, false, "cherries"},
+                {"Image32", 0x1F355, false, "slice of pizza"},
+                {"Image33", 0x1F369, false, "doughnut"},
+                {"Image34", 0x1F347, false, "grapes"},
+                {"Picture100", 0x1F349, false, "slice of watermelon"},
+                {"Image35", 0x1F366, false, "ice cream cone"},
+                {"Image36", 0x1F955, false, "carrot"},
+                {"Image111", 0x1F354, false, "hamburger"},
+            }},
     };
     return groups;
 }
@@ -198,8 +197,7 @@ QImage cardPicture(const QString& emoji, const QColor& tint)
     QImage image(kCardSize, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    QRadialGradient background(QPointF(kCardSize.width() * 0.45, kCardSize.height() * 0.4),
-                               kCardSize.width() * 0.75);
+    QRadialGradient background(QPointF(kCardSize.width() * 0.45, kCardSize.height() * 0.4), kCardSize.width() * 0.75);
     background.setColorAt(0.0, QColor(255, 255, 252));
     background.setColorAt(0.55, QColor(250, 249, 246));
     background.setColorAt(1.0, tint);
@@ -216,7 +214,7 @@ void makeCardPictures()
     for (const PictureGroup& group : pictureGroups())
         for (const CardPicture& picture : group.pictures)
             save(cardPicture(emojiText(picture.codePoint, picture.colourSelector), group.tint),
-                 QString::fromLatin1(picture.holder) + ".png");
+                QString::fromLatin1(picture.holder) + ".png");
 }
 
 // ---------------------------------------------------------------- card back
@@ -298,9 +296,8 @@ void makeCardBack()
     // Small stars in the corners, outside the panel.
     p.setPen(Qt::NoPen);
     p.setBrush(kGold);
-    for (const QPointF& c : {QPointF(13, 13), QPointF(size.width() - 13, 13),
-                             QPointF(13, size.height() - 13),
-                             QPointF(size.width() - 13, size.height() - 13)})
+    for (const QPointF& c : {QPointF(13, 13), QPointF(size.width() - 13, 13), QPointF(13, size.height() - 13),
+             QPointF(size.width() - 13, size.height() - 13)})
         p.drawPath(starPath(c, 6.5, 2.8));
     save(image, "CardBack.png");
 }
@@ -357,13 +354,13 @@ void makeButtons()
     // 2x of 97 x 25; the game stretches them to 73 x 25 or 97 x 25.
     const QSize size(194, 50);
     save(bevelImage(size, 12,
-                    {QColor(255, 252, 248), QColor(241, 233, 226), QColor(214, 200, 190),
-                     QColor(128, 106, 96), QColor(255, 255, 255, 220)}),
-         "ButtonNormal.png");
+             {QColor(255, 252, 248), QColor(241, 233, 226), QColor(214, 200, 190), QColor(128, 106, 96),
+                 QColor(255, 255, 255, 220)}),
+        "ButtonNormal.png");
     save(bevelImage(size, 12,
-                    {QColor(255, 248, 214), QColor(255, 216, 120), QColor(246, 176, 60),
-                     QColor(168, 104, 24), QColor(255, 255, 235, 230)}),
-         "ButtonHighlight.png");
+             {QColor(255, 248, 214), QColor(255, 216, 120), QColor(246, 176, 60), QColor(168, 104, 24),
+                 QColor(255, 255, 235, 230)}),
+        "ButtonHighlight.png");
 }
 
 // A small star at the right end marks the help; the caption may start at the
@@ -382,15 +379,15 @@ QImage helpIcon(const BevelColours& colours, const QColor& starFill, const QColo
 
 void makeHelpIcons()
 {
-    save(helpIcon({QColor(236, 255, 244), QColor(170, 234, 200), QColor(96, 196, 150),
-                   QColor(36, 124, 86), QColor(255, 255, 255, 220)},
-                  QColor(255, 214, 64), QColor(170, 110, 10)),
-         "HelpAvailable.png");
+    save(helpIcon({QColor(236, 255, 244), QColor(170, 234, 200), QColor(96, 196, 150), QColor(36, 124, 86),
+                      QColor(255, 255, 255, 220)},
+             QColor(255, 214, 64), QColor(170, 110, 10)),
+        "HelpAvailable.png");
     // Greyed: same shape, colour drained, star hollow.
-    save(helpIcon({QColor(240, 240, 240), QColor(216, 216, 216), QColor(188, 188, 188),
-                   QColor(140, 140, 140), QColor(255, 255, 255, 120)},
-                  QColor(0, 0, 0, 0), QColor(150, 150, 150)),
-         "HelpUsed.png");
+    save(helpIcon({QColor(240, 240, 240), QColor(216, 216, 216), QColor(188, 188, 188), QColor(140, 140, 140),
+                      QColor(255, 255, 255, 120)},
+             QColor(0, 0, 0, 0), QColor(150, 150, 150)),
+        "HelpUsed.png");
 }
 
 // ---------------------------------------------------------------- window icon
@@ -442,7 +439,7 @@ QImage appIcon(int side)
     p.save();
     p.translate(22, 32);
     p.rotate(-14);
-    p.scale(0.82, 0.82); // keeps the turned cards inside the square
+    p.scale(0.82, 0.82);  // keeps the turned cards inside the square
     drawIconCard(p, false, lineScale);
     p.restore();
     p.save();
@@ -462,7 +459,7 @@ void makeAppIcons()
 
 // ---------------------------------------------------------------- win and lose frames
 
-constexpr int kFrameSide = 180; // 2x of about 90 x 90
+constexpr int kFrameSide = 180;  // 2x of about 90 x 90
 
 QImage frameBackground(const QColor& centre, const QColor& edge)
 {
@@ -516,7 +513,7 @@ void makeWinFrames()
         const qreal grow = 1 + 0.05 * qCos(2 * M_PI * phase);
         const qreal side = 104 * grow;
         drawEmoji(p, trophy, QRectF(centre.x() - side / 2, centre.y() - side / 2 - bob, side, side),
-                  3 * qSin(2 * M_PI * phase));
+            3 * qSin(2 * M_PI * phase));
         p.end();
         save(image, QStringLiteral("Win%1.png").arg(f));
     }
@@ -539,13 +536,18 @@ void makeLoseFrames()
     // Seven frames: the hourglass falls (0-2), hits the floor on frame 3,
     // where the screen shakes and the crash sounds, bounces (4-5) and lies still (6).
     struct Pose {
-        qreal lift;   // gap between the hourglass and the floor
-        qreal angle;  // degrees
-        qreal squash; // vertical scale at the impact
+        qreal lift;    // gap between the hourglass and the floor
+        qreal angle;   // degrees
+        qreal squash;  // vertical scale at the impact
     };
     const Pose poses[] = {
-        {68, -8, 1.0}, {46, 12, 1.0}, {22, 30, 1.0}, {-2, 52, 0.84},
-        {12, 70, 1.0}, {0, 84, 1.0}, {0, 90, 1.0},
+        {68, -8, 1.0},
+        {46, 12, 1.0},
+        {22, 30, 1.0},
+        {-2, 52, 0.84},
+        {12, 70, 1.0},
+        {0, 84, 1.0},
+        {0, 90, 1.0},
     };
     const qreal floorY = 150;
     const qreal side = 76;
@@ -593,8 +595,7 @@ void makeLoseFrames()
             for (int k = 0; k < 7; ++k) {
                 const qreal a = qDegreesToRadians(200.0 + k * 23.3);
                 const QPointF base(90, floorY - 4);
-                p.drawLine(base + QPointF(62 * qCos(a), 44 * qSin(a)),
-                           base + QPointF(84 * qCos(a), 64 * qSin(a)));
+                p.drawLine(base + QPointF(62 * qCos(a), 44 * qSin(a)), base + QPointF(84 * qCos(a), 64 * qSin(a)));
             }
         }
         if (f == 3 || f == 4) {
@@ -602,7 +603,7 @@ void makeLoseFrames()
             p.setBrush(QColor(214, 220, 232, f == 3 ? 230 : 150));
             const qreal spread = f == 3 ? 0 : 14;
             for (const QPointF& c : {QPointF(46 - spread, floorY - 4), QPointF(36 - spread, floorY - 10),
-                                     QPointF(134 + spread, floorY - 4), QPointF(144 + spread, floorY - 10)})
+                     QPointF(134 + spread, floorY - 4), QPointF(144 + spread, floorY - 10)})
                 p.drawEllipse(c, 8, 6);
         }
         if (f == 6) {
@@ -629,10 +630,9 @@ void shrinkFiles()
     const QString optipng = QStandardPaths::findExecutable("optipng");
     if (pngquant.isEmpty())
         std::fprintf(stderr, "make_pictures: pngquant not found, files stay 32-bit\n");
-    else if (QProcess::execute(pngquant, QStringList{"--force", "--ext", ".png", "--speed", "1",
-                                                     "--quality", "85-100", "--strip"}
-                                             + g_written)
-             != 0)
+    else if (QProcess::execute(pngquant,
+                 QStringList{"--force", "--ext", ".png", "--speed", "1", "--quality", "85-100", "--strip"} +
+                     g_written) != 0)
         std::fprintf(stderr, "make_pictures: pngquant failed, files stay 32-bit\n");
     if (optipng.isEmpty())
         std::fprintf(stderr, "make_pictures: optipng not found, files are not recompressed\n");
@@ -640,7 +640,7 @@ void shrinkFiles()
         QProcess::execute(optipng, QStringList{"-quiet", "-o5", "-strip", "all"} + g_written);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -671,7 +671,6 @@ int main(int argc, char** argv)
     qint64 total = 0;
     for (const QString& path : g_written)
         total += QFileInfo(path).size();
-    QTextStream(stdout) << g_written.size() << " pictures, " << total << " bytes, in " << g_outDir
-                        << '\n';
+    QTextStream(stdout) << g_written.size() << " pictures, " << total << " bytes, in " << g_outDir << '\n';
     return 0;
 }
