@@ -90,7 +90,7 @@ void Form1::showState()
     blocker_->setBlocking(!k.mainWindowEnabled);
     for (int i = 0; i < Board::SlotCount; ++i) {
         const CardSlot& slot = g.board().slot(i);
-        image9_[i]->setPixmap(pictures_.pixmap(slot.picture));
+        image9_[i]->setPixmap(pictures_.pixmap(slot.picture, image9_[i]->size(), devicePixelRatioF()));
         image1_[i]->setVisible(slot.faceVisible);
         label1_[i]->setVisible(slot.backVisible);
         label8_[i]->setVisible(slot.numberVisible);
@@ -110,7 +110,8 @@ void Form1::showState()
 
     const PictureButtons& b = g.pictureButtons();
     for (int i = 0; i < 3; ++i) {
-        image6_[i]->setPixmap(pictures_.named(b.highlighted(i) ? "ButtonHighlight" : "ButtonNormal"));
+        image6_[i]->setPixmap(pictures_.named(
+            b.highlighted(i) ? "ButtonHighlight" : "ButtonNormal", image6_[i]->size(), devicePixelRatioF()));
         QFont f = label9_[i]->font();
         f.setBold(b.bold(i));
         label9_[i]->setFont(f);

@@ -119,7 +119,6 @@ void Form1::buildControls()
         image1_[i]->setObjectName(QStringLiteral("Image1(%1)").arg(i));
         image9_[i] = new QLabel(image1_[i]);
         image9_[i]->setObjectName(QStringLiteral("Image9(%1)").arg(i));
-        image9_[i]->setScaledContents(true);
         connect(label1_[i], &ClickLabel::clicked, this, [this, i] { handle([this, i] { game_->Label1_Click(i); }); });
         connect(label8_[i], &ClickLabel::clicked, this, [this, i] { handle([this, i] { game_->Label8_Click(i); }); });
     }
@@ -129,7 +128,6 @@ void Form1::buildControls()
     for (int i = 0; i < 3; ++i) {
         image6_[i] = new ClickLabel(area);
         image6_[i]->setObjectName(QStringLiteral("Image6(%1)").arg(i));
-        image6_[i]->setScaledContents(true);
         image6_[i]->setGeometry(buttons[i]);
         label9_[i] = new ClickLabel(area);
         label9_[i]->setObjectName(QStringLiteral("Label9(%1)").arg(i));
@@ -162,7 +160,6 @@ void Form1::buildControls()
     const std::array<QRect, 2> helps{px(240, 1360, 1900, 375), px(240, 1800, 1900, 375)};
     for (int i = 0; i < 2; ++i) {
         image7_[i] = label(frame4_, i == 0 ? "Image7(0)" : "Image7(1)", helps[i]);
-        image7_[i]->setScaledContents(true);
         label11_[i] = new ClickLabel(frame4_);
         label11_[i]->setObjectName(QStringLiteral("Label11(%1)").arg(i));
         label11_[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -303,14 +300,13 @@ void Form1::layOutBoard()
 {
     frame1_->resize(px(BoardPanelSize.width), px(BoardPanelSize.height));
     const auto cards = layOutCards(FirstCardFrame, CardPictureWidth, CardPictureHeight);
-    const QPixmap back = pictures_.named("CardBack");
     for (int i = 0; i < Board::SlotCount; ++i) {
         setBackground(image1_[i], CardColour);
         image1_[i]->setGeometry(px(cards[i].frame));
         image9_[i]->setGeometry(px(cards[i].face));
-        label1_[i]->setScaledContents(true);
-        label1_[i]->setPixmap(back);
         label1_[i]->setGeometry(px(cards[i].back));
+        // The frame line takes a pixel on each side of the stretched back.
+        label1_[i]->setPixmap(pictures_.named("CardBack", label1_[i]->contentsRect().size(), devicePixelRatioF()));
         label8_[i]->setGeometry(px(cards[i].number));
     }
     const int top = image6_[0]->y();
@@ -319,7 +315,7 @@ void Form1::layOutBoard()
         label9_[i]->setGeometry(image6_[i]->geometry().translated(0, px(40)));
     }
     for (int i = 0; i < 2; ++i) {
-        image7_[i]->setPixmap(pictures_.named("HelpAvailable"));
+        image7_[i]->setPixmap(pictures_.named("HelpAvailable", image7_[i]->size(), devicePixelRatioF()));
         label11_[i]->setGeometry(image7_[i]->geometry().translated(0, px(40)));
     }
 }

@@ -1,0 +1,240 @@
+#!/usr/bin/env bash
+# Start-up benchmark: the game against a bare Qt window (bench/bare_window.cpp),
+# side by side under a private Xvfb server. Reports, never enforces: it exits
+# non-zero only when something failed to run.
+#
+# usage: bench/startup.sh [-n RUNS] [GAME_BINARY [BARE_BINARY]]
+#   Without binaries it builds both into <repo>/build-bench (Release).
+#   RUNS: timed starts of each program, alternating (default 10).
+set -uo pipefail
+
+runs=10
+while getopts n:h opt; do
+  case $opt in
+    n) runs=$OPTARG ;;
+    *) sed -n '2,8p' "$0"; exit 2 ;;
+  esac
+done
+shift $((OPTIND - 1))
+[[ $runs =~ ^[1-9][0-9]*$ ]] || { echo "RUNS must be a positive number" >&2; exit 2; }
+
+repo=$(cd "$(dirname "$0")/.." && pwd)
+declare -A bin=([game]=${1:-} [bare]=${2:-})
+if [ -z "${bin[game]}" ] || [ -z "${bin[bare]}" ]; then
+  build=$repo/build-bench
+  echo "building into $build ..."
+  mkdir -p "$build"
+  if ! { cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release &&
+    cmake --build "$build" -j"$(nproc)" --target vornel bare_window; } >"$build/bench-build.log" 2>&1; then
+    echo "build failed, see $build/bench-build.log" >&2
+    exit 1
+  fi
+  bin[game]=${bin[game]:-$build/bin/vornel}
+  bin[bare]=${bin[bare]:-$build/bin/bare_window}
+fi
+for b in "${bin[@]}"; do
+  [ -x "$b" ] || { echo "not an executable: $b" >&2; exit 1; }
+done
+for t in Xvfb xev xwininfo xprop; do
+  command -v $t >/dev/null || { echo "needs $t: apt-get install -y xvfb x11-utils" >&2; exit 1; }
+done
+
+tmp=$(mktemp -d /tmp/vornel-bench.XXXXXX)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+# A private X server on the first free display.
+d=90; while [ -e /tmp/.X$d-lock ]; do d=$((d + 1)); done
+Xvfb :$d -screen 0 1280x1024x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 & pids+=($!)
+export DISPLAY=:$d
+for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+xwininfo -root >/dev/null 2>&1 || { echo "Xvfb :$d did not start" >&2; exit 1; }
+
+# The same environment for both programs: no desktop session of the caller
+# may pull them off the private server, and no saved settings carry over.
+unset WAYLAND_DISPLAY XDG_SESSION_TYPE QT_QPA_PLATFORM
+mkdir -m 700 "$tmp/run"
+export XDG_RUNTIME_DIR=$tmp/run
+
+# Map watcher: xev reports each top-level window the server maps (no window
+# manager, so a map makes it viewable); the time is taken as the event is
+# read, without polling. Each line on fd 3: "MICROSECONDS WINDOW".
+mkfifo "$tmp/maps"
+exec 3<>"$tmp/maps"
+(
+  exec >"$tmp/maps"
+  xev -root -event substructure 2>/dev/null | while IFS= read -r line; do
+    case $line in
+      MapNotify*)
+        t=${EPOCHREALTIME/[.,]/}
+        read -r -a f  # "    event 0x..., window 0x..., override NO"
+        [ "${f[5]:-}" = NO ] && echo "$t ${f[3]%,}"
+        ;;
+    esac
+  done
+) & pids+=($!)
+sleep 0.3  # let xev select its events before the first program starts
+
+alive() { # NAME
+  kill -0 "$pid" 2>/dev/null || { echo "$1 exited early:" >&2; cat "$tmp/$1.log" >&2; exit 1; }
+}
+
+# Starts the program NAME (game or bare) and waits until its top-level
+# window is mapped. Sets: pid, win, start_us.
+launch() { # NAME
+  local name=$1 t0 t w p
+  while read -r -t 0 -u 3; do read -r -u 3 _; done  # drop stale maps
+  mkdir -p "$tmp/cfg.$name"
+  rm -rf "${tmp:?}/cfg.$name"/*  # a fresh XDG_CONFIG_HOME every start
+  (
+    t=${EPOCHREALTIME/[.,]/}
+    echo "$t" >"$tmp/t0"
+    XDG_CONFIG_HOME=$tmp/cfg.$name exec "${bin[$name]}"
+  ) >>"$tmp/$name.log" 2>&1 &
+  pid=$!
+  win=
+  for _ in $(seq 40); do
+    if read -r -t 0.5 -u 3 t w; then
+      p=$(xprop -id "$w" _NET_WM_PID 2>/dev/null)
+      if [ "${p##* }" = "$pid" ]; then win=$w; break; fi
+    else
+      alive "$name"
+    fi
+  done
+  if [ -z "$win" ]; then
+    echo "$name: no window within 20 s" >&2
+    cat "$tmp/$name.log" >&2
+    exit 1
+  fi
+  t0=$(<"$tmp/t0")
+  start_us=$((t - t0))
+}
+
+stop() {
+  kill "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null
+}
+
+kib() { # FILE FIELD -> value in kB
+  awk -v f="$2:" '$1 == f { print $2; exit }' "$1"
+}
+
+ticks() { # PID -> utime + stime of the whole process, in clock ticks
+  local s f
+  s=$(<"/proc/$1/stat")
+  read -r -a f <<<"${s##*) }"  # the name in brackets may hold spaces
+  echo $((f[11] + f[12]))
+}
+
+cpu_us() { # PID -> CPU time of all its threads so far, in us (ns clock)
+  cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ n += $1 } END { printf "%d\n", n / 1000 }'
+}
+
+switches() { # PID -> context switches of all its threads (each is a wake-up)
+  cat /proc/"$1"/task/*/status 2>/dev/null |
+    awk '/ctxt_switches:/ { n += $2 } END { print n + 0 }'
+}
+
+# One untimed start each fills the page cache and fontconfig's cache.
+declare -A size
+for name in game bare; do
+  launch "$name"
+  size[$name]=$(xwininfo -id "$win" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')
+  stop
+done
+
+echo "timing $runs starts of each on :$d ..."
+for i in $(seq "$runs"); do
+  # Alternate which goes first so that drift hits both alike.
+  if ((i % 2)); then order="game bare"; else order="bare game"; fi
+  for name in $order; do
+    launch "$name"
+    echo "$start_us" >>"$tmp/$name.start"
+    sleep 1
+    alive "$name"
+    cpu_us "$pid" >>"$tmp/$name.cpu"
+    kib "/proc/$pid/status" VmRSS >>"$tmp/$name.rss"
+    kib "/proc/$pid/smaps_rollup" Pss >>"$tmp/$name.pss"
+    stop
+  done
+done
+
+echo "idle CPU over 5 s ..."
+# Both start before either is read: one's start must not wake the other
+# during the other's interval.
+declare -A idle
+for name in game bare; do
+  launch "$name"
+  idle[$name]=$pid
+  pids+=("$pid")
+done
+sleep 1
+for name in game bare; do
+  pid=${idle[$name]}
+  alive "$name"
+  idle[$name]="$pid $(ticks "$pid") $(switches "$pid")"
+done
+sleep 5
+for name in game bare; do
+  read -r pid t0 s0 <<<"${idle[$name]}"
+  alive "$name"
+  idle[$name]="$(($(ticks "$pid") - t0)) $(($(switches "$pid") - s0))"
+  kill "$pid"
+done
+hz=$(getconf CLK_TCK)
+
+median() { sort -n "$1" | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+minimum() { sort -n "$1" | head -1; }
+
+gm=$(median "$tmp/game.start"); bm=$(median "$tmp/bare.start")
+# Each run starts both back to back, so a pair's ratio is free of slow drift.
+paste "$tmp/game.start" "$tmp/bare.start" | awk '{ printf "%.4f\n", $1 / $2 }' >"$tmp/pairs"
+pr=$(median "$tmp/pairs")
+gn=$(minimum "$tmp/game.start"); bn=$(minimum "$tmp/bare.start")
+gc=$(median "$tmp/game.cpu"); bc=$(median "$tmp/bare.cpu")
+gr=$(median "$tmp/game.rss"); br=$(median "$tmp/bare.rss")
+gp=$(median "$tmp/game.pss"); bp=$(median "$tmp/bare.pss")
+read -r gi gw <<<"${idle[game]}"
+read -r bi bw <<<"${idle[bare]}"
+
+awk -v runs="$runs" -v hz="$hz" -v date="$(date -u '+%Y-%m-%d %H:%M UTC')" \
+  -v cores="$(nproc)" -v qt="$(dpkg-query -W -f '${Version}' libqt6widgets6 2>/dev/null)" \
+  -v gm="$gm" -v bm="$bm" -v pr="$pr" -v gn="$gn" -v bn="$bn" -v gc="$gc" -v bc="$bc" \
+  -v gr="$gr" -v br="$br" -v gp="$gp" -v bp="$bp" -v gi="$gi" -v bi="$bi" -v gw="$gw" -v bw="$bw" \
+  -v gs="${size[game]}" -v bs="${size[bare]}" \
+  -v gl="$(paste -sd' ' "$tmp/game.start")" -v bl="$(paste -sd' ' "$tmp/bare.start")" '
+function ms(us) { return sprintf("%.1f", us / 1000) }
+function mib(k) { return sprintf("%.1f", k / 1024) }
+function list(s,  n, a, i, out) {
+  n = split(s, a, " ")
+  for (i = 1; i <= n; i++) out = out sprintf("%s%.1f", i > 1 ? " " : "", a[i] / 1000)
+  return out
+}
+function verdict(ok) { return ok ? "met" : "MISSED" }
+BEGIN {
+  printf "\nstart-up benchmark, %s, %s cores, Qt %s, %d starts each\n\n", date, cores, qt, runs
+  f = "%-26s %10s %10s %14s   %s\n"
+  printf f, "", "game", "bare", "game vs bare", "target"
+  printf f, "window (px)", gs, bs, "", ""
+  printf f, "start, median (ms)", ms(gm), ms(bm), sprintf("x%.2f", gm / bm), \
+    "<= x1.15  " verdict(gm <= 1.15 * bm)
+  printf f, "start, median of pairs", "", "", sprintf("x%.2f", pr), ""
+  printf f, "start, min (ms)", ms(gn), ms(bn), sprintf("x%.2f", gn / bn), ""
+  printf f, "CPU to 1 s after map (ms)", ms(gc), ms(bc), sprintf("x%.2f", gc / bc), ""
+  printf f, "VmRSS after 1 s (MiB)", mib(gr), mib(br), sprintf("%+.1f", (gr - br) / 1024), \
+    "<= +15    " verdict(gr - br <= 15 * 1024)
+  printf f, "Pss after 1 s (MiB)", mib(gp), mib(bp), sprintf("%+.1f", (gp - bp) / 1024), ""
+  printf f, "idle CPU in 5 s (ticks)", gi, bi, "", \
+    sprintf("<= 1 tick (%d ms)  %s", 1000 / hz, verdict(gi <= 1))
+  printf f, "wake-ups in 5 s", gw, bw, "", ""
+  printf "\nstarts (ms), game: %s\n", list(gl)
+  printf "starts (ms), bare: %s\n", list(bl)
+  printf "\nstart: from just before exec to the MapNotify of the top-level window\n"
+  printf "(time in us, read as the X event arrives); memory and CPU are medians.\n"
+}'
