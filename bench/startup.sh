@@ -8,7 +8,7 @@
 #   RUNS: timed starts of each program, alternating (default 10).
 set -uo pipefail
 
-runs=10
+runs=30
 while getopts n:h opt; do
   case $opt in
     n) runs=$OPTARG ;;

@@ -1,4 +1,7 @@
 #pragma once
+#include <algorithm>
+
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -11,11 +14,22 @@ class ClickLabel : public QLabel {
 public:
     explicit ClickLabel(QWidget* parent = nullptr) : QLabel(parent) { setMouseTracking(true); }
 
+    // A caption longer than the label is narrowed rather than cut. It is
+    // measured when first painted, so fonts load after the window shows.
+    void setFitOnOneLine(bool fit) { fit_ = fit; }
+
 signals:
     void clicked();
     void mouseMoved();
 
 protected:
+    void paintEvent(QPaintEvent* e) override
+    {
+        if (fit_ && (fittedText_ != text() || fittedWidth_ != width()))
+            fit();
+        QLabel::paintEvent(e);
+    }
+
     void mousePressEvent(QMouseEvent* e) override
     {
         e->accept();
@@ -27,6 +41,26 @@ protected:
         e->accept();
         emit mouseMoved();
     }
+
+private:
+    void fit()
+    {
+        fittedText_ = text();
+        fittedWidth_ = width();
+        QFont f = font();
+        f.setStretch(QFont::Unstretched);
+        QFont bold = f;  // a highlighted caption is bold, and must fit too
+        bold.setBold(true);
+        const int room = width() - 4;
+        const int needed = QFontMetrics(bold).horizontalAdvance(text());
+        if (needed > room && needed > 0)
+            f.setStretch(std::max(60, 100 * room / needed));
+        setFont(f);
+    }
+
+    bool fit_ = false;
+    QString fittedText_;
+    int fittedWidth_ = -1;
 };
 
 // A panel that keeps mouse presses to itself (no pop-up menu from its

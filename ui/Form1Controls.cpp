@@ -3,6 +3,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <functional>
 
 #include "ui/ClickLabel.h"
@@ -133,6 +134,7 @@ void Form1::buildControls()
         label9_[i]->setObjectName(QStringLiteral("Label9(%1)").arg(i));
         label9_[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label9_[i]->setFont(makeFont("Liberation Sans", 9));
+        label9_[i]->setFitOnOneLine(true);
         label9_[i]->setCursor(Qt::PointingHandCursor);
         for (ClickLabel* l : {image6_[i], label9_[i]}) {
             connect(l, &ClickLabel::clicked, this, [this, i] { handle([this, i] { game_->image6_Click(i); }); });
@@ -170,7 +172,8 @@ void Form1::buildControls()
     statusBar_ = new StatusBar(area);
     statusBar_->setGeometry(px(0, 6000, 9975, 375));
 
-    setWindowIcon(QIcon(pictures_.named("AppIcon32")));
+    // The icon is not needed before the window shows.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(pictures_.named("AppIcon32"))); });
 }
 
 void Form1::buildMenus()
@@ -288,7 +291,6 @@ void Form1::applyCaptions()
     label6_->setText(caption("Label6"));
     for (int i = 0; i < 3; ++i) {
         label9_[i]->setText(caption("Label9", i));
-        fitOnOneLine(label9_[i]);
     }
     for (int i = 0; i < 2; ++i)
         label11_[i]->setText(caption("Label11", i));

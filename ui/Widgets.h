@@ -1,11 +1,8 @@
 #pragma once
 #include <QColor>
 #include <QFont>
-#include <QFontMetrics>
-#include <QLabel>
 #include <QString>
 #include <QWidget>
-#include <algorithm>
 #include <string>
 
 // Small helpers the windows share for colours, fonts and texts.
@@ -45,20 +42,6 @@ inline QFont makeFont(const char* family, int points, bool bold = false)
     f.setPointSize(points);
     f.setBold(bold);
     return f;
-}
-
-// A caption longer than its button is narrowed rather than cut.
-inline void fitOnOneLine(QLabel* label)
-{
-    QFont f = label->font();
-    f.setStretch(QFont::Unstretched);
-    const int room = label->width() - 4;
-    QFont bold = f;  // a highlighted caption is bold, and must fit too
-    bold.setBold(true);
-    const int needed = QFontMetrics(bold).horizontalAdvance(label->text());
-    if (needed > room && needed > 0)
-        f.setStretch(std::max(60, 100 * room / needed));
-    label->setFont(f);
 }
 
 }  // namespace vornel::widgets
