@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make pkg-config
+  cmake g++ make
   qt6-base-dev qt6-multimedia-dev libgtest-dev
   fonts-dejavu-core fonts-liberation2
 )
