@@ -15,8 +15,7 @@ void Game::gggggg_Click()
         session_.OpenCount[i] = 0;
     session_.BonusLevel = 10;
     session_.BonusEligible = true;
-    host_.showMessage(
-        isGreek()
+    host_.showMessage(isGreek()
             ? "ΠΡΟΣΟΧΗ !!!\nΜπορείς να κερδίσεις το BONUS των 10 δευτ/πτών (10 δευτ/πτά επιπλέον χρόνος σε "
               "όποιο επίπεδο επιθυμείς), αν στο πρώτο επίπεδο κατορθώσεις να μήν ανοίξεις τα τετραγωνάκια "
               "περισσότερες απο 2 φορές το καθένα.\nΈπισης δεν πρέπει να χρησιμοποιήσεις κάποια βοήθεια στο "
@@ -41,9 +40,16 @@ std::int16_t Game::BatmosProtatlhmatos() const
     const double t = session_.SecondsLeft;
     double points = t;
     switch (*controls_.checkedDifficulty) {
-    case Difficulty::Hard: points = (completed + 1) * t; break;
-    case Difficulty::Normal: points = (completed - 1) * t; if (points == 0) points = t; break;
-    case Difficulty::Easy: break;
+    case Difficulty::Hard:
+        points = (completed + 1) * t;
+        break;
+    case Difficulty::Normal:
+        points = (completed - 1) * t;
+        if (points == 0)
+            points = t;
+        break;
+    case Difficulty::Easy:
+        break;
     }
     return toInt16(points).value_or(0);
 }
@@ -72,22 +78,27 @@ bool Game::LoseScreenActivate()
         return true;
     }
     if (isGreek())
-        host_.showMessage("Δυστυχώς δεν κατάφερες να ολοκληρώσεις ολα τα επίπεδα.ΞΑΝΑΠΡΟΣΠΑΘΗΣΕ!!!",
-                          "ΤΕΛΟΣ ΕΥΚΑΙΡΙΩΝ");
+        host_.showMessage("Δυστυχώς δεν κατάφερες να ολοκληρώσεις ολα τα επίπεδα.ΞΑΝΑΠΡΟΣΠΑΘΗΣΕ!!!", "ΤΕΛΟΣ ΕΥΚΑΙΡΙΩΝ");
     else
         host_.showMessage("Sorry, you lose. TRY AGAIN!!!", "");
+    controls_.panelCaptionsGrey = true;
+    endChampionship();
+    controls_.mainWindowEnabled = true;
+    return false;
+}
+
+// A championship stopped or lost: back to single games, helps ready again.
+void Game::endChampionship()
+{
     session_.Mode = 0;
     controls_.panelEnabled = false;
     controls_.panelVisible = false;
     controls_.tenSecondsAvailable = true;
     controls_.twoPairsAvailable = true;
-    controls_.panelCaptionsGrey = true;
     session_.Score = 0;
     session_.Lives = 0;
     session_.Level = 0;
     host_.closeLoseScreen();
-    controls_.mainWindowEnabled = true;
-    return false;
 }
 
 void Game::Form_Activate()

@@ -107,18 +107,10 @@ void Game::Command2_Click()
             session_.RevealTicks = 15;
             TIMER3_Timer();
         }
-        controls_.panelEnabled = false;
-        controls_.panelVisible = false;
-        controls_.tenSecondsAvailable = true;
-        controls_.twoPairsAvailable = true;
         controls_.newGameAvailable = true;
         controls_.newChampionshipAvailable = true;
-        session_.Mode = 0;
         session_.SecondsLeft = 0;
-        session_.Level = 0;
-        session_.Lives = 0;
-        session_.Score = 0;
-        host_.closeLoseScreen();
+        endChampionship();
     } else {
         controls_.panelEnabled = false;
         controls_.newGameAvailable = true;

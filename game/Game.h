@@ -114,6 +114,7 @@ private:
     void clickCard(int index);
     void setTimer(GameTimer t, bool enabled);
     void setMenus(bool enabled);
+    void endChampionship();
     void chooseDifficulty(Difficulty d, const char* item);
     void applyBuiltInCategory(PictureCategory c, const char* item);
     bool isGreek() const;

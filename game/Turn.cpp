@@ -98,11 +98,11 @@ void Game::win()
 
     if (session_.Mode == 1 && session_.Level == 1 && session_.BonusEligible) {
         setTimer(GameTimer::Clock, false);
-        const std::string prompt =
-            isGreek() ? "Συγχαρητήρια. Κέρδισες το BONUS των 10 δευτ/πτων. Επέλεξε το επίπεδο που "
-                        "επιθυμείς να χρησιμοποιήσεις το BONUS."
-                      : "Congratulations. You get the BONUS (10 seconds more time). Choose the level which "
-                        "you wish to use it.";
+        const std::string prompt = isGreek()
+            ? "Συγχαρητήρια. Κέρδισες το BONUS των 10 δευτ/πτων. Επέλεξε το επίπεδο που "
+              "επιθυμείς να χρησιμοποιήσεις το BONUS."
+            : "Congratulations. You get the BONUS (10 seconds more time). Choose the level which "
+              "you wish to use it.";
         // There is no way out of the box but a level from 2 to 6.
         for (;;) {
             const std::optional<std::int16_t> level = toInt16(host_.inputBox(prompt, "BONUS", "2-6"));
