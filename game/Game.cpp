@@ -55,7 +55,6 @@ void Game::kryce()
 void Game::Command1_Click()
 {
     controls_.boardEnabled = true;
-    controls_.busyPointer = true;
     host_.setBusyPointer(true);
 
     if (session_.Mode == 0) {
@@ -82,7 +81,6 @@ void Game::Command1_Click()
     host_.randomize();
     board_.deal(pictures_, [this] { return host_.random(); });
 
-    controls_.busyPointer = false;
     host_.setBusyPointer(false);
     controls_.newGameAvailable = false;
     setMenus(false);

@@ -31,7 +31,6 @@ struct MainControls {
     bool twoPairsAvailable = true;                     // Command4
     std::array<bool, 2> helpLabelEnabled{true, true};  // Label11(0), Label11(1)
     bool fileMenu = true, optionsMenu = true, wallpaperMenu = true, helpMenu = true;
-    bool busyPointer = false;
     bool panelCaptionsGrey = false;  // Label27, Label28 after a lost championship
 
     std::optional<Difficulty> checkedDifficulty;

@@ -1,13 +1,6 @@
 #include "game/PictureSet.h"
 
-#include <algorithm>
-
 namespace vornel {
-
-bool PictureSet::complete() const
-{
-    return std::all_of(pictures.begin(), pictures.end(), [](const PictureRef& p) { return p != nullptr; });
-}
 
 namespace {
 

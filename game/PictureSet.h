@@ -22,7 +22,6 @@ struct PictureSet {
     std::array<PictureRef, 10> pictures;
 
     const PictureRef& at(int position) const { return pictures.at(position - 1); }
-    bool complete() const;
 };
 
 // The built-in sets. Every call returns the same picture objects.
