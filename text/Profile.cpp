@@ -1,11 +1,10 @@
 #include "text/Profile.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <unordered_map>
 
 #include "storage/Codepage.h"
+#include "storage/SafeFile.h"
 
 namespace vornel {
 
@@ -63,13 +62,11 @@ std::string finishValue(std::string_view value)
     return std::string(value.substr(0, MaxValue));
 }
 
+// Only a regular file of sane size is read: a folder, a pipe or an endless
+// device reads as a missing file.
 std::string readAll(const std::filesystem::path& file)
 {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return {};
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return in.bad() ? std::string() : bytes;
+    return readRegularFile(file).value_or(std::string());
 }
 
 using Keys = std::unordered_map<std::string, std::string>;

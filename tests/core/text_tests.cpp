@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <array>
@@ -7,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "FileFixture.h"
 #include "text/Captions.h"
 #include "text/Language.h"
 #include "text/Profile.h"
@@ -132,13 +134,26 @@ TEST_F(TextCatalogFiles, CatalogueTellsMissingFromEmpty)
     EXPECT_EQ(TextCatalog(missing()).lookup("S", "empty"), std::nullopt);
 }
 
+TEST_F(TextCatalogFiles, AnythingButARegularFileIsAMissingCatalogue)
+{
+    ASSERT_EQ(::mkfifo((dir_ / "pipe").c_str(), 0644), 0);
+    fs::create_directory(dir_ / "folder");
+    fs::create_symlink("/dev/zero", dir_ / "endless");
+    for (const char* name : {"pipe", "folder", "endless"}) {
+        const fs::path file = dir_ / name;
+        EXPECT_TRUE(vornel::testing::passesInChild([&] {
+            return !TextCatalog(file).lookup("S", "k") && ReadIniText("S", "k", "d", file) == padded("d");
+        })) << name;
+    }
+}
+
 TEST_F(TextCatalogFiles, CatalogueAgreesWithTheReaderOnAwkwardFiles)
 {
     std::string garbage;
     for (int i = 0; i < 4096; ++i)
         garbage += static_cast<char>((i * 131 + 7) % 256);
     fs::path ini = write(
-        garbage + "\n[S]\nk=" + std::string(1 << 20, 'h') + "\r\n[T]\rk='v'\nz=a\0b\n"s + "u=\x81\xFF\n" + garbage);
+        garbage + "\n[S]\nk=" + std::string(1 << 16, 'h') + "\r\n[T]\rk='v'\nz=a\0b\n"s + "u=\x81\xFF\n" + garbage);
     TextCatalog catalog(ini);
     for (auto [section, key] : std::array<std::pair<const char*, const char*>, 6>{
              {{"S", "k"}, {"T", "k"}, {"T", "z"}, {"T", "u"}, {"T", "missing"}, {"none", "k"}}}) {
