@@ -1,13 +1,16 @@
 #include "storage/RecordFile.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
 #include <limits>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "storage/Codepage.h"
+#include "storage/SafeFile.h"
 
 namespace vornel {
 
@@ -21,29 +24,27 @@ struct Record {
 
 constexpr std::size_t MaxText = RecordFile::RecordLength - 2;        // after the length
 constexpr std::size_t MaxTaggedText = RecordFile::RecordLength - 4;  // after type and length
+constexpr std::size_t MaxFileBytes = RecordFile::MaxRecord * RecordFile::RecordLength;
 
-off_t offsetOf(int record)
+bool isRecord(int record)
 {
-    return static_cast<off_t>(record - 1) * static_cast<off_t>(RecordFile::RecordLength);
+    return record >= 1 && record <= RecordFile::MaxRecord;
+}
+
+std::size_t offsetOf(int record)
+{
+    return static_cast<std::size_t>(record - 1) * RecordFile::RecordLength;
 }
 
 // The whole record; whatever lies past the end of the file stays zero.
-Record readRecord(int fd, int record)
+Record recordAt(const std::string& file, int record)
 {
     Record rec;
-    if (fd < 0 || record < 1)
+    if (!isRecord(record) || offsetOf(record) >= file.size())
         return rec;
-    const off_t start = offsetOf(record);
-    auto& buf = rec.bytes;
-    while (rec.size < buf.size()) {
-        ssize_t n = pread(fd, buf.data() + rec.size, buf.size() - rec.size, start + static_cast<off_t>(rec.size));
-        if (n > 0)
-            rec.size += static_cast<std::size_t>(n);
-        else if (n < 0 && errno == EINTR)
-            continue;
-        else
-            break;
-    }
+    const std::size_t start = offsetOf(record);
+    rec.size = std::min(RecordFile::RecordLength, file.size() - start);
+    std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(start), rec.size, rec.bytes.begin());
     return rec;
 }
 
@@ -124,51 +125,44 @@ std::string TaggedValue::toText() const
 
 RecordFile::RecordFile(std::filesystem::path path) : path_(std::move(path))
 {
-    fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    writable_ = fd_ >= 0;
-    // A file we may not change can still be read.
-    if (fd_ < 0)
-        fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat st { };
-    if (fd_ >= 0 && (fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode))) {
-        ::close(fd_);
-        fd_ = -1;
-        writable_ = false;
-    }
-}
-
-RecordFile::~RecordFile()
-{
-    if (fd_ < 0)
+    if (std::optional<std::string> bytes = readRegularFile(path_, MaxFileBytes)) {
+        bytes_ = std::move(*bytes);
+        writable_ = true;
         return;
-    if (dirty_)
-        fdatasync(fd_);
-    ::close(fd_);
+    }
+    // Only a missing file may be made; anything else at the path is left alone.
+    struct stat st { };
+    if (::lstat(path_.c_str(), &st) == 0 || errno != ENOENT)
+        return;
+    writable_ = true;
+    const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd >= 0)
+        ::close(fd);
 }
 
-bool RecordFile::isOpen() const
+int RecordFile::recordCount() const
 {
-    return fd_ >= 0;
+    return static_cast<int>((bytes_.size() + RecordLength - 1) / RecordLength);
 }
 
 std::int16_t RecordFile::readInt16(int record) const
 {
-    return static_cast<std::int16_t>(getU16(readRecord(fd_, record), 0));
+    return static_cast<std::int16_t>(getU16(recordAt(bytes_, record), 0));
 }
 
 std::int32_t RecordFile::readInt32(int record) const
 {
-    return getI32(readRecord(fd_, record), 0);
+    return getI32(recordAt(bytes_, record), 0);
 }
 
 std::string RecordFile::readText(int record) const
 {
-    return getText(readRecord(fd_, record), 0);
+    return getText(recordAt(bytes_, record), 0);
 }
 
 TaggedValue RecordFile::readTagged(int record) const
 {
-    const Record rec = readRecord(fd_, record);
+    const Record rec = recordAt(bytes_, record);
     switch (static_cast<TaggedValue::Type>(getU16(rec, 0))) {
     case TaggedValue::Type::Int16:
         return TaggedValue::fromInt16(static_cast<std::int16_t>(getU16(rec, 2)));
@@ -237,27 +231,37 @@ bool RecordFile::writeTagged(int record, const TaggedValue& value)
 
 bool RecordFile::writeRecord(int record, std::string_view bytes)
 {
-    if (!writable_ || record < 1)
+    if (!isRecord(record))
         return false;
-    const off_t start = offsetOf(record);
-    const off_t end = start + static_cast<off_t>(RecordLength);
-    // Growing the file by whole records keeps every record readable in full.
-    struct stat st { };
-    if (fstat(fd_, &st) != 0)
-        return false;
-    if (st.st_size < end && ftruncate(fd_, end) != 0)
-        return false;
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = pwrite(fd_, bytes.data() + done, bytes.size() - done, start + static_cast<off_t>(done));
-        if (n > 0)
-            done += static_cast<std::size_t>(n);
-        else if (n < 0 && errno == EINTR)
-            continue;
-        else
-            return false;
+    const std::size_t start = offsetOf(record);
+    // Growing by whole records keeps every record readable in full.
+    if (bytes_.size() < start + RecordLength) {
+        bytes_.resize(start + RecordLength, '\0');
+        dirty_ = true;
     }
-    dirty_ = true;
+    if (bytes_.compare(start, bytes.size(), bytes) != 0) {
+        bytes_.replace(start, bytes.size(), bytes);
+        dirty_ = true;
+    }
+    return true;
+}
+
+void RecordFile::truncate(int records)
+{
+    const std::size_t keep = records > 0 ? static_cast<std::size_t>(records) * RecordLength : 0;
+    if (bytes_.size() > keep) {
+        bytes_.resize(keep);
+        dirty_ = true;
+    }
+}
+
+bool RecordFile::save()
+{
+    if (!dirty_)
+        return true;
+    if (!writable_ || !replaceFileContents(path_, bytes_))
+        return false;
+    dirty_ = false;
     return true;
 }
 

@@ -29,39 +29,55 @@ struct TaggedValue {
 // A random-access file of 128-byte records. Record n (from 1) starts at byte
 // (n - 1) * 128; integers are little-endian; texts are a 2-byte length and
 // then windows-1253 bytes. A record beyond the end reads as zero or empty.
-// Opening a missing file creates it empty. Nothing here throws: a failed read
-// gives the zero/empty value, a failed write returns false.
+//
+// The file is read whole when opened and changed in memory; save() puts the
+// changes on disk in one crash-safe replace, so a killed program leaves the
+// old or the new file, never a mix. Opening a missing file creates it empty.
+// Something at the path that is not a regular file of sane size (a folder, a
+// pipe, a huge file) or cannot be read reads as empty and is never replaced.
+// Nothing here throws: a failed read gives the zero/empty value, a refused
+// write returns false.
 class RecordFile {
 public:
     static constexpr std::size_t RecordLength = 128;
+    // No file of the game comes near this many records (a megabyte).
+    static constexpr int MaxRecord = 8192;
 
     explicit RecordFile(std::filesystem::path path);
-    ~RecordFile();
-    RecordFile(const RecordFile&) = delete;
-    RecordFile& operator=(const RecordFile&) = delete;
 
-    bool isOpen() const;
     const std::filesystem::path& path() const { return path_; }
+    // Whether save() may replace the file: it was read, or it was missing.
+    // Writes change the content in memory either way.
+    bool isWritable() const { return writable_; }
+    // Records the file holds, a last partial one included.
+    int recordCount() const;
 
     std::int16_t readInt16(int record) const;
     std::int32_t readInt32(int record) const;
     std::string readText(int record) const;  // UTF-8
     TaggedValue readTagged(int record) const;
 
-    // A value that does not fit its record is not written (false); the
-    // record keeps what it held. Bytes after the value are left as they are.
+    // A value that does not fit its record, or a record outside 1 to
+    // MaxRecord, is not written (false); the record keeps what it held.
+    // Bytes after the value are left as they are; growing the file pads it
+    // with zeros to the end of the record written.
     bool writeInt16(int record, std::int16_t value);
     bool writeInt32(int record, std::int32_t value);
     bool writeText(int record, std::string_view utf8);
     bool writeTagged(int record, const TaggedValue& value);
 
+    // Drops every record after `records`.
+    void truncate(int records);
+    // Puts the content on disk; true when it is there (or nothing changed).
+    bool save();
+
 private:
     bool writeRecord(int record, std::string_view bytes);
 
     std::filesystem::path path_;
-    int fd_ = -1;            // POSIX descriptor, -1 when the file could not be opened
-    bool writable_ = false;  // false when only read access was granted
-    bool dirty_ = false;     // something was written since opening
+    std::string bytes_;
+    bool writable_ = false;
+    bool dirty_ = false;
 };
 
 }  // namespace vornel

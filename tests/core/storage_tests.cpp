@@ -1,16 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cerrno>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <chrono>
+#include <csignal>
+#include <ctime>
 #include <ostream>
-#include <string>
-#include <unistd.h>
-#include <vector>
+#include <random>
+#include <sys/stat.h>
 
+#include "FileFixture.h"
 #include "storage/AppFolder.h"
 #include "storage/Codepage.h"
 #include "storage/RecordFile.h"
@@ -22,247 +20,280 @@ void PrintTo(const TaggedValue& v, std::ostream* os)
 }
 }  // namespace vornel
 
-namespace fs = std::filesystem;
-using vornel::RecordFile;
-using vornel::TaggedValue;
+using namespace vornel;
+using namespace vornel::testing;
+using namespace std::string_literals;
 
 namespace {
 
-using Bytes = std::vector<unsigned char>;
-
-Bytes readAll(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeAll(const fs::path& p, const Bytes& b)
-{
-    std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
-}
-
-Bytes slice(const Bytes& b, std::size_t at, std::size_t n)
-{
-    if (at + n > b.size())
-        return {};
-    return Bytes(b.begin() + static_cast<long>(at), b.begin() + static_cast<long>(at + n));
-}
-
-bool allEqual(const Bytes& b, std::size_t from, std::size_t to, unsigned char v)
-{
-    for (std::size_t i = from; i < to; ++i)
-        if (b.at(i) != v)
-            return false;
-    return true;
-}
-
-class RecordFileTest : public ::testing::Test {
+class RecordFileTest : public FileFixture {
 protected:
     void SetUp() override
     {
-        std::string tmpl = (fs::temp_directory_path() / "vornel-storage-XXXXXX").string();
-        ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
-        dir = tmpl;
+        FileFixture::SetUp();
         file = dir / "skor.qdx";
     }
-    void TearDown() override
-    {
-        std::error_code ec;
-        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(dir, ec);
-    }
-    fs::path dir, file;
+    std::string disk() const { return readBytes(file); }
+
+    fs::path file;
 };
 
 }  // namespace
 
-TEST_F(RecordFileTest, MissingFileIsCreatedEmptyAndOnlyRecordsFromOneCount)
+TEST_F(RecordFileTest, MissingFileIsCreatedEmptyAndChangesReachItOnSave)
 {
     RecordFile f(file);
-    EXPECT_TRUE(f.isOpen());
-    EXPECT_TRUE(fs::exists(file));
-    EXPECT_EQ(fs::file_size(file), 0u);
+    EXPECT_TRUE(f.isWritable());
+    EXPECT_EQ(disk(), "");
     EXPECT_EQ(f.readInt16(18), 0);
-    EXPECT_EQ(f.readInt32(15), 0);
     EXPECT_EQ(f.readText(20), "");
-    EXPECT_TRUE(f.readTagged(17).isEmpty());
-
-    // There is no record 0 or below.
-    EXPECT_FALSE(f.writeInt16(0, 1));
-    EXPECT_FALSE(f.writeInt32(-1, 1));
-    EXPECT_FALSE(f.writeText(0, "a"));
-    EXPECT_FALSE(f.writeTagged(-3, TaggedValue::fromInt16(1)));
-    EXPECT_EQ(fs::file_size(file), 0u);
-    EXPECT_EQ(f.readInt32(0), 0);
-}
-
-TEST_F(RecordFileTest, IntegersAreLittleEndianAtTheirRecordAndTheFileEndsOnARecord)
-{
-    {
-        RecordFile f(file);
-        ASSERT_TRUE(f.writeInt32(16, 735));
-        ASSERT_TRUE(f.writeInt16(18, -2));
-    }
-    Bytes b = readAll(file);
-    ASSERT_EQ(b.size(), 2304u);  // 18 records
-    EXPECT_EQ(slice(b, 1920, 4), (Bytes{0xDF, 0x02, 0x00, 0x00}));
-    EXPECT_EQ(slice(b, 2176, 2), (Bytes{0xFE, 0xFF}));
-    EXPECT_TRUE(allEqual(b, 0, 1920, 0));
-    EXPECT_TRUE(allEqual(b, 1924, 2176, 0));
-    EXPECT_TRUE(allEqual(b, 2178, 2304, 0));
+    ASSERT_TRUE(f.writeInt32(16, 735));
+    ASSERT_TRUE(f.writeInt16(18, -2));
+    EXPECT_EQ(disk(), "");
+    ASSERT_TRUE(f.save());
+    std::string expected(18 * 128, '\0');  // the file ends on a whole record
+    putHead(expected, 16, "\xDF\x02\x00\x00"s);
+    putHead(expected, 18, "\xFE\xFF");
+    EXPECT_EQ(disk(), expected);
 
     RecordFile again(file);
+    EXPECT_EQ(again.recordCount(), 18);
     EXPECT_EQ(again.readInt32(16), 735);
     EXPECT_EQ(again.readInt16(18), -2);
-    EXPECT_TRUE(again.writeInt32(1, -1234567));
-    EXPECT_EQ(slice(readAll(file), 0, 4), (Bytes{0x79, 0x29, 0xED, 0xFF}));
-    EXPECT_EQ(again.readInt32(1), -1234567);
+    EXPECT_EQ(again.readInt32(1), 0);
 }
 
-TEST_F(RecordFileTest, TaggedValuesCarryTheirTypeCode)
+TEST_F(RecordFileTest, RecordsRunFromOneToMax)
 {
     RecordFile f(file);
-    ASSERT_TRUE(f.writeTagged(17, TaggedValue::fromInt32(0x00C000)));
+    EXPECT_FALSE(f.writeInt16(0, 1));
+    EXPECT_FALSE(f.writeText(-1, "a"));
+    EXPECT_FALSE(f.writeTagged(RecordFile::MaxRecord + 1, TaggedValue::fromInt16(1)));
+    EXPECT_EQ(f.recordCount(), 0);
+    ASSERT_TRUE(f.writeInt32(RecordFile::MaxRecord, -1234567));
+    EXPECT_EQ(f.readInt32(RecordFile::MaxRecord + 1), 0);
+    ASSERT_TRUE(f.save());
+    // The largest file written is read back.
+    EXPECT_EQ(disk().substr((RecordFile::MaxRecord - 1) * 128), "\x79\x29\xED\xFF"s + std::string(124, '\0'));
+    EXPECT_EQ(RecordFile(file).readInt32(RecordFile::MaxRecord), -1234567);
+}
+
+TEST_F(RecordFileTest, TaggedValuesCarryTheirTypeCodeAndTextIsCodePage1253)
+{
+    RecordFile f(file);
     ASSERT_TRUE(f.writeTagged(1, TaggedValue::fromText("120")));
     ASSERT_TRUE(f.writeTagged(2, TaggedValue::fromInt16(-300)));
-    ASSERT_TRUE(f.writeTagged(3, TaggedValue::empty()));
-    Bytes b = readAll(file);
-    EXPECT_EQ(b.size(), 17u * 128);
-    EXPECT_EQ(slice(b, 2048, 6), (Bytes{0x03, 0x00, 0x00, 0xC0, 0x00, 0x00}));
-    EXPECT_EQ(slice(b, 0, 7), (Bytes{0x08, 0x00, 0x03, 0x00, 0x31, 0x32, 0x30}));
-    EXPECT_EQ(slice(b, 128, 4), (Bytes{0x02, 0x00, 0xD4, 0xFE}));
-    EXPECT_EQ(slice(b, 256, 2), (Bytes{0x00, 0x00}));
+    ASSERT_TRUE(f.writeTagged(3, TaggedValue::fromInt32(0x00C000)));
+    ASSERT_TRUE(f.writeTagged(4, TaggedValue::empty()));
+    ASSERT_TRUE(f.writeTagged(5, TaggedValue::fromText("Άννα")));
+    ASSERT_TRUE(f.writeText(6, "Άννα"));
+    EXPECT_FALSE(f.writeTagged(7, {TaggedValue::Type::Int16, 40000, {}}));
+    EXPECT_FALSE(f.writeTagged(7, {static_cast<TaggedValue::Type>(5), 0, {}}));
+    ASSERT_TRUE(f.save());
+    std::string expected(6 * 128, '\0');
+    putHead(expected, 1,
+        "\x08\x00\x03\x00"
+        "120"s);
+    putHead(expected, 2, "\x02\x00\xD4\xFE"s);
+    putHead(expected, 3, "\x03\x00\x00\xC0\x00\x00"s);
+    putHead(expected, 5, "\x08\x00\x04\x00\xA2\xED\xED\xE1"s);
+    putHead(expected, 6, "\x04\x00\xA2\xED\xED\xE1"s);
+    EXPECT_EQ(disk(), expected);
 
-    EXPECT_EQ(f.readTagged(17), TaggedValue::fromInt32(0x00C000));
-    EXPECT_EQ(f.readTagged(1), TaggedValue::fromText("120"));
-    EXPECT_EQ(f.readTagged(2), TaggedValue::fromInt16(-300));
-    EXPECT_TRUE(f.readTagged(3).isEmpty());
-    EXPECT_TRUE(f.readTagged(40).isEmpty());  // beyond the end
-}
-
-TEST_F(RecordFileTest, GreekTextIsStoredInCodePage1253)
-{
-    {
-        RecordFile f(file);
-        ASSERT_TRUE(f.writeText(20, "Άννα"));
-        ASSERT_TRUE(f.writeTagged(6, TaggedValue::fromText("Άννα")));
-    }
-    Bytes b = readAll(file);
-    EXPECT_EQ(slice(b, 19 * 128, 6), (Bytes{0x04, 0x00, 0xA2, 0xED, 0xED, 0xE1}));
-    EXPECT_EQ(slice(b, 5 * 128, 8), (Bytes{0x08, 0x00, 0x04, 0x00, 0xA2, 0xED, 0xED, 0xE1}));
-    RecordFile f(file);
-    EXPECT_EQ(f.readText(20), "Άννα");
-    EXPECT_EQ(f.readTagged(6).toText(), "Άννα");
+    RecordFile again(file);
+    EXPECT_EQ(again.readTagged(1), TaggedValue::fromText("120"));
+    EXPECT_EQ(again.readTagged(2), TaggedValue::fromInt16(-300));
+    EXPECT_EQ(again.readTagged(3), TaggedValue::fromInt32(0x00C000));
+    EXPECT_TRUE(again.readTagged(4).isEmpty());
+    EXPECT_EQ(again.readTagged(5).toText(), "Άννα");
+    EXPECT_EQ(again.readText(6), "Άννα");
+    EXPECT_TRUE(again.readTagged(40).isEmpty());  // beyond the end
 }
 
 TEST_F(RecordFileTest, WritingLeavesTheRestOfTheRecordAsItWas)
 {
-    writeAll(file, Bytes(3 * 128, 0xAA));
-    {
-        RecordFile f(file);
-        ASSERT_TRUE(f.writeInt16(2, 1));
-        ASSERT_TRUE(f.writeText(3, "abcdef"));
-        ASSERT_TRUE(f.writeText(3, "xy"));
-    }
-    Bytes b = readAll(file);
-    ASSERT_EQ(b.size(), 3u * 128);
-    EXPECT_TRUE(allEqual(b, 0, 128, 0xAA));
-    EXPECT_EQ(slice(b, 128, 2), (Bytes{0x01, 0x00}));
-    EXPECT_TRUE(allEqual(b, 130, 256, 0xAA));
-    EXPECT_EQ(slice(b, 256, 8), (Bytes{0x02, 0x00, 'x', 'y', 'c', 'd', 'e', 'f'}));
-    EXPECT_TRUE(allEqual(b, 264, 384, 0xAA));
+    writeBytes(file, std::string(3 * 128, '\xAA'));
+    RecordFile f(file);
+    ASSERT_TRUE(f.writeInt16(2, 1));
+    ASSERT_TRUE(f.writeText(3, "abcdef"));
+    ASSERT_TRUE(f.writeText(3, "xy"));
+    ASSERT_TRUE(f.save());
+    std::string expected(3 * 128, '\xAA');
+    putHead(expected, 2, "\x01\x00"s);
+    putHead(expected, 3, "\x02\x00xycdef"s);
+    EXPECT_EQ(disk(), expected);
     EXPECT_EQ(RecordFile(file).readText(3), "xy");
 }
 
 TEST_F(RecordFileTest, TextLongerThanItsRecordIsRefusedAndLeavesTheRecord)
 {
-    writeAll(file, Bytes(128, 0xAA));
+    writeBytes(file, std::string(128, '\xAA'));
     RecordFile f(file);
     EXPECT_FALSE(f.writeText(1, std::string(127, 'x')));
     EXPECT_FALSE(f.writeTagged(1, TaggedValue::fromText(std::string(125, 'x'))));
     EXPECT_FALSE(f.writeText(2, std::string(200, 'x')));
-    EXPECT_EQ(readAll(file), Bytes(128, 0xAA));  // not grown either
+    EXPECT_EQ(f.recordCount(), 1);
+    EXPECT_EQ(f.readInt16(1), static_cast<std::int16_t>(0xAAAA));
 
     // The limit counts code-page bytes: 126 Greek letters are 252 UTF-8 bytes.
     std::string greek;
     for (int i = 0; i < 126; ++i)
         greek += "ω";
     ASSERT_TRUE(f.writeText(1, greek));
-    Bytes b = readAll(file);
-    EXPECT_EQ(slice(b, 0, 3), (Bytes{0x7E, 0x00, 0xF9}));
-    EXPECT_EQ(b.back(), 0xF9);
-    EXPECT_EQ(f.readText(1), greek);
-    EXPECT_TRUE(f.writeTagged(2, TaggedValue::fromText(std::string(124, 'z'))));
-    EXPECT_EQ(f.readTagged(2).text, std::string(124, 'z'));
+    ASSERT_TRUE(f.writeTagged(2, TaggedValue::fromText(std::string(124, 'z'))));
+    ASSERT_TRUE(f.save());
+    EXPECT_EQ(disk(), "\x7E\x00"s + std::string(126, '\xF9') + "\x08\x00\x7C\x00"s + std::string(124, 'z'));
+    EXPECT_EQ(RecordFile(file).readText(1), greek);
 }
 
 TEST_F(RecordFileTest, TruncatedFileGivesOnlyWhatIsThere)
 {
-    // Record 1 is whole; record 2 announces a 5-byte tagged text but the file
-    // ends after 2 of them.
-    Bytes b(128, 0);
-    b[0] = 0xDF;
-    b[1] = 0x02;
-    b.insert(b.end(), {0x08, 0x00, 0x05, 0x00, 'H', 'e'});
-    writeAll(file, b);
+    // Record 2 announces a 5-byte tagged text but the file ends after 2 of them.
+    const std::string cut = "\xDF\x02"s + std::string(126, '\0') + "\x08\x00\x05\x00He"s;
+    writeBytes(file, cut);
     RecordFile f(file);
+    EXPECT_EQ(f.recordCount(), 2);
     EXPECT_EQ(f.readInt32(1), 735);
     EXPECT_EQ(f.readTagged(2), TaggedValue::fromText("He"));
-    EXPECT_EQ(f.readInt32(2), 0x00050008);  // the bytes past the end count as zero
-    EXPECT_EQ(f.readInt16(3), 0);
+    EXPECT_EQ(f.readInt32(2), 0x00050008);
     EXPECT_EQ(f.readText(3), "");
-    EXPECT_EQ(fs::file_size(file), 134u);  // reading never grows the file
-
-    ASSERT_TRUE(f.writeInt16(2, 7));  // a write completes the cut record with zeros
-    Bytes after = readAll(file);
-    ASSERT_EQ(after.size(), 256u);
-    EXPECT_EQ(slice(after, 128, 6), (Bytes{0x07, 0x00, 0x05, 0x00, 'H', 'e'}));
-    EXPECT_TRUE(allEqual(after, 134, 256, 0));
+    ASSERT_TRUE(f.writeInt16(2, 7));  // completes the cut record with zeros
+    ASSERT_TRUE(f.save());
+    EXPECT_EQ(disk(), cut.substr(0, 128) + "\x07\x00\x05\x00He"s + std::string(122, '\0'));
 }
 
 TEST_F(RecordFileTest, CorruptRecordsStayInsideTheirRecord)
 {
-    Bytes b(4 * 128, 0);
-    std::fill(b.begin(), b.begin() + 128, 'A');
-    std::fill(b.begin() + 128, b.begin() + 256, 'B');
-    std::fill(b.begin() + 256, b.end(), 'C');  // the fourth record guards the third
-    b[0] = b[1] = 0xFF;                        // text length 65535
-    b[128] = 0x08;                             // tagged text of length 500
-    b[129] = 0x00;
-    b[130] = 0xF4;
-    b[131] = 0x01;
-    b[256] = 0x05;  // a type code this program never writes
-    b[257] = 0x00;
-    writeAll(file, b);
+    std::string b = std::string(128, 'A') + std::string(128, 'B') + std::string(256, 'C');
+    putHead(b, 1, "\xFF\xFF");           // text length 65535
+    putHead(b, 2, "\x08\x00\xF4\x01"s);  // tagged text of length 500
+    putHead(b, 3, "\x05\x00"s);          // a type code this program never writes
+    writeBytes(file, b);
     RecordFile f(file);
     EXPECT_EQ(f.readText(1), std::string(126, 'A'));
     EXPECT_EQ(f.readTagged(2).text, std::string(124, 'B'));
     EXPECT_TRUE(f.readTagged(3).isEmpty());
 }
 
-TEST_F(RecordFileTest, UnopenableFileReadsAsNothingAndRefusesWrites)
+TEST_F(RecordFileTest, SaveWritesOnlyWhatChangedAndTruncateDropsRecords)
 {
-    RecordFile f(dir / "no-such-folder" / "names.QDX");
-    EXPECT_FALSE(f.isOpen());
-    EXPECT_EQ(f.readInt32(1), 0);
-    EXPECT_TRUE(f.readTagged(1).isEmpty());
-    EXPECT_FALSE(f.writeInt16(1, 1));
-    EXPECT_FALSE(fs::exists(dir / "no-such-folder"));
+    const std::string five = std::string(5 * 128, '\x11');
+    writeBytes(file, five);
+    RecordFile f(file);
+    writeBytes(file, "changed by someone else");
+    ASSERT_TRUE(f.writeInt16(1, 0x1111));  // what the record already holds
+    f.truncate(9);
+    ASSERT_TRUE(f.save());
+    EXPECT_EQ(disk(), "changed by someone else");
+
+    f.truncate(2);
+    EXPECT_EQ(f.readInt16(3), 0);
+    ASSERT_TRUE(f.save());
+    EXPECT_EQ(disk(), five.substr(0, 256));
 }
 
-TEST_F(RecordFileTest, ReadOnlyFileStillReads)
+TEST_F(RecordFileTest, OnlyARegularFileOfSaneSizeOrNothingIsEverReplaced)
 {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind root";
-    writeAll(file, Bytes{0x07, 0x00});
-    fs::permissions(file, fs::perms::owner_read);
-    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+    fs::create_directory(dir / "folder");
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0644), 0);
+    fs::create_symlink("absent", dir / "dangling");
+    writeBytes(dir / "huge", "\x07");
+    fs::resize_file(dir / "huge", RecordFile::MaxRecord * RecordFile::RecordLength + 1);
+    const auto before = entries(dir);
+    for (const char* name : {"folder", "pipe", "dangling", "huge"}) {
+        const fs::path path = dir / name;
+        EXPECT_TRUE(passesInChild([&] {
+            RecordFile f(path);
+            return !f.isWritable() && f.readInt16(1) == 0 && f.writeInt16(1, 8) && !f.save();
+        })) << name;
+    }
+    EXPECT_EQ(entries(dir), before);
+    EXPECT_TRUE(fs::is_empty(dir / "folder"));
+    EXPECT_EQ(fs::file_size(dir / "huge"), RecordFile::MaxRecord * RecordFile::RecordLength + 1);
+
+    // A missing file in a missing folder: writes are taken, the save fails.
+    RecordFile f(dir / "no-such-folder" / "names.QDX");
+    EXPECT_TRUE(f.isWritable());
+    EXPECT_TRUE(f.writeInt16(1, 1));
+    EXPECT_FALSE(f.save());
+    EXPECT_EQ(entries(dir), before);
+}
+
+namespace {
+
+// Record r of generation g holds r and g; every record differs between two
+// generations, so a file mixing them is told from either.
+void fill(RecordFile& f, std::int16_t generation, int records)
+{
+    for (int r = 1; r <= records; ++r)
+        f.writeInt32(r, r * 65536 + generation);
+}
+
+}  // namespace
+
+TEST_F(RecordFileTest, AKilledSaveLeavesTheOldOrTheNewFileAndAtMostOneOrphan)
+{
+    using Clock = std::chrono::steady_clock;
+    constexpr int Records = 1024;  // 128 KiB
+    // A kill tests the order of the steps, not the disk: in memory-backed
+    // /dev/shm a save does not wait for a disk, so all the rounds fit the time.
+    if (fs::is_directory("/dev/shm"))
+        file = makeFolder("/dev/shm") / "skor.qdx";
+    std::string generation[2];
+    Clock::duration cycle{};  // one change and its save, as the child makes them
+    for (std::int16_t g : {0, 1}) {
+        const auto start = Clock::now();
+        RecordFile f(file);
+        fill(f, g, Records);
+        ASSERT_TRUE(f.save());
+        cycle = Clock::now() - start;
+        generation[g] = disk();
+    }
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<long> delay(0, std::chrono::nanoseconds(4 * cycle).count());
+
+    int seen[2] = {0, 0};
+    int orphans = 0;
+    const std::string orphanPrefix = "." + file.filename().string() + ".";
+    const auto deadline = Clock::now() + std::chrono::milliseconds(2500);
+    for (int i = 0; i < 200 && Clock::now() < deadline; ++i) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            RecordFile f(file);
+            for (std::int16_t g = f.readInt16(1) == 0 ? 1 : 0;; g = 1 - g) {
+                fill(f, g, Records);
+                f.save();
+            }
+        }
+        const timespec pause{0, delay(random)};
+        ::nanosleep(&pause, nullptr);
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+
+        const std::string now = disk();
+        ASSERT_TRUE(now == generation[0] || now == generation[1]) << "kill " << i << ": " << now.size() << " bytes";
+        ++seen[now == generation[1] ? 1 : 0];
+        std::set<std::string> left = entries(file.parent_path());
+        ASSERT_EQ(left.erase(file.filename().string()), 1u);
+        ASSERT_LE(left.size(), 1u) << "kill " << i;
+        if (!left.empty()) {
+            EXPECT_TRUE(left.begin()->starts_with(orphanPrefix)) << *left.begin();
+            ++orphans;
+        }
+    }
+    // Proof that the kills hit saves, both finished and half done.
+    EXPECT_GT(seen[0], 0);
+    EXPECT_GT(seen[1], 0);
+    EXPECT_GT(orphans, 0);
+
+    // The next save clears what a killed one left.
     RecordFile f(file);
-    EXPECT_TRUE(f.isOpen());
-    EXPECT_EQ(f.readInt16(1), 7);
-    EXPECT_FALSE(f.writeInt16(1, 8));
-    EXPECT_EQ(readAll(file), (Bytes{0x07, 0x00}));
+    fill(f, 2, 1);
+    ASSERT_TRUE(f.save());
+    EXPECT_EQ(entries(file.parent_path()), std::set<std::string>{"skor.qdx"});
 }
 
 TEST(TaggedValueTest, ToTextGivesTheValueAsText)
