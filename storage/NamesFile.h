@@ -1,0 +1,18 @@
+#pragma once
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace vornel {
+
+// The players' names: one tagged text per 128-byte record, from record 1 to
+// the end of the file.
+
+// Every record's value as text, blank ones included, in file order. A
+// missing file is created empty and gives no names.
+std::vector<std::string> readNameRecords(const std::filesystem::path& file);
+// Replaces the whole file with exactly these names, records 1 to n, in one
+// crash-safe replace. A name too long for its record is written cut to fit.
+bool writeNames(const std::filesystem::path& file, const std::vector<std::string>& names);
+
+}  // namespace vornel
