@@ -60,4 +60,10 @@ bool Board::allMatched() const
     return std::all_of(slots_.begin(), slots_.end(), [](const CardSlot& s) { return s.isMatched(); });
 }
 
+void Board::setNumbersShown(bool shown)
+{
+    for (int i = 0; i < SlotCount; ++i)
+        slots_[i].numberText = shown ? std::to_string(i + 1) : std::string();
+}
+
 }  // namespace vornel

@@ -34,6 +34,7 @@ public:
 
     CardSlot& slot(int i) { return slots_.at(i); }
     const CardSlot& slot(int i) const { return slots_.at(i); }
+    const std::array<CardSlot, SlotCount>& cards() const { return slots_; }
 
     // All twenty cards face down without pictures; number texts stay.
     void kryce();
@@ -44,6 +45,9 @@ public:
 
     bool sameImage(int a, int b) const;
     bool allMatched() const;
+
+    // Number texts "1" to "20", or all empty; the cards' states stay.
+    void setNumbersShown(bool shown);
 
 private:
     std::array<CardSlot, SlotCount> slots_;

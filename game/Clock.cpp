@@ -1,21 +1,21 @@
-#include "game/Game.h"
-#include "text/Captions.h"
+#include "game/Clock.h"
+
+#include "game/Difficulty.h"
 
 namespace vornel {
 
-void Game::Timer2_Timer()
+ClockTick Clock::tick(GameSession& session)
 {
-    session_.SecondsLeft -= 1;
-    if (session_.SecondsLeft <= 0)
-        host_.showLoseScreen();
-    if (session_.Mode == 0)
-        session_.Score -= session_.PointsPerSecond;
+    SecondsLeft -= 1;
+    const ClockTick result = SecondsLeft <= 0 ? ClockTick::TimeUp : ClockTick::Running;
+    if (!session.inChampionship())
+        session.Score -= PointsPerSecond;
+    return result;
 }
 
-void Game::chooseDifficulty(Difficulty d, const char* item)
+std::string Clock::text() const
 {
-    controls_.checkedDifficulty = d;
-    controls_.difficultyCaption = captions_.caption("epip") + ": " + captions_.caption(item);
+    return clockText(SecondsLeft);
 }
 
 }  // namespace vornel

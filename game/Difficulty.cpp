@@ -4,23 +4,25 @@
 
 namespace vornel {
 
-SingleGameAllowance singleGameAllowance(Difficulty d)
+const Allowance& allowance(Difficulty d)
 {
+    static const Allowance easy{100, 1, 10, 50};
+    static const Allowance normal{75, 2, 20, 100};
+    static const Allowance hard{50, 6, 30, 200};
     switch (d) {
     case Difficulty::Easy:
-        return {100, 100, 1};
+        return easy;
     case Difficulty::Hard:
-        return {50, 300, 6};
+        return hard;
     case Difficulty::Normal:
         break;
     }
-    return {75, 150, 2};
+    return normal;
 }
 
 int championshipSeconds(int level, Difficulty d, bool bonusApplies)
 {
-    const int taken = d == Difficulty::Easy ? 10 : d == Difficulty::Hard ? 30 : 20;
-    return 110 - 10 * (level - 1) - taken + (bonusApplies ? 10 : 0);
+    return 110 - 10 * (level - 1) - allowance(d).championshipCut + (bonusApplies ? 10 : 0);
 }
 
 namespace {

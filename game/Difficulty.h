@@ -7,14 +7,16 @@ namespace vornel {
 // Codes are the ones saved in the settings records.
 enum class Difficulty : std::int16_t { Easy = 1, Normal = 2, Hard = 3 };
 
-// What a single game starts with at each difficulty. The starting score is
-// seconds x points per second, so a game that runs out of time ends at 0.
-struct SingleGameAllowance {
-    int seconds;
-    int score;
-    std::int16_t pointsPerSecond;
+// What each difficulty gives, in one table.
+struct Allowance {
+    int seconds;                   // a single game's clock
+    std::int16_t pointsPerSecond;  // a single game's score drains by this
+    int championshipCut;           // seconds a championship level loses
+    int finalBonus;                // points for winning all six levels
+    // The score a single game starts with: it reaches 0 with the clock.
+    int startingScore() const { return seconds * pointsPerSecond; }
 };
-SingleGameAllowance singleGameAllowance(Difficulty d);
+const Allowance& allowance(Difficulty d);
 
 // Seconds of a championship level (1 to 6): ten fewer per level, fewer
 // again at the harder difficulties, plus ten on the player's bonus level.

@@ -1,173 +1,374 @@
 #include "game/Game.h"
 
-#include "text/Captions.h"
+#include <algorithm>
+
+#include "game/Numbers.h"
 #include "text/Language.h"
+#include "text/Messages.h"
 
 namespace vornel {
 
-Game::Game(GameHost& host, const CaptionTable& captions, const Language& language)
-    : host_(host), captions_(captions), language_(language)
+Game::Game(Host& host, const Language& language, BestScores scores)
+    : host_(host), language_(language), scores_(std::move(scores))
 {
-    controls_.difficultyCaption = captions_.caption("Label5");
-    controls_.categoryCaption = captions_.caption("Label4");
-    session_.PlayerName = captions_.caption("Label50");
 }
 
-bool Game::isGreek() const
+bool Game::greek() const
 {
     return language_.UseGreek;
 }
 
-std::string Game::clockText() const
+bool Game::takesCardClick(int index) const
 {
-    return vornel::clockText(session_.SecondsLeft);
+    if (index < 0 || index >= Board::SlotCount || !playing_ || !mainWindowEnabled_)
+        return false;
+    // A face-up card covers its back and number.
+    const CardSlot& s = board_.slot(index);
+    return !s.faceVisible && s.takesClicks();
 }
 
-Difficulty Game::checkedDifficulty() const
-{
-    return controls_.checkedDifficulty.value_or(Difficulty::Normal);
-}
-
-void Game::setTimer(GameTimer t, bool enabled)
-{
-    bool& running = timers_[static_cast<int>(t)];
-    if (running == enabled)
-        return;
-    running = enabled;
-    host_.timerChanged(t, enabled);
-}
-
-void Game::setMenus(bool enabled)
-{
-    controls_.wallpaperMenu = enabled;
-    controls_.optionsMenu = enabled;
-    controls_.helpMenu = enabled;
-    controls_.fileMenu = enabled;
-}
-
-// ---- Board and new game ---------------------------------------------------
+// ---- Board and new game -------------------------------------------------------
 
 void Game::kryce()
 {
     board_.kryce();
 }
 
-void Game::Command1_Click()
+void Game::newGame()
 {
-    controls_.boardEnabled = true;
+    playing_ = true;
     host_.setBusyPointer(true);
 
-    if (session_.Mode == 0) {
-        controls_.panelVisible = false;
-        // No difficulty checked (only before start-up applies one): the
-        // clock and score stay as they are.
-        if (controls_.checkedDifficulty) {
-            const SingleGameAllowance a = singleGameAllowance(*controls_.checkedDifficulty);
-            session_.SecondsLeft = a.seconds;
-            session_.Score = a.score;
-            session_.PointsPerSecond = a.pointsPerSecond;
+    if (!session_.inChampionship()) {
+        panelVisible_ = false;
+        // Before start-up checks a difficulty the clock and score stay as they are.
+        if (difficulty_) {
+            const Allowance& a = allowance(*difficulty_);
+            clock_.SecondsLeft = a.seconds;
+            session_.Score = a.startingScore();
+            clock_.PointsPerSecond = a.pointsPerSecond;
         }
     } else {
-        const bool bonus = session_.Level == session_.BonusLevel && session_.BonusEligible;
-        session_.SecondsLeft = controls_.checkedDifficulty
-            ? championshipSeconds(session_.Level, *controls_.checkedDifficulty, bonus)
-            : 110 - 10 * (session_.Level - 1) + (bonus ? 10 : 0);
+        clock_.SecondsLeft = difficulty_
+            ? championshipSeconds(championship_.Level, *difficulty_, championship_.bonusApplies())
+            : 110 - 10 * (championship_.Level - 1) + (championship_.bonusApplies() ? 10 : 0);
     }
 
-    setTimer(GameTimer::Clock, true);
+    clock_.running = true;
     kryce();
-    controls_.stopAvailable = true;
-    controls_.newChampionshipAvailable = false;
     host_.randomize();
     board_.deal(pictures_, [this] { return host_.random(); });
-
     host_.setBusyPointer(false);
-    controls_.newGameAvailable = false;
-    setMenus(false);
 }
 
-void Game::newgame_Click()
+StopOutcome Game::stop()
 {
-    controls_.panelVisible = false;
-    Command1_Click();
-}
+    const bool championship = session_.inChampionship();
+    const Bilingual& question = championship ? Messages::StopChampionship : Messages::StopGame;
+    if (!host_.askYesNo(question.in(greek())))
+        return StopOutcome::Declined;
 
-void Game::Command2_Click()
-{
-    const char* greek = session_.Mode == 1 ? "Είσαι σίγουρος οτι θέλεις να τερματίσεις το πρωτάθλημα;"
-                                           : "Είσαι σίγουρος οτι θέλεις να τερματίσεις το παιχνίδι;";
-    if (!host_.askYesNo(isGreek() ? greek : "Are you sure you want to stop?"))
-        return;
-
-    if (session_.Mode == 1) {
-        if (timerEnabled(GameTimer::Reveal)) {
+    if (championship) {
+        if (helps_.revealRunning) {
             // End the reveal first so the cards are put back as they were.
-            session_.RevealTicks = 15;
-            TIMER3_Timer();
+            helps_.RevealTicks = 15;
+            revealTick();
         }
-        controls_.newGameAvailable = true;
-        controls_.newChampionshipAvailable = true;
-        session_.SecondsLeft = 0;
-        endChampionship();
+        panelEnabled_ = false;
+        panelVisible_ = false;
+        helps_.available = {true, true};
+        session_.mode = Mode::SingleGame;
+        championship_.Level = 0;
+        championship_.Lives = 0;
     } else {
-        controls_.panelEnabled = false;
-        controls_.newGameAvailable = true;
-        controls_.newChampionshipAvailable = true;
-        session_.Score = 0;
-        session_.SecondsLeft = 0;
+        panelEnabled_ = false;
     }
+    session_.Score = 0;
+    clock_.reset();
 
-    setTimer(GameTimer::Clock, false);
-    setTimer(GameTimer::FlipBack, false);
+    clock_.running = false;
+    turn_.flipBackRunning = false;
     kryce();
-    controls_.boardEnabled = false;
-    controls_.stopAvailable = false;
-    setMenus(true);
+    playing_ = false;
+    return championship ? StopOutcome::ChampionshipStopped : StopOutcome::GameStopped;
 }
 
-void Game::ShowNUMBERS_Click()
+void Game::toggleNumbers()
 {
-    controls_.numbersChecked = !controls_.numbersChecked;
-    session_.NumbersHidden = controls_.numbersChecked ? 0 : 1;
-    for (int i = 0; i < Board::SlotCount; ++i)
-        board_.slot(i).numberText = controls_.numbersChecked ? std::to_string(i + 1) : std::string();
+    numbersShown_ = !numbersShown_;
+    board_.setNumbersShown(numbersShown_);
 }
 
-void Game::image6_Click(int index)
+// ---- Turning cards ------------------------------------------------------------
+
+TurnOutcome Game::klik(int index)
 {
-    if (!controls_.mainWindowEnabled)
-        return;
-    switch (index) {
-    case 0:
-        if (controls_.newChampionshipAvailable)
-            Command1_Click();
-        break;
-    case 2:
-        if (controls_.stopAvailable)
-            Command2_Click();
-        break;
-    case 1:
-        if (controls_.newChampionshipAvailable)
-            Command5_Click();
-        break;
-    default:
-        break;
+    if (session_.inChampionship())
+        championship_.countOpening(index);
+    const TurnOutcome outcome = turn_.klik(board_, index);
+    if (outcome == TurnOutcome::WrongPair)
+        ARXISE();
+    return win() ? TurnOutcome::BoardComplete : outcome;
+}
+
+void Game::ARXISE()
+{
+    mainWindowEnabled_ = false;
+    turn_.flipBackRunning = true;
+}
+
+void Game::flipBackTick()
+{
+    mainWindowEnabled_ = false;
+    if (turn_.flipBackTick(board_))
+        mainWindowEnabled_ = true;
+}
+
+bool Game::win()
+{
+    if (!board_.allMatched())
+        return false;
+
+    if (session_.inChampionship() && championship_.bonusToChoose()) {
+        clock_.running = false;
+        // There is no way out of the box but a level from 2 to 6.
+        for (;;) {
+            const std::string answer = host_.inputBox(Messages::BonusPrompt.in(greek()),
+                std::string(Messages::BonusTitle), std::string(Messages::BonusDefault));
+            if (const auto level = bonusLevelFrom(answer)) {
+                championship_.BonusLevel = *level;
+                break;
+            }
+        }
+    }
+    mainWindowEnabled_ = false;
+    return true;
+}
+
+// ---- Clock, difficulty, pictures ------------------------------------------------
+
+ClockTick Game::clockTick()
+{
+    return clock_.tick(session_);
+}
+
+void Game::chooseDifficulty(Difficulty d)
+{
+    difficulty_ = d;
+}
+
+void Game::chooseBuiltInCategory(PictureCategory c)
+{
+    category_ = c;
+    pictures_ = builtInPictureSet(c);
+}
+
+// ---- Championship -----------------------------------------------------------------
+
+void Game::StartChampionship()
+{
+    helps_.offer();
+    panelEnabled_ = true;
+    panelVisible_ = true;
+    session_.Score = 0;
+    host_.processEvents();
+    championship_.prepareBonus();
+    host_.showMessage(Messages::ChampionshipNote.in(greek()));
+    championship_.Level = 1;
+    championship_.Lives = Championship::StartingLives;
+    session_.mode = Mode::Championship;
+    helps_.available = {true, true};
+    newGame();
+}
+
+std::int16_t Game::BatmosProtatlhmatos() const
+{
+    return championship_.BatmosProtatlhmatos(difficulty_, clock_.SecondsLeft);
+}
+
+void Game::levelWon()
+{
+    clock_.running = false;
+    mainWindowEnabled_ = false;
+    if (session_.inChampionship()) {
+        championship_.Level += 1;
+        session_.Score += BatmosProtatlhmatos();
     }
 }
 
-void Game::applyBuiltInCategory(PictureCategory c, const char* item)
+LossOutcome Game::levelLost()
 {
-    controls_.checkedCategory = c;
-    pictures_ = builtInPictureSet(c);
-    controls_.categoryCaption = captions_.caption("kath") + ": " + captions_.caption(item);
+    clock_.running = false;
+    mainWindowEnabled_ = false;
+    if (!session_.inChampionship()) {
+        session_.Score = 0;
+        return LossOutcome::SingleGameLost;
+    }
+    championship_.Lives -= 1;
+    if (championship_.Lives > 0) {
+        session_.Score = toInt16(session_.Score - double(Championship::LostLevelPenalty)).value_or(session_.Score);
+        return LossOutcome::LifeLost;
+    }
+    host_.showMessage(Messages::ChampionshipLost.in(greek()), Messages::ChampionshipLostTitle.in(greek()));
+    endChampionshipAfterLoss();
+    return LossOutcome::ChampionshipOver;
 }
 
-void Game::image6_MouseMove(int index)
+void Game::endChampionshipAfterLoss()
 {
-    const bool available = index == 0 ? controls_.newGameAvailable
-        : index == 1                  ? controls_.newChampionshipAvailable
-                                      : controls_.stopAvailable;
-    buttons_.image6_MouseMove(index, available);
+    session_.mode = Mode::SingleGame;
+    panelEnabled_ = false;
+    panelVisible_ = false;
+    helps_.available = {true, true};
+    panelCaptionsGrey_ = true;
+    session_.Score = 0;
+    championship_.Lives = 0;
+    championship_.Level = 0;
+    // The lose screen closes with it, and gives the window back.
+    mainWindowEnabled_ = true;
+}
+
+NextStepOutcome Game::RestoreSettings()
+{
+    playing_ = false;
+    return NextStep();
+}
+
+NextStepOutcome Game::NextStep()
+{
+    if (!session_.inChampionship()) {
+        if (session_.Score <= 0)
+            return NextStepOutcome::Nothing;
+        highskor();
+        Protos();
+        clock_.reset();
+        panelVisible_ = false;
+        return NextStepOutcome::ScoreRecorded;
+    }
+    if (championship_.allLevelsWon()) {
+        if (difficulty_)
+            session_.Score += allowance(*difficulty_).finalBonus;
+        highskor();
+        Protos();
+        session_.mode = Mode::SingleGame;
+        championship_.Level = 0;
+        championship_.Lives = 0;
+        panelEnabled_ = false;
+        panelVisible_ = false;
+        return NextStepOutcome::ChampionshipComplete;
+    }
+    newGame();
+    return NextStepOutcome::LevelDealt;
+}
+
+// ---- Helps -------------------------------------------------------------------------
+
+bool Game::useHelp(int index)
+{
+    if (helps_.revealRunning)
+        return false;
+    helps_.markUsed(index);
+    if (index == Helps::TenSeconds) {
+        TenSecondsHelp();
+        return false;
+    }
+    return TwoPairsHelp();
+}
+
+void Game::TenSecondsHelp()
+{
+    championship_.helpUsed();
+    clock_.running = false;
+    helps_.reveal(board_);
+    session_.Score -= Helps::Cost;
+    helps_.available[Helps::TenSeconds] = false;
+}
+
+void Game::revealTick()
+{
+    if (helps_.revealTick(board_))
+        clock_.running = true;
+}
+
+bool Game::TwoPairsHelp()
+{
+    championship_.helpUsed();
+    if (helps_.revealRunning)
+        return false;
+    clock_.running = false;
+    turn_.flipBackRunning = false;
+
+    bool complete = false;
+    for (int pair = 0; pair < 2; ++pair) {
+        // A board completed by the first pair leaves nothing to draw.
+        const bool anyFaceDown = std::any_of(board_.cards().begin(), board_.cards().end(),
+            [](const CardSlot& s) { return !s.isFaceUp(); });
+        if (!anyFaceDown)
+            break;
+        int r;
+        do {
+            r = std::clamp(static_cast<int>(host_.random() * 20 + 1) - 1, 0, Board::SlotCount - 1);
+        } while (board_.slot(r).isFaceUp());
+        solvePairOf(r);
+        complete = win() || complete;
+        host_.processEvents();
+    }
+
+    helps_.available[Helps::TwoPairs] = false;
+    session_.Score -= Helps::Cost;
+    clock_.running = true;
+    return complete;
+}
+
+void Game::solvePairOf(int r)
+{
+    auto solve = [this](int i) {
+        CardSlot& s = board_.slot(i);
+        s.backVisible = false;
+        s.faceEnabled = false;
+        s.faceVisible = true;
+    };
+    solve(r);
+    for (int j = 0; j < Board::SlotCount; ++j) {
+        if (!board_.sameImage(j, r))
+            continue;
+        const CardSlot& s = board_.slot(j);
+        if (!s.isFaceUp()) {
+            solve(j);
+            break;
+        }
+        if (s.isOpen()) {
+            solve(j);
+            turn_.FirstCard = 0;
+        }
+    }
+}
+
+// ---- Scores -----------------------------------------------------------------------------
+
+void Game::highskor()
+{
+    const std::string& name = session_.PlayerName;
+    const std::string score = std::to_string(session_.Score);
+    const std::filesystem::path& file = scores_.file(session_.mode);
+
+    ScoreTable table = readScoreTable(file);
+    const std::optional<int> place = BestScores::placeFor(table, toInt16(score).value_or(0));
+    if (place) {
+        BestScores::enter(table, *place, score, name);
+        writeScoreTable(file, table);
+        host_.showMessage(Messages::newBestScore(greek(), name, *place, score));
+        session_.Score = 0;
+        Protos();
+    } else {
+        host_.showMessage(Messages::noBestScore(greek(), score));
+        session_.Score = 0;
+    }
+}
+
+void Game::Protos()
+{
+    statusLine_ = scores_.Protos(greek());
 }
 
 }  // namespace vornel

@@ -1,133 +1,138 @@
 #pragma once
-#include <array>
+#include <filesystem>
 #include <optional>
-#include <string>
 
+#include "game/BestScores.h"
 #include "game/Board.h"
+#include "game/Championship.h"
+#include "game/Clock.h"
 #include "game/Difficulty.h"
-#include "game/GameHost.h"
 #include "game/GameSession.h"
-#include "game/PictureButtons.h"
+#include "game/Helps.h"
+#include "game/Host.h"
 #include "game/PictureSet.h"
+#include "game/Turn.h"
 
 namespace vornel {
 
-class CaptionTable;
 struct Language;
 
-inline constexpr const char* ApplicationTitle = "Sarvel VORNEL v.2";
+enum class StopOutcome { Declined, GameStopped, ChampionshipStopped };
+enum class LossOutcome { SingleGameLost, LifeLost, ChampionshipOver };
+enum class NextStepOutcome { Nothing, ScoreRecorded, ChampionshipComplete, LevelDealt };
 
-// Enabled/visible/checked states of the main window's controls that the
-// game rules switch. The window draws them; it decides none of them.
-struct MainControls {
-    bool mainWindowEnabled = true;
-    bool boardEnabled = false;  // Frame1
-    bool panelVisible = true;   // Frame4, the championship panel
-    bool panelEnabled = true;
-    bool newGameAvailable = true;                      // Command1
-    bool newChampionshipAvailable = true;              // Command5
-    bool stopAvailable = false;                        // Command2
-    bool tenSecondsAvailable = true;                   // Command3
-    bool twoPairsAvailable = true;                     // Command4
-    std::array<bool, 2> helpLabelEnabled{true, true};  // Label11(0), Label11(1)
-    bool fileMenu = true, optionsMenu = true, wallpaperMenu = true, helpMenu = true;
-    bool panelCaptionsGrey = false;  // Label27, Label28 after a lost championship
-
-    std::optional<Difficulty> checkedDifficulty;
-    std::optional<PictureCategory> checkedCategory;
-    bool numbersChecked = false;  // "Δείξε Αριθμούς"
-
-    std::string difficultyCaption;  // Label5
-    std::string categoryCaption;    // Label4
-};
-
-// The main window's game: the board, the turn, the clock and the controls
-// they switch, under the names the window's handlers carry.
+// The main window's game: the board and turn, the clock, the championship
+// and the helps, and the procedures that move them. Each operation is what
+// one of the window's events does; it reports what happened and the window
+// decides what to show.
 class Game {
 public:
-    Game(GameHost& host, const CaptionTable& captions, const Language& language);
+    Game(Host& host, const Language& language, BestScores scores);
 
+    // ---- State ------------------------------------------------------------
     const Board& board() const { return board_; }
     const GameSession& session() const { return session_; }
-    const MainControls& controls() const { return controls_; }
-    const PictureButtons& pictureButtons() const { return buttons_; }
+    const Clock& clock() const { return clock_; }
+    const Turn& turn() const { return turn_; }
+    const Championship& championship() const { return championship_; }
+    const Helps& helps() const { return helps_; }
     const PictureSet& currentPictureSet() const { return pictures_; }
-    bool timerEnabled(GameTimer t) const { return timers_[static_cast<int>(t)]; }
-    std::string clockText() const;
+    std::optional<Difficulty> difficulty() const { return difficulty_; }
+    std::optional<PictureCategory> category() const { return category_; }
+    bool numbersShown() const { return numbersShown_; }
+    std::int16_t NumbersHidden() const { return numbersShown_ ? 0 : 1; }
+    const std::string& statusLine() const { return statusLine_; }
 
-    // Board and new game.
+    // A game is being played: the board takes clicks, Stop is available,
+    // New game, New championship and the menus are not.
+    bool playing() const { return playing_; }
+    bool newGameAvailable() const { return !playing_; }
+    bool stopAvailable() const { return playing_; }
+    bool mainWindowEnabled() const { return mainWindowEnabled_; }
+    bool panelVisible() const { return panelVisible_; }
+    bool panelEnabled() const { return panelEnabled_; }
+    // Level and lives captions turn grey once a championship is lost.
+    bool panelCaptionsGrey() const { return panelCaptionsGrey_; }
+    // Whether a click on card `index` reaches the turn.
+    bool takesCardClick(int index) const;
+
+    // ---- Board and new game -------------------------------------------------
     void kryce();
-    void Command1_Click();
-    void newgame_Click();
-    void Command2_Click();
-    void ShowNUMBERS_Click();
-    void image6_Click(int index);
+    void newGame();
+    void hideChampionshipPanel() { panelVisible_ = false; }
+    // Asks first; nothing changes on No.
+    StopOutcome stop();
+    void toggleNumbers();
 
-    // Turning cards.
-    void Label1_Click(int index) { clickCard(index); }
-    void Label8_Click(int index) { clickCard(index); }
-    void klik(int index);
-    void arxh(int lo);
-    void tot();
-    void ARXISE();
-    void Timer1_Timer();
-    void clear();
-    void win();
+    // ---- Turning cards ------------------------------------------------------
+    TurnOutcome klik(int index);
+    void flipBackTick();
+    // All cards matched: the bonus question if earned, then the win screen's turn.
+    bool win();
 
-    // Clock and difficulty.
-    void Timer2_Timer();
-    void eykolo_Click() { chooseDifficulty(Difficulty::Easy, "eykolo"); }
-    void kanoniko_Click() { chooseDifficulty(Difficulty::Normal, "kanoniko"); }
-    void dyskolo_Click() { chooseDifficulty(Difficulty::Hard, "dyskolo"); }
+    // ---- Clock, difficulty, pictures ----------------------------------------
+    ClockTick clockTick();
+    void chooseDifficulty(Difficulty d);
+    void chooseBuiltInCategory(PictureCategory c);
 
-    // Built-in picture categories.
-    void antikeim_Click() { applyBuiltInCategory(PictureCategory::Objects, "antikeim"); }
-    void pros_Click() { applyBuiltInCategory(PictureCategory::Faces, "pros"); }
-    void food_Click() { applyBuiltInCategory(PictureCategory::Food, "food"); }
-
-    // Championship.
-    void Command5_Click() { gggggg_Click(); }
-    void gggggg_Click();
+    // ---- Championship -------------------------------------------------------
+    void StartChampionship();
     std::int16_t BatmosProtatlhmatos() const;
+    // The win screen is up: the clock stops; a championship level is scored
+    // and the next one comes up.
+    void levelWon();
+    // The lose screen is up: a single game's score is gone, or a life is.
+    LossOutcome levelLost();
+    // The main window becomes active again: back to idle, then the result step.
+    NextStepOutcome RestoreSettings();
+    NextStepOutcome NextStep();
 
-    // The ten-second help and the reveal timer's tick.
+    // ---- Helps --------------------------------------------------------------
+    // The player clicked help `index`; true when it completed the board.
+    bool useHelp(int index);
     void TenSecondsHelp();
-    void TIMER3_Timer();
+    void revealTick();
+    bool TwoPairsHelp();
 
-    // The picture-button highlight.
-    void image6_MouseMove(int index);
-    void clearHighlight() { buttons_.clearHighlight(); }
-
-    // The result screens and the main window's activation.
-    void WinScreenActivate();
-    // False when the lost level ended the championship and closed the screen.
-    bool LoseScreenActivate();
-    void Form_Activate();
-    void RestoreSettings() { Form_Activate(); }
-    void NextStep();
+    // ---- Scores and players -------------------------------------------------
+    void highskor();
+    void Protos();
+    void setPlayerName(std::string name) { session_.PlayerName = std::move(name); }
+    // A new player is being chosen: the score so far is dropped.
+    void newPlayer() { session_.Score = 0; }
 
     // Other windows disable the main window while they are up.
-    void setMainWindowEnabled(bool enabled) { controls_.mainWindowEnabled = enabled; }
+    void setMainWindowEnabled(bool enabled) { mainWindowEnabled_ = enabled; }
 
 private:
-    void clickCard(int index);
-    void setTimer(GameTimer t, bool enabled);
-    void setMenus(bool enabled);
-    void endChampionship();
-    void chooseDifficulty(Difficulty d, const char* item);
-    void applyBuiltInCategory(PictureCategory c, const char* item);
-    bool isGreek() const;
-    Difficulty checkedDifficulty() const;
+    bool greek() const;
+    void ARXISE();
+    void endChampionshipAfterLoss();
+    // Solves card `r` and its partner; the open first card, if it is the
+    // partner, is solved with it.
+    void solvePairOf(int r);
 
-    GameHost& host_;
-    const CaptionTable& captions_;
+    Host& host_;
     const Language& language_;
+    BestScores scores_;
+
     Board board_;
     GameSession session_;
-    MainControls controls_;
-    PictureButtons buttons_;
+    Clock clock_;
+    Turn turn_;
+    Championship championship_;
+    Helps helps_;
     PictureSet pictures_;
-    std::array<bool, 3> timers_{};
+    std::optional<Difficulty> difficulty_;
+    std::optional<PictureCategory> category_;
+    bool numbersShown_ = false;
+    std::string statusLine_;
+
+    bool playing_ = false;
+    bool mainWindowEnabled_ = true;
+    bool panelVisible_ = true;
+    bool panelEnabled_ = true;
+    bool panelCaptionsGrey_ = false;
 };
 
 }  // namespace vornel

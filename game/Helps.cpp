@@ -1,37 +1,47 @@
-#include "game/Game.h"
+#include "game/Helps.h"
 
 namespace vornel {
 
-void Game::TenSecondsHelp()
+void Helps::offer()
 {
-    if (session_.Level == 1)
-        session_.BonusEligible = false;
-    setTimer(GameTimer::Clock, false);
+    labelEnabled = {true, true};
+    labelBold = {true, true};
+    icon = {HelpIcon::Available, HelpIcon::Available};
+}
+
+void Helps::markUsed(int index)
+{
+    labelEnabled.at(index) = false;
+    labelBold.at(index) = false;
+    icon.at(index) = HelpIcon::Used;
+}
+
+void Helps::reveal(Board& board)
+{
     for (int i = 0; i < Board::SlotCount; ++i) {
-        CardSlot& s = board_.slot(i);
-        session_.SavedFaceState[i] = static_cast<std::int16_t>(s.faceVisible ? i : -5);
+        CardSlot& s = board.slot(i);
+        SavedFaceState[i] = static_cast<std::int16_t>(s.faceVisible ? i : -5);
+        // The number label is left alone: the face covers it.
         s.faceVisible = true;
         s.backVisible = false;
     }
-    session_.RevealTicks = 0;
-    setTimer(GameTimer::Reveal, true);
-    session_.Score -= 5;
-    controls_.tenSecondsAvailable = false;
+    RevealTicks = 0;
+    revealRunning = true;
 }
 
-void Game::TIMER3_Timer()
+bool Helps::revealTick(Board& board)
 {
-    session_.RevealTicks += 1;
-    if (session_.RevealTicks < 10)
-        return;
+    RevealTicks += 1;
+    if (RevealTicks < RevealSeconds)
+        return false;
     for (int i = 0; i < Board::SlotCount; ++i) {
-        if (session_.SavedFaceState[i] > -3)
-            board_.slot(i).showFaceUp();
+        if (SavedFaceState[i] > -3)
+            board.slot(i).showFaceUp();
         else
-            board_.slot(i).showFaceDown();
+            board.slot(i).showFaceDown();
     }
-    setTimer(GameTimer::Clock, true);
-    setTimer(GameTimer::Reveal, false);
+    revealRunning = false;
+    return true;
 }
 
 }  // namespace vornel

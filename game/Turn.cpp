@@ -1,120 +1,67 @@
-#include "game/Game.h"
-#include "game/Numbers.h"
+#include "game/Turn.h"
 
 namespace vornel {
 
-void Game::clickCard(int index)
+TurnOutcome Turn::klik(Board& board, int index)
 {
-    // Disabled windows and panels take no clicks, and an open or matched
-    // card covers its back and number.
-    if (index < 0 || index >= Board::SlotCount || !controls_.mainWindowEnabled || !controls_.boardEnabled)
-        return;
-    const CardSlot& s = board_.slot(index);
-    if (s.faceVisible || !s.takesClicks())
-        return;
-    klik(index);
-}
-
-void Game::klik(int index)
-{
-    if (session_.Mode == 1 && session_.Level == 1 && session_.BonusEligible) {
-        const int c = session_.OpenCount[index] + 1;
-        if (c > 2)
-            session_.BonusEligible = false;
-        else
-            session_.OpenCount[index] = static_cast<std::int16_t>(c);
-    }
-
     bool mismatch = false;
+    bool matched = false;
     for (int i = 0; i < Board::SlotCount; ++i) {
-        if (!board_.slot(i).isOpen())
+        if (!board.slot(i).isOpen())
             continue;
-        if (board_.sameImage(i, index)) {
+        if (board.sameImage(i, index)) {
             tot();
-            board_.slot(i).faceEnabled = false;
-            board_.slot(index).faceEnabled = false;
-            board_.slot(index).showFaceUp();
+            board.slot(i).faceEnabled = false;
+            board.slot(index).faceEnabled = false;
+            board.slot(index).showFaceUp();
+            matched = true;
             break;
         }
         mismatch = true;
     }
 
     if (mismatch) {
-        ARXISE();
-        if (session_.FirstCard == 0)
-            session_.FirstCard = index;
+        if (FirstCard == 0)
+            FirstCard = index;
         else
-            session_.SecondCard = index;
+            SecondCard = index;
     } else {
-        arxh(index);
+        arxh(board, index);
     }
-
-    board_.slot(index).showFaceUp();
-    win();
+    board.slot(index).showFaceUp();
+    return mismatch ? TurnOutcome::WrongPair : matched ? TurnOutcome::Matched : TurnOutcome::Opened;
 }
 
-void Game::arxh(int lo)
+void Turn::arxh(const Board& board, int lo)
 {
     for (int i = 0; i < Board::SlotCount; ++i)
-        if (board_.slot(i).isOpen())
+        if (board.slot(i).isOpen())
             return;
-    session_.FirstCard = lo;
+    FirstCard = lo;
 }
 
-void Game::tot()
+void Turn::tot()
 {
-    session_.FirstCard = 0;
-    session_.SecondCard = 0;
+    FirstCard = 0;
+    SecondCard = 0;
 }
 
-void Game::ARXISE()
+bool Turn::flipBackTick(Board& board)
 {
-    controls_.mainWindowEnabled = false;
-    setTimer(GameTimer::FlipBack, true);
+    FlipBackTicks += 1;
+    if (FlipBackTicks != 3)
+        return false;
+    clear(board);
+    return true;
 }
 
-void Game::Timer1_Timer()
+void Turn::clear(Board& board)
 {
-    controls_.mainWindowEnabled = false;
-    session_.FlipBackTicks += 1;
-    if (session_.FlipBackTicks == 3)
-        clear();
-}
-
-void Game::clear()
-{
-    controls_.mainWindowEnabled = true;
-    board_.slot(session_.FirstCard).showFaceDown();
-    board_.slot(session_.SecondCard).showFaceDown();
+    board.slot(FirstCard).showFaceDown();
+    board.slot(SecondCard).showFaceDown();
     tot();
-    setTimer(GameTimer::FlipBack, false);
-    session_.FlipBackTicks = 0;
-}
-
-void Game::win()
-{
-    if (!board_.allMatched())
-        return;
-
-    if (session_.Mode == 1 && session_.Level == 1 && session_.BonusEligible) {
-        setTimer(GameTimer::Clock, false);
-        const std::string prompt = isGreek()
-            ? "Συγχαρητήρια. Κέρδισες το BONUS των 10 δευτ/πτων. Επέλεξε το επίπεδο που "
-              "επιθυμείς να χρησιμοποιήσεις το BONUS."
-            : "Congratulations. You get the BONUS (10 seconds more time). Choose the level which "
-              "you wish to use it.";
-        // There is no way out of the box but a level from 2 to 6.
-        for (;;) {
-            const std::optional<std::int16_t> level = toInt16(host_.inputBox(prompt, "BONUS", "2-6"));
-            if (level && *level > 1 && *level < 7) {
-                session_.BonusLevel = *level;
-                break;
-            }
-        }
-    }
-
-    host_.showWinScreen();
-    controls_.mainWindowEnabled = false;
+    flipBackRunning = false;
+    FlipBackTicks = 0;
 }
 
 }  // namespace vornel

@@ -25,6 +25,11 @@ bool isInput(QEvent::Type t)
     case QEvent::ShortcutOverride:
     case QEvent::Wheel:
     case QEvent::ContextMenu:
+    // A disabled window does not follow the pointer either.
+    case QEvent::MouseMove:
+    case QEvent::HoverMove:
+    case QEvent::HoverEnter:
+    case QEvent::Enter:
         return true;
     default:
         return false;

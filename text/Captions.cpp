@@ -109,4 +109,18 @@ void loadEnglishTexts(CaptionTable& window, const TextCatalog& catalog, std::str
             window.setCaption(element.name, element.index, std::move(*text));
 }
 
+void loadEnglishKeys(
+    CaptionTable& window, const TextCatalog& catalog, std::string_view section, std::span<const std::string> keys)
+{
+    for (const std::string& key : keys) {
+        const std::optional<std::string> text = catalog.lookup(section, key);
+        if (!text)
+            continue;
+        if (const auto element = parseElementKey(key))
+            window.setCaption(element->name, element->index, *text);
+        else
+            window.setCaption(key, -1, *text);
+    }
+}
+
 }  // namespace vornel

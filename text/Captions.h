@@ -48,4 +48,9 @@ private:
 void loadEnglishTexts(CaptionTable& window, const TextCatalog& catalog, std::string_view section,
     std::span<const std::string> elementKeys = {});
 
+// A loader for a window whose section holds only the listed keys: each key,
+// a control name or an element key, sets its caption when present.
+void loadEnglishKeys(CaptionTable& window, const TextCatalog& catalog, std::string_view section,
+    std::span<const std::string> keys);
+
 }  // namespace vornel

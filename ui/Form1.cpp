@@ -1,57 +1,75 @@
 #include "ui/Form1.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
-#include <chrono>
 
+#include "platform/DesktopHost.h"
 #include "platform/InputBlocker.h"
 #include "platform/LanguageStore.h"
+#include "storage/DataFiles.h"
 #include "text/MainWindowCaptions.h"
+#include "text/Messages.h"
 #include "text/Profile.h"
-#include "ui/ClickLabel.h"
+#include "ui/Form50.h"
+#include "ui/Form6.h"
+#include "ui/StatusBar.h"
 #include "ui/Twips.h"
 #include "ui/Widgets.h"
+#include "ui/WindowLock.h"
 
 namespace vornel {
 
 using namespace widgets;
 
-Form1::Form1(bool useGreek, QString dataFolder, QWidget* parent)
+namespace {
+std::filesystem::path fileIn(const QString& folder, const char* name)
+{
+    return std::filesystem::path(folder.toStdString()) / name;
+}
+}  // namespace
+
+Form1::Form1(DesktopHost& host, bool useGreek, QString dataFolder, QWidget* parent)
     : QMainWindow(parent),
+      host_(host),
       dataFolder_(std::move(dataFolder)),
       language_{useGreek},
       captions_(mainWindowCaptions()),
-      random_(static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()))
+      game_(host, language_,
+          BestScores(fileIn(dataFolder_, DataFile::SingleScores), fileIn(dataFolder_, DataFile::ChampionshipScores)))
 {
     setObjectName("Form1");
-    game_ = std::make_unique<Game>(static_cast<GameHost&>(*this), captions_, language_);
     blocker_ = new InputBlocker(this);
-    for (int t = 0; t < 3; ++t) {
-        timers_[t] = new QTimer(this);
-        timers_[t]->setInterval(t == 0 ? 500 : 1000);
-    }
-    timers_[0]->setObjectName("Timer1");
-    timers_[1]->setObjectName("Timer2");
-    timers_[2]->setObjectName("Timer3");
-    connect(timers_[0], &QTimer::timeout, this, [this] { handle([this] { game_->Timer1_Timer(); }); });
-    connect(timers_[1], &QTimer::timeout, this, [this] { handle([this] { game_->Timer2_Timer(); }); });
-    connect(timers_[2], &QTimer::timeout, this, [this] { handle([this] { game_->TIMER3_Timer(); }); });
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName("Timer1");
+    timer1_->setInterval(500);
+    timer2_ = new QTimer(this);
+    timer2_->setObjectName("Timer2");
+    timer2_->setInterval(1000);
+    timer3_ = new QTimer(this);
+    timer3_->setObjectName("Timer3");
+    timer3_->setInterval(1000);
+    connect(timer1_, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(timer2_, &QTimer::timeout, this, &Form1::Timer2_Timer);
+    connect(timer3_, &QTimer::timeout, this, &Form1::TIMER3_Timer);
 
     buildControls();
     buildMenus();
-    startUp();
+    host_.setFallbackParent(this);
+    // Boxes and event runs in the middle of a handler see the state as it is.
+    host_.setBeforeWaiting([this] { showState(); });
 }
 
-Form1::~Form1() = default;
-
-void Form1::handle(const std::function<void()>& f)
+Form1::~Form1()
 {
-    f();
-    showState();
+    host_.setBeforeWaiting({});
+    // The windows it opened go first, while this one can still take them back.
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w->isWindow())
+            delete w;
 }
 
 QAction* Form1::item(const char* name) const
@@ -60,86 +78,42 @@ QAction* Form1::item(const char* name) const
     return it == actions_.end() ? nullptr : it->second;
 }
 
+QMenu* Form1::menu(const char* name) const
+{
+    auto it = menus_.find(name);
+    return it == menus_.end() ? nullptr : it->second;
+}
+
 QString Form1::caption(const char* name, int index) const
 {
     return qs(captions_.caption(name, index));
 }
 
-void Form1::startUp()
+void Form1::setEnabledByWindow(bool enabled)
 {
-    if (!language_.UseGreek) {
-        const TextCatalog catalog((dataFolder_ + "/english.ini").toStdString());
-        loadEnglishTexts(captions_, catalog, "ENGLISH1", mainWindowElementKeys());
-    }
-    layOutBoard();
-    applyCaptions();
-    game_->ShowNUMBERS_Click();
-    game_->kanoniko_Click();
-    game_->antikeim_Click();
+    game_.setMainWindowEnabled(enabled);
     showState();
 }
 
-// ---- Showing the state ------------------------------------------------------
+// ---- Start-up and closing ---------------------------------------------------
 
-void Form1::showState()
+void Form1::Form_Load()
 {
-    const Game& g = *game_;
-    const MainControls& k = g.controls();
-    const GameSession& s = g.session();
-
-    blocker_->setBlocking(!k.mainWindowEnabled);
-    for (int i = 0; i < Board::SlotCount; ++i) {
-        const CardSlot& slot = g.board().slot(i);
-        image9_[i]->setPixmap(pictures_.pixmap(slot.picture, image9_[i]->size(), devicePixelRatioF()));
-        image1_[i]->setVisible(slot.faceVisible);
-        label1_[i]->setVisible(slot.backVisible);
-        label8_[i]->setVisible(slot.numberVisible);
-        label8_[i]->setText(qs(slot.numberText));
+    setWindowTitle(qs(std::string(ApplicationTitle)));
+    if (!language_.UseGreek) {
+        const TextCatalog catalog(fileIn(dataFolder_, DataFile::English));
+        loadEnglishTexts(captions_, catalog, "ENGLISH1", mainWindowElementKeys());
     }
-
-    label3_->setText(qs(g.clockText()));
-    label24_->setText(QString::number(s.Score));
-    label50_->setText(qs(s.PlayerName));
-    label25_->setText(QString::number(s.Level));
-    label26_->setText(QString::number(s.Lives));
-    label5_->setText(qs(k.difficultyCaption));
-    label4_->setText(qs(k.categoryCaption));
-    frame4_->setVisible(k.panelVisible);
-    for (QLabel* l : {label27_, label28_})
-        setTextColour(l, k.panelCaptionsGrey ? QColor(0xC0, 0xC0, 0xC0) : QColor(Qt::black));
-
-    const PictureButtons& b = g.pictureButtons();
-    for (int i = 0; i < 3; ++i) {
-        image6_[i]->setPixmap(pictures_.named(
-            b.highlighted(i) ? "ButtonHighlight" : "ButtonNormal", image6_[i]->size(), devicePixelRatioF()));
-        QFont f = label9_[i]->font();
-        f.setBold(b.bold(i));
-        label9_[i]->setFont(f);
-    }
-
-    menus_["file"]->menuAction()->setEnabled(k.fileMenu);
-    menus_["epilogew"]->menuAction()->setEnabled(k.optionsMenu);
-    menus_["tapetsaries"]->menuAction()->setEnabled(k.wallpaperMenu);
-    menus_["help"]->menuAction()->setEnabled(k.helpMenu);
-    item("eykolo")->setChecked(k.checkedDifficulty == Difficulty::Easy);
-    item("kanoniko")->setChecked(k.checkedDifficulty == Difficulty::Normal);
-    item("dyskolo")->setChecked(k.checkedDifficulty == Difficulty::Hard);
-    item("antikeim")->setChecked(k.checkedCategory == PictureCategory::Objects);
-    item("pros")->setChecked(k.checkedCategory == PictureCategory::Faces);
-    item("food")->setChecked(k.checkedCategory == PictureCategory::Food);
-    item("CustomMenu")->setChecked(k.checkedCategory == PictureCategory::Custom);
-    item("ShowNUMBERS")->setChecked(k.numbersChecked);
-}
-
-// ---- Window events ----------------------------------------------------------
-
-void Form1::showEvent(QShowEvent* e)
-{
-    QMainWindow::showEvent(e);
-    if (!activated_) {
-        activated_ = true;
-        handle([this] { game_->Form_Activate(); });
-    }
+    applyCaptions();
+    // The name label shows the caption it was given until a player is chosen.
+    game_.setPlayerName(captions_.caption("Label50"));
+    layOutBoard();
+    game_.toggleNumbers();
+    game_.chooseDifficulty(Difficulty::Normal);
+    game_.Protos();
+    game_.chooseBuiltInCategory(PictureCategory::Objects);
+    showState();
+    showPlayerWindow();
 }
 
 void Form1::closeEvent(QCloseEvent* e)
@@ -148,111 +122,291 @@ void Form1::closeEvent(QCloseEvent* e)
     e->accept();
 }
 
-// ---- GameHost ---------------------------------------------------------------
+// ---- Activation -----------------------------------------------------------------
 
-bool Form1::askYesNo(const std::string& text)
+void Form1::Form_Activate()
 {
-    return QMessageBox::question(this, ApplicationTitle, qs(text), QMessageBox::Yes | QMessageBox::No) ==
-        QMessageBox::Yes;
-}
-
-void Form1::showMessage(const std::string& text, const std::string& title)
-{
-    QMessageBox box(
-        QMessageBox::NoIcon, title.empty() ? QString(ApplicationTitle) : qs(title), qs(text), QMessageBox::Ok, this);
-    box.exec();
-}
-
-std::string Form1::inputBox(const std::string& prompt, const std::string& title, const std::string& defaultAnswer)
-{
-    bool ok = false;
-    const QString answer =
-        QInputDialog::getText(this, qs(title), qs(prompt), QLineEdit::Normal, qs(defaultAnswer), &ok);
-    return ok ? answer.toStdString() : std::string();
-}
-
-void Form1::timerChanged(GameTimer timer, bool enabled)
-{
-    QTimer* t = timers_[static_cast<int>(timer)];
-    if (enabled)
-        t->start();
-    else
-        t->stop();
-}
-
-void Form1::setBusyPointer(bool busy)
-{
-    if (busy)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::restoreOverrideCursor();
-}
-
-void Form1::processEvents()
-{
+    setBackground(label10_, form_->palette().color(QPalette::Window));
+    statusBar_->update();
+    game_.RestoreSettings();
     showState();
-    QCoreApplication::processEvents();
 }
 
-double Form1::random()
+void Form1::RestoreSettings()
 {
-    return std::uniform_real_distribution<double>(0.0, 1.0)(random_);
+    Form_Activate();
 }
 
-void Form1::randomize()
+// ---- Board and new game ------------------------------------------------------------
+
+void Form1::Label1_Click(int index)
 {
-    random_.seed(static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()));
+    if (!game_.takesCardClick(index))
+        return;
+    const TurnOutcome outcome = game_.klik(index);
+    showState();
+    if (outcome == TurnOutcome::BoardComplete)
+        showWinScreen();
 }
+
+void Form1::Label8_Click(int index)
+{
+    Label1_Click(index);
+}
+
+void Form1::image6_Click(int index)
+{
+    if (!game_.mainWindowEnabled())
+        return;
+    if ((index == 0 || index == 1) && game_.newGameAvailable())
+        index == 0 ? Command1_Click() : Command5_Click();
+    else if (index == 2 && game_.stopAvailable())
+        Command2_Click();
+}
+
+void Form1::Label9_Click(int index)
+{
+    image6_Click(index);
+}
+
+void Form1::Command1_Click()
+{
+    game_.newGame();
+    showState();
+}
+
+void Form1::Command5_Click()
+{
+    gggggg_Click();
+}
+
+void Form1::Command2_Click()
+{
+    game_.stop();
+    showState();
+}
+
+void Form1::newgame_Click()
+{
+    game_.hideChampionshipPanel();
+    Command1_Click();
+}
+
+void Form1::ShowNUMBERS_Click()
+{
+    game_.toggleNumbers();
+    showState();
+}
+
+// ---- Turns and timers ----------------------------------------------------------------
+
+void Form1::Timer1_Timer()
+{
+    game_.flipBackTick();
+    showState();
+}
+
+void Form1::Timer2_Timer()
+{
+    const ClockTick tick = game_.clockTick();
+    showState();
+    if (tick == ClockTick::TimeUp)
+        showLoseScreen();
+}
+
+void Form1::TIMER3_Timer()
+{
+    game_.revealTick();
+    showState();
+}
+
+// ---- Options --------------------------------------------------------------------------
+
+void Form1::eykolo_Click()
+{
+    game_.chooseDifficulty(Difficulty::Easy);
+    showState();
+}
+
+void Form1::kanoniko_Click()
+{
+    game_.chooseDifficulty(Difficulty::Normal);
+    showState();
+}
+
+void Form1::dyskolo_Click()
+{
+    game_.chooseDifficulty(Difficulty::Hard);
+    showState();
+}
+
+void Form1::antikeim_Click()
+{
+    game_.chooseBuiltInCategory(PictureCategory::Objects);
+    showState();
+}
+
+void Form1::pros_Click()
+{
+    game_.chooseBuiltInCategory(PictureCategory::Faces);
+    showState();
+}
+
+void Form1::food_Click()
+{
+    game_.chooseBuiltInCategory(PictureCategory::Food);
+    showState();
+}
+
+void Form1::CustomMenu_Click()
+{
+    // The player's own pictures come later; the checked category stays.
+    showState();
+}
+
+void Form1::english_menu_Click()
+{
+    vornel::english_menu_Click(language_);
+}
+
+void Form1::Greek_menu_Click()
+{
+    vornel::Greek_menu_Click(language_);
+}
+
+// ---- Championship and helps ---------------------------------------------------------------
+
+void Form1::gggggg_Click()
+{
+    game_.StartChampionship();
+    showState();
+}
+
+void Form1::Label11_Click(int index)
+{
+    if (!game_.mainWindowEnabled() || !game_.panelEnabled() || !game_.helps().labelEnabled.at(index))
+        return;
+    const bool complete = game_.useHelp(index);
+    showState();
+    if (complete)
+        showWinScreen();
+}
+
+// ---- Players and scores ----------------------------------------------------------------------
+
+void Form1::player_Click()
+{
+    game_.newPlayer();
+    setEnabledByWindow(false);
+    showPlayerWindow();
+}
+
+void Form1::showPlayerWindow()
+{
+    auto* w = new Form6(Players(fileIn(dataFolder_, DataFile::Names)), host_, language_.UseGreek, pictures_, this);
+    disableMainWhileUp(w, [this](bool enabled) { setEnabledByWindow(enabled); });
+    connect(w, &Form6::confirmed, this, [this](const QString& name) {
+        game_.setPlayerName(name.toStdString());
+        setEnabledByWindow(true);
+        show();
+        activateWindow();
+        started_ = true;
+        RestoreSettings();
+    });
+    connect(w, &Form6::dismissed, this, [this] {
+        if (!started_) {
+            close();
+            return;
+        }
+        setEnabledByWindow(true);
+        RestoreSettings();
+    });
+    w->show();
+}
+
+void Form1::skorsTeam_Click()
+{
+    Form50 w(fileIn(dataFolder_, DataFile::SingleScores), fileIn(dataFolder_, DataFile::ChampionshipScores), host_,
+        language_.UseGreek, TextCatalog(fileIn(dataFolder_, DataFile::English)), this);
+    connect(&w, &Form50::scoresDeleted, this, [this] {
+        game_.Protos();
+        showState();
+    });
+    w.exec();
+}
+
+void Form1::exit_Click()
+{
+    close();
+}
+
+// ---- The picture buttons' highlight and the pop-up menu ------------------------------------
+
+void Form1::image6_MouseMove(int index)
+{
+    const bool available = index == 2 ? game_.stopAvailable() : game_.newGameAvailable();
+    buttons_.highlight(index, available);
+    showState();
+}
+
+void Form1::Label9_MouseMove(int index)
+{
+    image6_MouseMove(index);
+}
+
+void Form1::Form_MouseMove()
+{
+    buttons_.clearHighlight();
+    showState();
+}
+
+void Form1::Form_MouseDown(Qt::MouseButton button, QPoint globalPosition)
+{
+    if (button == Qt::RightButton)
+        menu("tapetsaries")->popup(globalPosition);
+}
+
+// ---- The result screens ------------------------------------------------------------------------
 
 // The result screens get their own windows; until then a plain box shows
-// the result at their place and dismissing it goes on with the game.
+// the result at their place, and dismissing it goes on with the game.
 void Form1::showWinScreen()
 {
     QTimer::singleShot(0, this, [this] {
-        game_->WinScreenActivate();
-        showState();
-        const GameSession& s = game_->session();
         const bool greek = language_.UseGreek;
-        QString text;
-        if (s.Mode != 0)
-            text = greek ? QStringLiteral("Το επίπεδο %1 το ολοκλήρωσες με επιτυχία.").arg(s.Level - 1)
-                         : QStringLiteral("Level %1 completed successfully.").arg(s.Level - 1);
-        else
-            text = greek ? "  ΜΠΡΑΒΟ!!!   ΚΕΡΔΙΣΕΣ." : "YOY WIN !!!";
-        showResult(greek ? "NIKH !!!" : "WIN !!!", text);
+        const int level = game_.championship().Level;
+        const bool championship = game_.session().inChampionship();
+        game_.levelWon();
+        showState();
+        showResult(qs(Messages::WinTitle.in(greek)),
+            qs(championship ? Messages::levelCompleted(greek, level) : Messages::SingleGameWon.in(greek)));
     });
 }
 
 void Form1::showLoseScreen()
 {
     QTimer::singleShot(0, this, [this] {
-        const bool stays = game_->LoseScreenActivate();
+        const bool greek = language_.UseGreek;
+        const LossOutcome outcome = game_.levelLost();
         showState();
-        if (stays) {
-            const GameSession& s = game_->session();
-            const bool greek = language_.UseGreek;
-            QString text;
-            if (s.Mode != 0)
-                text = greek ? QStringLiteral("      Δυστυχώς έχασες.   Ξαναπροσπάθησε στο επίπεδο %1 .").arg(s.Level)
-                             : QStringLiteral("      You lose.   Try again in level %1 .").arg(s.Level);
-            else
-                text = greek ? "            ΔΥΣΤΥΧΩΣ ΕΧΑΣΕΣ !!!" : "    SORRY, YOU LOSE !!!";
-            showResult(greek ? "HTTA..." : "LOSE !!!", text);
+        if (outcome == LossOutcome::ChampionshipOver) {
+            RestoreSettings();
             return;
         }
-        handle([this] { game_->RestoreSettings(); });
+        const QString text = qs(outcome == LossOutcome::LifeLost
+                ? Messages::tryLevelAgain(greek, game_.championship().Level)
+                : Messages::SingleGameLost.in(greek));
+        showResult(qs(Messages::LoseTitle.in(greek)), text);
     });
 }
 
 void Form1::showResult(const QString& title, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
-    box.move(geometry().topLeft() + QPoint(px(2250), px(1650)));
+    box.move(frameGeometry().topLeft() + QPoint(px(2250), px(1650)));
     box.exec();
-    handle([this] {
-        game_->setMainWindowEnabled(true);
-        game_->RestoreSettings();
-    });
+    setEnabledByWindow(true);
+    RestoreSettings();
 }
 
 }  // namespace vornel

@@ -2,14 +2,12 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
-#include <functional>
 #include <map>
-#include <memory>
-#include <random>
 
 #include "game/Game.h"
 #include "text/Captions.h"
 #include "text/Language.h"
+#include "ui/PictureButtons.h"
 #include "ui/PictureLibrary.h"
 
 class QAction;
@@ -19,63 +17,100 @@ class QMenu;
 namespace vornel {
 
 class ClickLabel;
+class DesktopHost;
 class InputBlocker;
 class Panel;
 class StatusBar;
 
-// The main window. It builds the controls at their design places, forwards
-// every event to the game and then shows the game's state.
-class Form1 : public QMainWindow, private GameHost {
+// The main window. Its handlers carry the names of the controls and events
+// they answer; each runs the game's operation and then shows the game's state.
+class Form1 : public QMainWindow {
     Q_OBJECT
 public:
-    // `dataFolder` holds the data files (the executable's folder).
-    Form1(bool useGreek, QString dataFolder, QWidget* parent = nullptr);
+    // `dataFolder` holds the data files.
+    Form1(DesktopHost& host, bool useGreek, QString dataFolder, QWidget* parent = nullptr);
     ~Form1() override;
 
-    Game& game() { return *game_; }
-    const Language& language() const { return language_; }
+    // Start-up: restores the settings and ends by asking for the player.
+    void Form_Load();
+    // The window becomes active again after another window gave it back.
+    void RestoreSettings();
+    // Secondary windows keep the window disabled while they are up.
+    void setEnabledByWindow(bool enabled);
     // Shows the game's state in the controls.
     void showState();
 
+    Game& game() { return game_; }
+    const Language& language() const { return language_; }
+    const QString& dataFolder() const { return dataFolder_; }
+    PictureLibrary& pictures() { return pictures_; }
+
 protected:
-    void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    // GameHost
-    bool askYesNo(const std::string& text) override;
-    void showMessage(const std::string& text, const std::string& title) override;
-    std::string inputBox(
-        const std::string& prompt, const std::string& title, const std::string& defaultAnswer) override;
-    void showWinScreen() override;
-    void showLoseScreen() override;
-    void closeLoseScreen() override { }
-    void timerChanged(GameTimer timer, bool enabled) override;
-    void setBusyPointer(bool busy) override;
-    void processEvents() override;
-    double random() override;
-    void randomize() override;
+    // ---- Handlers ---------------------------------------------------------
+    void Label1_Click(int index);
+    void Label8_Click(int index);
+    void image6_Click(int index);
+    void Label9_Click(int index);
+    void Command1_Click();
+    void Command5_Click();
+    void Command2_Click();
+    void newgame_Click();
+    void gggggg_Click();
+    void ShowNUMBERS_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void TIMER3_Timer();
+    void eykolo_Click();
+    void kanoniko_Click();
+    void dyskolo_Click();
+    void antikeim_Click();
+    void pros_Click();
+    void food_Click();
+    void CustomMenu_Click();
+    void english_menu_Click();
+    void Greek_menu_Click();
+    void player_Click();
+    void skorsTeam_Click();
+    void exit_Click();
+    void Label11_Click(int index);
+    void image6_MouseMove(int index);
+    void Label9_MouseMove(int index);
+    void Form_MouseMove();
+    void Form_MouseDown(Qt::MouseButton button, QPoint globalPosition);
+    void Form_Activate();
 
+    // ---- Windows this one opens ----------------------------------------------
+    void showPlayerWindow();
+    void showWinScreen();
+    void showLoseScreen();
+    void showResult(const QString& title, const QString& text);
+
+    // ---- Building -----------------------------------------------------------
     void buildControls();
     void buildMenus();
     void applyCaptions();
     void layOutBoard();
-    void startUp();
-    // Runs a handler of the game and shows the result.
-    void handle(const std::function<void()>& f);
     QAction* item(const char* name) const;
+    QMenu* menu(const char* name) const;
     QString caption(const char* name, int index = -1) const;
-    void showResult(const QString& title, const QString& text);
+    QString difficultyCaption() const;
+    QString categoryCaption() const;
 
+    DesktopHost& host_;
     QString dataFolder_;
     Language language_;
     CaptionTable captions_;
-    std::unique_ptr<Game> game_;
+    Game game_;
+    PictureButtons buttons_;
     PictureLibrary pictures_;
-    std::mt19937 random_;
-    std::array<QTimer*, 3> timers_{};
     InputBlocker* blocker_ = nullptr;
-    bool activated_ = false;
+    QTimer* timer1_ = nullptr;  // flip-back
+    QTimer* timer2_ = nullptr;  // clock
+    QTimer* timer3_ = nullptr;  // reveal
+    bool started_ = false;      // the player window has shown the window once
 
     QWidget* form_ = nullptr;  // the client area
     QLabel* label33_ = nullptr;

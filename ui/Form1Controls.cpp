@@ -11,6 +11,7 @@
 #include "ui/StatusBar.h"
 #include "ui/Twips.h"
 #include "ui/Widgets.h"
+#include "text/Messages.h"
 
 // Building the main window's controls at their design places.
 namespace vornel {
@@ -62,7 +63,7 @@ void Form1::buildControls()
     setBackground(area, WindowColour);
     setCentralWidget(area);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    area->onMouseMove = [this] { handle([this] { game_->clearHighlight(); }); };
+    area->onMouseMove = [this] { Form_MouseMove(); };
 
     image1005_ = new QLabel(area);
     image1005_->setObjectName("Image1005");
@@ -103,7 +104,7 @@ void Form1::buildControls()
     frame1_->setObjectName("Frame1");
     frame1_->setGeometry(px(240, 600, 5700, 4095));
     setBackground(frame1_, BoardColour);
-    connect(frame1_, &Panel::mouseMoved, this, [this] { handle([this] { game_->clearHighlight(); }); });
+    connect(frame1_, &Panel::mouseMoved, this, &Form1::Form_MouseMove);
     for (int i = 0; i < Board::SlotCount; ++i) {
         // Backs and numbers first, so that a face-up card's frame covers them.
         label1_[i] = new ClickLabel(frame1_);
@@ -120,8 +121,8 @@ void Form1::buildControls()
         image1_[i]->setObjectName(QStringLiteral("Image1(%1)").arg(i));
         image9_[i] = new QLabel(image1_[i]);
         image9_[i]->setObjectName(QStringLiteral("Image9(%1)").arg(i));
-        connect(label1_[i], &ClickLabel::clicked, this, [this, i] { handle([this, i] { game_->Label1_Click(i); }); });
-        connect(label8_[i], &ClickLabel::clicked, this, [this, i] { handle([this, i] { game_->Label8_Click(i); }); });
+        connect(label1_[i], &ClickLabel::clicked, this, [this, i] { Label1_Click(i); });
+        connect(label8_[i], &ClickLabel::clicked, this, [this, i] { Label8_Click(i); });
     }
 
     // The picture buttons: New game, New championship, Stop.
@@ -136,10 +137,10 @@ void Form1::buildControls()
         label9_[i]->setFont(makeFont("Liberation Sans", 9));
         label9_[i]->setFitOnOneLine(true);
         label9_[i]->setCursor(Qt::PointingHandCursor);
-        for (ClickLabel* l : {image6_[i], label9_[i]}) {
-            connect(l, &ClickLabel::clicked, this, [this, i] { handle([this, i] { game_->image6_Click(i); }); });
-            connect(l, &ClickLabel::mouseMoved, this, [this, i] { handle([this, i] { game_->image6_MouseMove(i); }); });
-        }
+        connect(image6_[i], &ClickLabel::clicked, this, [this, i] { image6_Click(i); });
+        connect(label9_[i], &ClickLabel::clicked, this, [this, i] { Label9_Click(i); });
+        connect(image6_[i], &ClickLabel::mouseMoved, this, [this, i] { image6_MouseMove(i); });
+        connect(label9_[i], &ClickLabel::mouseMoved, this, [this, i] { Label9_MouseMove(i); });
     }
 
     // The championship panel with its heading strip.
@@ -151,7 +152,7 @@ void Form1::buildControls()
     label10_->setAlignment(Qt::AlignCenter);
     label10_->setFont(makeFont("Liberation Sans", 9, true));
     setBackground(label10_, WindowColour);
-    connect(frame4_, &Panel::mouseMoved, this, [this] { handle([this] { game_->clearHighlight(); }); });
+    connect(frame4_, &Panel::mouseMoved, this, &Form1::Form_MouseMove);
     label27_ = label(frame4_, "Label27", px(240, 240, 1200, 255));
     label25_ = label(frame4_, "Label25", px(1500, 240, 900, 255));
     label28_ = label(frame4_, "Label28", px(240, 600, 1200, 255));
@@ -167,6 +168,7 @@ void Form1::buildControls()
         label11_[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label11_[i]->setFont(makeFont("Liberation Sans", 8, true));
         label11_[i]->setCursor(Qt::PointingHandCursor);
+        connect(label11_[i], &ClickLabel::clicked, this, [this, i] { Label11_Click(i); });
     }
 
     statusBar_ = new StatusBar(area);
@@ -179,8 +181,8 @@ void Form1::buildControls()
 void Form1::buildMenus()
 {
     struct Item {
-        const char* name;
-        int depth;  // 0: top menu; deeper items belong to the last shallower menu
+        const char* name;  // nullptr: a separator
+        int depth;         // 0: top menu; deeper items belong to the last shallower menu
         bool submenu;
         const char* shortcut;
     };
@@ -190,9 +192,9 @@ void Form1::buildMenus()
         {"newgame", 2, false, "F2"},
         {"gggggg", 2, false, "F3"},
         {"player", 1, false, nullptr},
-        {"SF", 1, false, nullptr},
+        {nullptr, 1, false, nullptr},
         {"skorsTeam", 1, false, nullptr},
-        {"uy", 1, false, nullptr},
+        {nullptr, 1, false, nullptr},
         {"exit", 1, false, nullptr},
         {"epilogew", 0, true, nullptr},
         {"epip", 1, true, nullptr},
@@ -204,22 +206,22 @@ void Form1::buildMenus()
         {"pros", 2, false, nullptr},
         {"food", 2, false, nullptr},
         {"CustomMenu", 2, false, nullptr},
-        {"SEP7723411", 2, false, nullptr},
+        {nullptr, 2, false, nullptr},
         {"SetCustomIcon", 2, false, nullptr},
-        {"sep99823", 1, false, nullptr},
+        {nullptr, 1, false, nullptr},
         {"ShowNUMBERS", 1, false, nullptr},
-        {"ds4455", 1, false, nullptr},
+        {nullptr, 1, false, nullptr},
         {"language_menu", 1, true, nullptr},
         {"english_menu", 2, false, nullptr},
         {"Greek_menu", 2, false, nullptr},
         {"EikSize", 1, false, nullptr},
         {"tapetsaries", 0, true, nullptr},
         {"ChooseImage", 1, false, nullptr},
-        {"dsf4343", 1, false, nullptr},
+        {nullptr, 1, false, nullptr},
         {"AfaireshTAPER", 1, false, nullptr},
-        {"ghj999", 1, false, nullptr},
+        {nullptr, 1, false, nullptr},
         {"NextImage", 1, false, "Ctrl+N"},
-        {"oii88", 1, false, nullptr},
+        {nullptr, 1, false, nullptr},
         {"None(0)", 1, false, nullptr},
         {"help", 0, true, nullptr},
         {"periexomena", 1, false, "F1"},
@@ -227,6 +229,10 @@ void Form1::buildMenus()
     };
     std::array<QMenu*, 3> open{};
     for (const Item& it : items) {
+        if (!it.name) {
+            open[it.depth - 1]->addSeparator();
+            continue;
+        }
         if (it.submenu) {
             QMenu* m = it.depth == 0 ? menuBar()->addMenu(QString()) : open[it.depth - 1]->addMenu(QString());
             m->setObjectName(it.name);
@@ -241,37 +247,39 @@ void Form1::buildMenus()
             a->setShortcut(QKeySequence(it.shortcut));
         actions_[it.name] = a;
     }
+    // Check marks follow the game's state, never the click itself.
     for (const char* name :
         {"eykolo", "kanoniko", "dyskolo", "antikeim", "pros", "food", "CustomMenu", "ShowNUMBERS", "None(0)"})
         item(name)->setCheckable(true);
 
-    auto on = [this](const char* name, void (Game::*handler)()) {
-        connect(item(name), &QAction::triggered, this,
-            [this, handler] { handle([this, handler] { (game_.get()->*handler)(); }); });
+    auto on = [this](const char* name, void (Form1::*handler)()) {
+        connect(item(name), &QAction::triggered, this, handler);
     };
-    on("newgame", &Game::newgame_Click);
-    on("gggggg", &Game::gggggg_Click);
-    on("eykolo", &Game::eykolo_Click);
-    on("kanoniko", &Game::kanoniko_Click);
-    on("dyskolo", &Game::dyskolo_Click);
-    on("antikeim", &Game::antikeim_Click);
-    on("pros", &Game::pros_Click);
-    on("food", &Game::food_Click);
-    on("ShowNUMBERS", &Game::ShowNUMBERS_Click);
-    connect(item("english_menu"), &QAction::triggered, this, [this] { english_menu_Click(language_); });
-    connect(item("Greek_menu"), &QAction::triggered, this, [this] { Greek_menu_Click(language_); });
-    connect(item("exit"), &QAction::triggered, this, &QWidget::close);
+    on("newgame", &Form1::newgame_Click);
+    on("gggggg", &Form1::gggggg_Click);
+    on("player", &Form1::player_Click);
+    on("skorsTeam", &Form1::skorsTeam_Click);
+    on("exit", &Form1::exit_Click);
+    on("eykolo", &Form1::eykolo_Click);
+    on("kanoniko", &Form1::kanoniko_Click);
+    on("dyskolo", &Form1::dyskolo_Click);
+    on("antikeim", &Form1::antikeim_Click);
+    on("pros", &Form1::pros_Click);
+    on("food", &Form1::food_Click);
+    on("CustomMenu", &Form1::CustomMenu_Click);
+    on("ShowNUMBERS", &Form1::ShowNUMBERS_Click);
+    on("english_menu", &Form1::english_menu_Click);
+    on("Greek_menu", &Form1::Greek_menu_Click);
     // Until wallpapers can be chosen, the only entry is "none", always checked.
     connect(item("None(0)"), &QAction::triggered, this, [this] { item("None(0)")->setChecked(true); });
     item("None(0)")->setChecked(true);
 
     auto* area = static_cast<ClientArea*>(form_);
-    area->onRightClick = [this](QPoint at) { menus_["tapetsaries"]->popup(at); };
+    area->onRightClick = [this](QPoint at) { Form_MouseDown(Qt::RightButton, at); };
 }
 
 void Form1::applyCaptions()
 {
-    setWindowTitle(ApplicationTitle);
     for (const ControlCaption& c : captions_.controls()) {
         const QString text = qs(c.caption);
         if (auto m = menus_.find(c.name); m != menus_.end())
@@ -279,10 +287,7 @@ void Form1::applyCaptions()
         else if (auto a = actions_.find(c.name); a != actions_.end())
             a->second->setText(text);
     }
-    for (const auto& [name, a] : actions_)
-        if (caption(name.c_str()) == "-")
-            a->setSeparator(true);
-    item("None(0)")->setText(language_.UseGreek ? "Καμμία" : "None");
+    item("None(0)")->setText(qs(Messages::NoWallpaper.in(language_.UseGreek)));
 
     label33_->setText(caption("Label33"));
     label10_->setText(caption("Label10"));
@@ -317,7 +322,6 @@ void Form1::layOutBoard()
         label9_[i]->setGeometry(image6_[i]->geometry().translated(0, px(40)));
     }
     for (int i = 0; i < 2; ++i) {
-        image7_[i]->setPixmap(pictures_.named("HelpAvailable", image7_[i]->size(), devicePixelRatioF()));
         label11_[i]->setGeometry(image7_[i]->geometry().translated(0, px(40)));
     }
 }

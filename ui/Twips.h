@@ -2,7 +2,7 @@
 #include <QRect>
 #include <cmath>
 
-#include "game/BoardLayout.h"
+#include "ui/BoardLayout.h"
 
 namespace vornel {
 

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QFont>
 
+#include "platform/DesktopHost.h"
 #include "platform/LanguageStore.h"
 #include "storage/AppFolder.h"
 #include "ui/Form1.h"
@@ -8,11 +9,10 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    // The title every window and message box carries.
-    QApplication::setApplicationDisplayName(vornel::ApplicationTitle);
     QApplication::setFont(QFont("Liberation Sans", 8));
 
-    vornel::Form1 window(vornel::LanguageStore::load(), QString::fromStdString(vornel::AppFolder()));
-    window.show();
+    vornel::DesktopHost host;
+    vornel::Form1 window(host, vornel::LanguageStore::load(), QString::fromStdString(vornel::AppFolder()));
+    window.Form_Load();
     return app.exec();
 }

@@ -1,67 +1,76 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <deque>
-#include <map>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "game/GameHost.h"
+#include "game/Host.h"
 
 namespace vornel::testing {
 
-// A scripted desktop: answers come from queues, everything asked is recorded.
-class FakeHost : public GameHost {
+// A scripted desktop. Every question, box and input a test does not plan
+// for fails the test (and ends it, so that no loop waits on a box for
+// ever); a planned answer left unused fails it too.
+class FakeHost : public Host {
 public:
+    struct Unscripted : std::runtime_error {
+        using std::runtime_error::runtime_error;
+    };
+
     std::deque<bool> yesNoAnswers;
     std::deque<std::string> inputAnswers;
+    int messagesExpected = 0;
     std::deque<double> scriptedRandom;  // used first, then the seeded generator
 
     std::vector<std::string> questions;
+    std::vector<std::string> questionTitles;
     std::vector<std::string> messages;
     std::vector<std::string> messageTitles;
     std::vector<std::string> inputPrompts;
-    int winScreensShown = 0;
-    int loseScreensShown = 0;
-    int loseScreensClosed = 0;
     int reseeds = 0;
     int eventsProcessed = 0;
-    std::map<GameTimer, bool> timers;
-    std::vector<std::pair<GameTimer, bool>> timerEvents;
+    int busyPointers = 0;  // shown minus restored
 
     explicit FakeHost(unsigned seed = 1) : generator_(seed) { }
+    ~FakeHost() override
+    {
+        EXPECT_TRUE(yesNoAnswers.empty()) << "a planned question was never asked";
+        EXPECT_TRUE(inputAnswers.empty()) << "a planned input box never came";
+        EXPECT_EQ(messagesExpected, 0) << "planned messages never came";
+        EXPECT_EQ(busyPointers, 0) << "the busy pointer was left on";
+    }
 
-    bool askYesNo(const std::string& text) override
+    bool askYesNo(const std::string& text, const std::string& title) override
     {
         questions.push_back(text);
+        questionTitles.push_back(title);
         if (yesNoAnswers.empty())
-            return false;
+            fail("question: " + text);
         const bool answer = yesNoAnswers.front();
         yesNoAnswers.pop_front();
         return answer;
     }
-    void showMessage(const std::string& text, const std::string& title) override
+    void showMessage(const std::string& text, const std::string& title, MessageIcon) override
     {
         messages.push_back(text);
         messageTitles.push_back(title);
+        if (messagesExpected == 0)
+            fail("message: " + text);
+        --messagesExpected;
     }
     std::string inputBox(const std::string& prompt, const std::string&, const std::string&) override
     {
         inputPrompts.push_back(prompt);
         if (inputAnswers.empty())
-            return "3";
+            fail("input box: " + prompt);
         std::string answer = inputAnswers.front();
         inputAnswers.pop_front();
         return answer;
     }
-    void showWinScreen() override { ++winScreensShown; }
-    void showLoseScreen() override { ++loseScreensShown; }
-    void closeLoseScreen() override { ++loseScreensClosed; }
-    void timerChanged(GameTimer timer, bool enabled) override
-    {
-        timers[timer] = enabled;
-        timerEvents.emplace_back(timer, enabled);
-    }
-    void setBusyPointer(bool) override { }
+    void setBusyPointer(bool busy) override { busyPointers += busy ? 1 : -1; }
     void processEvents() override { ++eventsProcessed; }
     double random() override
     {
@@ -75,6 +84,12 @@ public:
     void randomize() override { ++reseeds; }
 
 private:
+    [[noreturn]] static void fail(const std::string& what)
+    {
+        ADD_FAILURE() << "unplanned " << what;
+        throw Unscripted(what);
+    }
+
     std::mt19937 generator_;
 };
 

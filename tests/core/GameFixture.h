@@ -2,27 +2,35 @@
 #include <gtest/gtest.h>
 
 #include "FakeHost.h"
+#include "TempFolder.h"
 #include "game/Game.h"
+#include "storage/DataFiles.h"
 #include "text/Language.h"
-#include "text/MainWindowCaptions.h"
 
 namespace vornel::testing {
 
-// The main window as start-up leaves it: Normal, Objects, numbers shown.
+// The main window's game as start-up leaves it: Normal, Objects, numbers
+// shown, in Greek, with score files in a folder of its own.
 struct GameFixture : ::testing::Test {
+    TempFolder folder;
     FakeHost host;
-    CaptionTable captions = mainWindowCaptions();
     Language language{true};
-    Game game{host, captions, language};
+    Game game{host, language, BestScores(folder / DataFile::SingleScores, folder / DataFile::ChampionshipScores)};
 
     GameFixture()
     {
-        game.kanoniko_Click();
-        game.antikeim_Click();
-        game.ShowNUMBERS_Click();
-        game.Form_Activate();
+        game.chooseDifficulty(Difficulty::Normal);
+        game.chooseBuiltInCategory(PictureCategory::Objects);
+        game.toggleNumbers();
+        game.setPlayerName("Ada");
+        game.RestoreSettings();
     }
 
+    // A click on a card, as the window passes it on.
+    TurnOutcome click(int i)
+    {
+        return game.takesCardClick(i) ? game.klik(i) : TurnOutcome::Opened;
+    }
     int partnerOf(int i) const
     {
         for (int j = 0; j < Board::SlotCount; ++j)
@@ -38,19 +46,27 @@ struct GameFixture : ::testing::Test {
         return -1;
     }
     // Turns every pair up, as a player with a perfect memory would.
-    void solveBoard()
+    TurnOutcome solveBoard()
     {
+        TurnOutcome last = TurnOutcome::Opened;
         for (int i = 0; i < Board::SlotCount; ++i) {
-            if (game.board().slot(i).isMatched())
+            if (game.board().slot(i).isFaceUp())
                 continue;
-            game.Label1_Click(i);
-            game.Label1_Click(partnerOf(i));
+            click(i);
+            last = click(partnerOf(i));
         }
+        return last;
     }
     void ticks(int n)
     {
         for (int k = 0; k < n; ++k)
-            game.Timer2_Timer();
+            game.clockTick();
+    }
+    // The result screen is dismissed and the window is active again.
+    NextStepOutcome dismissResult()
+    {
+        game.setMainWindowEnabled(true);
+        return game.RestoreSettings();
     }
 };
 

@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "GameFixture.h"
-#include "game/BoardLayout.h"
-#include "game/Game.h"
 #include "game/Numbers.h"
-#include "text/Language.h"
-#include "text/MainWindowCaptions.h"
 
 namespace vornel {
 namespace {
@@ -48,172 +45,145 @@ TEST(Deal, DrawsSlotsFromTheRandomNumberAndRedrawsUsedOnes)
     EXPECT_EQ(board.slot(11).picture, set.at(2));
 }
 
-TEST_F(GameFixture, NewSingleGameTakesClockAndScoreFromTheCheckedDifficulty)
+TEST_F(GameFixture, NewSingleGameTakesClockAndScoreFromTheDifficulty)
 {
     struct Case {
-        void (Game::*choose)();
+        Difficulty d;
         const char* clock;
         int score;
     };
-    for (const Case& c : {Case{&Game::eykolo_Click, "01:40", 100}, Case{&Game::kanoniko_Click, "01:15", 150},
-             Case{&Game::dyskolo_Click, "00:50", 300}}) {
-        (game.*c.choose)();
-        game.image6_Click(0);
-        EXPECT_EQ(game.clockText(), c.clock);
+    for (const Case& c : {Case{Difficulty::Easy, "01:40", 100}, Case{Difficulty::Normal, "01:15", 150},
+             Case{Difficulty::Hard, "00:50", 300}}) {
+        game.chooseDifficulty(c.d);
+        game.newGame();
+        EXPECT_EQ(game.clock().text(), c.clock);
         EXPECT_EQ(game.session().Score, c.score);
-        EXPECT_TRUE(game.timerEnabled(GameTimer::Clock));
-        const MainControls& k = game.controls();
-        EXPECT_TRUE(k.boardEnabled && k.stopAvailable);
-        EXPECT_FALSE(k.newGameAvailable || k.newChampionshipAvailable || k.panelVisible);
-        EXPECT_FALSE(k.fileMenu || k.optionsMenu || k.wallpaperMenu || k.helpMenu);
+        EXPECT_TRUE(game.clock().running);
+        EXPECT_TRUE(game.playing() && game.stopAvailable());
+        EXPECT_FALSE(game.newGameAvailable() || game.panelVisible());
         host.yesNoAnswers = {true};
-        game.image6_Click(2);
+        EXPECT_EQ(game.stop(), StopOutcome::GameStopped);
     }
     EXPECT_EQ(host.reseeds, 3);
 }
 
-TEST_F(GameFixture, PictureButtonsActOnlyWhileTheirActionIsAvailable)
+TEST_F(GameFixture, CardsTakeClicksOnlyWhileFaceDownDuringAGame)
 {
-    game.image6_Click(2);  // no game: Stop is unavailable and asks nothing
-    EXPECT_TRUE(host.questions.empty());
-
-    game.image6_Click(0);
-    const auto first = game.board().slot(0).picture;
-    game.Label1_Click(0);
-    game.image6_Click(0);  // during a game New game does nothing
-    game.image6_Click(1);
-    EXPECT_EQ(host.reseeds, 1);
-    EXPECT_TRUE(game.board().slot(0).isOpen());
-    EXPECT_EQ(game.board().slot(0).picture, first);
-    EXPECT_EQ(game.session().Mode, 0);
+    EXPECT_FALSE(game.takesCardClick(0));  // no game yet
+    game.newGame();
+    EXPECT_EQ(click(6), TurnOutcome::Opened);
+    EXPECT_TRUE(game.board().slot(6).isOpen());
+    EXPECT_EQ(game.turn().FirstCard, 6);
+    EXPECT_FALSE(game.takesCardClick(6));  // its face covers the back
+    EXPECT_FALSE(game.takesCardClick(-1) || game.takesCardClick(20));
+    EXPECT_TRUE(game.mainWindowEnabled());
+    EXPECT_FALSE(game.turn().flipBackRunning);
 }
 
-TEST_F(GameFixture, FirstClickOpensTheCardAndAClickOnAnOpenCardIsIgnored)
+TEST_F(GameFixture, AMatchedPairStaysUpAndTheNextCardOpensAfresh)
 {
-    game.image6_Click(0);
-    game.Label8_Click(6);
-    EXPECT_TRUE(game.board().slot(6).isOpen());
-    EXPECT_FALSE(game.board().slot(6).takesClicks());
-    EXPECT_EQ(game.session().FirstCard, 6);
-    game.Label1_Click(6);
-    EXPECT_TRUE(game.board().slot(6).isOpen());
-    EXPECT_TRUE(game.controls().mainWindowEnabled);
-    EXPECT_FALSE(game.timerEnabled(GameTimer::FlipBack));
-}
-
-TEST_F(GameFixture, AMatchedPairStaysUpAndTakesNoMoreClicks)
-{
-    game.image6_Click(0);
+    game.newGame();
     const int p = partnerOf(3);
-    game.Label1_Click(3);
-    game.Label1_Click(p);
-    EXPECT_TRUE(game.board().slot(3).isMatched());
-    EXPECT_TRUE(game.board().slot(p).isMatched());
-    EXPECT_FALSE(game.board().slot(3).takesClicks() || game.board().slot(p).takesClicks());
-    EXPECT_EQ(game.session().SecondCard, 0);
+    click(3);
+    EXPECT_EQ(click(p), TurnOutcome::Matched);
+    EXPECT_TRUE(game.board().slot(3).isMatched() && game.board().slot(p).isMatched());
+    EXPECT_FALSE(game.takesCardClick(3) || game.takesCardClick(p));
+    EXPECT_EQ(game.turn().SecondCard, 0);
 
-    // The next card opens normally: nothing is left open.
-    const int next = p == 4 ? 5 : 4;
-    game.Label1_Click(next == 3 ? 7 : next);
-    EXPECT_TRUE(game.controls().mainWindowEnabled);
-    EXPECT_EQ(host.winScreensShown, 0);
+    int next = 0;
+    while (game.board().slot(next).isFaceUp())
+        ++next;
+    EXPECT_EQ(click(next), TurnOutcome::Opened);
+    EXPECT_EQ(game.turn().FirstCard, next);
 }
 
 TEST_F(GameFixture, WrongPairIsShownForThreeFlipBackTicksWithTheWindowDisabled)
 {
-    game.image6_Click(0);
+    game.newGame();
     const int a = 2, b = strangerTo(2);
-    game.Label1_Click(a);
-    game.Label1_Click(b);
-    EXPECT_FALSE(game.controls().mainWindowEnabled);
-    EXPECT_TRUE(game.timerEnabled(GameTimer::FlipBack));
-    EXPECT_EQ(game.session().FirstCard, a);
-    EXPECT_EQ(game.session().SecondCard, b);
+    click(a);
+    EXPECT_EQ(click(b), TurnOutcome::WrongPair);
+    EXPECT_FALSE(game.mainWindowEnabled());
+    EXPECT_TRUE(game.turn().flipBackRunning);
+    EXPECT_EQ(game.turn().FirstCard, a);
+    EXPECT_EQ(game.turn().SecondCard, b);
 
-    // Nothing reacts while the pair is shown.
-    const int other = strangerTo(b) == a ? partnerOf(a) : strangerTo(b);
-    game.Label1_Click(other);
-    host.yesNoAnswers = {true};
-    game.image6_Click(2);
-    EXPECT_FALSE(game.board().slot(other).isFaceUp());
-    EXPECT_TRUE(host.questions.empty());
+    // Nothing takes a click while the pair is shown.
+    for (int i = 0; i < Board::SlotCount; ++i)
+        EXPECT_FALSE(game.takesCardClick(i)) << i;
 
-    game.Timer1_Timer();
-    game.Timer1_Timer();
+    game.flipBackTick();
+    game.flipBackTick();
     EXPECT_TRUE(game.board().slot(a).isOpen() && game.board().slot(b).isOpen());
-    game.Timer1_Timer();
-    EXPECT_FALSE(game.board().slot(a).isFaceUp() || game.board().slot(b).isFaceUp());
-    EXPECT_TRUE(game.board().slot(a).backVisible && game.board().slot(b).numberVisible);
-    EXPECT_TRUE(game.controls().mainWindowEnabled);
-    EXPECT_FALSE(game.timerEnabled(GameTimer::FlipBack));
-    EXPECT_EQ(game.session().FlipBackTicks, 0);
-    EXPECT_EQ(game.session().FirstCard, 0);
+    EXPECT_FALSE(game.mainWindowEnabled());
+    game.flipBackTick();
+    for (int card : {a, b}) {
+        const CardSlot& s = game.board().slot(card);
+        EXPECT_TRUE(!s.isFaceUp() && s.backVisible && s.numberVisible) << card;
+    }
+    EXPECT_TRUE(game.mainWindowEnabled());
+    EXPECT_FALSE(game.turn().flipBackRunning);
+    EXPECT_EQ(game.turn().FlipBackTicks, 0);
+    EXPECT_EQ(game.turn().FirstCard, 0);
 }
 
-TEST_F(GameFixture, WrongPairsInvolvingCardZeroTurnBothCardsBack)
+TEST_F(GameFixture, WrongPairsWithCardZeroOnEitherSideTurnBothCardsBack)
 {
-    game.image6_Click(0);
+    game.newGame();
     const int x = strangerTo(0);
     for (auto [first, second] : {std::pair{0, x}, std::pair{x, 0}}) {
-        game.Label1_Click(first);
-        game.Label1_Click(second);
-        if (first == 0) {
-            EXPECT_EQ(game.session().FirstCard, x);  // "0" read as none
-            EXPECT_EQ(game.session().SecondCard, 0);
-        } else {
-            EXPECT_EQ(game.session().FirstCard, x);
-            EXPECT_EQ(game.session().SecondCard, 0);
-        }
+        click(first);
+        click(second);
+        // "0" reads as no card, so card 0 is named by the empty field.
+        EXPECT_EQ(game.turn().FirstCard, x);
+        EXPECT_EQ(game.turn().SecondCard, 0);
         for (int t = 0; t < 3; ++t)
-            game.Timer1_Timer();
+            game.flipBackTick();
         EXPECT_FALSE(game.board().slot(0).isFaceUp());
         EXPECT_FALSE(game.board().slot(x).isFaceUp());
-        EXPECT_TRUE(game.controls().mainWindowEnabled);
     }
 }
 
-TEST_F(GameFixture, MatchingTheTenthPairHandsOverToTheWinScreenAtOnce)
+TEST_F(GameFixture, MatchingTheTenthPairCompletesTheBoardAndOnlyThen)
 {
-    game.image6_Click(0);
+    game.newGame();
     int pairs = 0;
     for (int i = 0; i < Board::SlotCount; ++i) {
         if (game.board().slot(i).isMatched())
             continue;
-        game.Label1_Click(i);
-        game.Label1_Click(partnerOf(i));
+        click(i);
+        const TurnOutcome o = click(partnerOf(i));
         ++pairs;
-        EXPECT_EQ(host.winScreensShown, pairs == 10 ? 1 : 0) << "after pair " << pairs;
+        EXPECT_EQ(o, pairs == 10 ? TurnOutcome::BoardComplete : TurnOutcome::Matched) << "pair " << pairs;
     }
-    EXPECT_FALSE(game.controls().mainWindowEnabled);
-    EXPECT_TRUE(game.timerEnabled(GameTimer::Clock));  // the win screen stops it
-    game.WinScreenActivate();
-    EXPECT_FALSE(game.timerEnabled(GameTimer::Clock));
+    EXPECT_FALSE(game.mainWindowEnabled());
+    EXPECT_TRUE(game.clock().running);  // the win screen stops it
+    game.levelWon();
+    EXPECT_FALSE(game.clock().running);
     EXPECT_EQ(game.session().Score, 150);
 }
 
-TEST_F(GameFixture, ClockDrainsSingleGameScoreAndHandsOverToTheLoseScreenAtZero)
+TEST_F(GameFixture, ClockDrainsSingleGameScoreAndReportsTimeUpAtZero)
 {
-    game.eykolo_Click();
-    game.image6_Click(0);
+    game.chooseDifficulty(Difficulty::Easy);
+    game.newGame();
     ticks(1);
-    EXPECT_EQ(game.clockText(), "01:39");
+    EXPECT_EQ(game.clock().text(), "01:39");
     EXPECT_EQ(game.session().Score, 99);
     ticks(98);
-    EXPECT_EQ(game.clockText(), "00:01");
-    EXPECT_EQ(host.loseScreensShown, 0);
-    ticks(1);
-    EXPECT_EQ(game.clockText(), "00:00");
-    EXPECT_EQ(host.loseScreensShown, 1);
+    EXPECT_EQ(game.clock().text(), "00:01");
+    EXPECT_EQ(game.clockTick(), ClockTick::TimeUp);
+    EXPECT_EQ(game.clock().text(), "00:00");
     EXPECT_EQ(game.session().Score, 0);
-    game.LoseScreenActivate();
-    EXPECT_FALSE(game.timerEnabled(GameTimer::Clock));
+    EXPECT_EQ(game.levelLost(), LossOutcome::SingleGameLost);
+    EXPECT_FALSE(game.clock().running);
     EXPECT_EQ(game.session().Score, 0);
 }
 
 TEST_F(GameFixture, HardLosesSixPointsASecond)
 {
-    game.dyskolo_Click();
-    game.image6_Click(0);
+    game.chooseDifficulty(Difficulty::Hard);
+    game.newGame();
     ticks(1);
     EXPECT_EQ(game.session().Score, 294);
     ticks(1);
@@ -233,93 +203,52 @@ TEST(ClockText, MinutesAndSecondsOfTwoDigits)
 
 TEST_F(GameFixture, StopAnsweredNoChangesNothingAndYesEndsTheGame)
 {
-    game.image6_Click(0);
+    game.newGame();
     ticks(3);
-    game.Label1_Click(5);
+    click(5);
     host.yesNoAnswers = {false};
-    game.image6_Click(2);
-    ASSERT_EQ(host.questions.size(), 1u);
-    EXPECT_EQ(host.questions[0], "Είσαι σίγουρος οτι θέλεις να τερματίσεις το παιχνίδι;");
+    EXPECT_EQ(game.stop(), StopOutcome::Declined);
+    EXPECT_EQ(host.questions.at(0), "Είσαι σίγουρος οτι θέλεις να τερματίσεις το παιχνίδι;");
     EXPECT_EQ(game.session().Score, 144);
     EXPECT_TRUE(game.board().slot(5).isOpen());
-    EXPECT_TRUE(game.timerEnabled(GameTimer::Clock));
-    EXPECT_TRUE(game.controls().stopAvailable);
+    EXPECT_TRUE(game.clock().running && game.playing());
 
     language.UseGreek = false;
     host.yesNoAnswers = {true};
-    game.image6_Click(2);
-    EXPECT_EQ(host.questions[1], "Are you sure you want to stop?");
+    game.stop();
+    EXPECT_EQ(host.questions.at(1), "Are you sure you want to stop?");
     EXPECT_EQ(game.session().Score, 0);
-    EXPECT_EQ(game.clockText(), "00:00");
+    EXPECT_EQ(game.clock().text(), "00:00");
     for (int i = 0; i < Board::SlotCount; ++i)
         EXPECT_FALSE(game.board().slot(i).isFaceUp());
-    EXPECT_FALSE(game.timerEnabled(GameTimer::Clock) || game.timerEnabled(GameTimer::FlipBack));
-    const MainControls& k = game.controls();
-    EXPECT_TRUE(k.newGameAvailable && k.newChampionshipAvailable && k.fileMenu && k.optionsMenu);
-    EXPECT_FALSE(k.boardEnabled || k.stopAvailable);
-    game.Label1_Click(0);  // a stopped board takes no clicks
-    EXPECT_FALSE(game.board().slot(0).isFaceUp());
+    EXPECT_FALSE(game.clock().running || game.turn().flipBackRunning);
+    EXPECT_TRUE(game.newGameAvailable());
+    EXPECT_FALSE(game.playing() || game.stopAvailable() || game.takesCardClick(0));
 }
 
-TEST_F(GameFixture, ShowNumbersTogglesTheTextsOfAllTwentyCards)
+TEST_F(GameFixture, ShowNumbersTogglesTheTextsOfAllTwentyCardsOnly)
 {
-    EXPECT_TRUE(game.controls().numbersChecked);
+    EXPECT_TRUE(game.numbersShown());
     EXPECT_EQ(game.board().slot(0).numberText, "1");
     EXPECT_EQ(game.board().slot(19).numberText, "20");
-    game.image6_Click(0);
-    game.Label1_Click(4);
-    game.ShowNUMBERS_Click();
-    EXPECT_EQ(game.session().NumbersHidden, 1);
+    game.newGame();
+    click(4);
+    game.toggleNumbers();
+    EXPECT_EQ(game.NumbersHidden(), 1);
     for (int i = 0; i < Board::SlotCount; ++i)
         EXPECT_EQ(game.board().slot(i).numberText, "") << i;
-    EXPECT_TRUE(game.board().slot(4).isOpen());  // texts only, never states
+    EXPECT_TRUE(game.board().slot(4).isOpen());
 }
 
-TEST_F(GameFixture, DifficultyAndCategoryCaptionsJoinTheMenuCaptions)
+TEST_F(GameFixture, ACategoryGivesTheNextDealItsPictures)
 {
-    game.dyskolo_Click();
-    EXPECT_EQ(game.controls().difficultyCaption, "Επίπεδα: Δύσκολο");
-    EXPECT_EQ(game.controls().checkedDifficulty, Difficulty::Hard);
-    game.pros_Click();
-    EXPECT_EQ(game.controls().categoryCaption, "Κατηγορίες: Πρόσωπα");
+    game.chooseBuiltInCategory(PictureCategory::Faces);
+    EXPECT_EQ(game.category(), PictureCategory::Faces);
     EXPECT_EQ(game.currentPictureSet().at(1)->name, "Picture101");
-
-    captions.setCaption("epip", -1, "Levels");
-    captions.setCaption("eykolo", -1, "Easy");
-    game.eykolo_Click();
-    EXPECT_EQ(game.controls().difficultyCaption, "Levels: Easy");
-}
-
-// ---- Small rules ----------------------------------------------------------
-
-TEST(PictureButtonHighlight, OnlyAnAvailableButtonLightsAndOnlyOneAtATime)
-{
-    PictureButtons b;
-    b.image6_MouseMove(2, false);
-    EXPECT_EQ(b.HoverIndex(), PictureButtons::NoneHovered);
-    EXPECT_FALSE(b.highlighted(2));
-    b.image6_MouseMove(0, true);
-    b.image6_MouseMove(1, true);
-    EXPECT_EQ(b.HoverIndex(), 1);
-    EXPECT_TRUE(b.highlighted(1) && b.bold(1));
-    EXPECT_FALSE(b.highlighted(0) || b.bold(0));
-    b.clearHighlight();
-    EXPECT_EQ(b.HoverIndex(), PictureButtons::NoneHovered);
-    EXPECT_FALSE(b.highlighted(1));
-}
-
-TEST(Layout, FiveByFourGridOfEqualFramesWithFifteenTwipGaps)
-{
-    const auto cards = layOutCards(FirstCardFrame, 735, 670);
-    EXPECT_EQ(cards[7].frame, (TwipRect{2220, 1110, 975, 855}));
-    EXPECT_EQ(cards[19].frame, (TwipRect{240 + 4 * 990, 240 + 3 * 870, 975, 855}));
-    EXPECT_EQ(cards[19].frame.left + 975, 5175);
-    EXPECT_EQ(cards[19].frame.top + 855, 3705);
-    EXPECT_EQ(cards[7].face, (TwipRect{60, 60, 735, 670}));
-    EXPECT_EQ(cards[7].back, cards[7].frame);
-    EXPECT_EQ(cards[7].number, (TwipRect{2340, 1290, 735, 495}));
-    EXPECT_EQ(layOutCards(FirstCardFrame, 435, 370)[3].face, (TwipRect{60, 60, 435, 370}));
-    EXPECT_EQ(captionOver({240, 4920, 1095, 375}), (TwipRect{240, 4960, 1095, 375}));
+    game.newGame();
+    const auto& faces = game.currentPictureSet().pictures;
+    for (int i = 0; i < Board::SlotCount; ++i)
+        EXPECT_NE(std::find(faces.begin(), faces.end(), game.board().slot(i).picture), faces.end()) << i;
 }
 
 TEST(Numbers, TypedAnswersRoundHalvesToEvenAndRefuseNonNumbers)

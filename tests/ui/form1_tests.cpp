@@ -1,22 +1,25 @@
 #include <QAction>
-#include <QApplication>
-#include <QDir>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <gtest/gtest.h>
+#include <QPushButton>
 
+#include "UiSupport.h"
+#include "platform/DesktopHost.h"
 #include "ui/Form1.h"
+#include "ui/Form6.h"
 
 namespace vornel {
 namespace {
 
+using testing::BoxAnswerer;
+using testing::click;
+
 struct Form1Test : ::testing::Test {
     QTemporaryDir data;
+    DesktopHost host;
+    BoxAnswerer boxes;
 
     void writeCatalogue(const QByteArray& text)
     {
@@ -24,21 +27,34 @@ struct Form1Test : ::testing::Test {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(text);
     }
-    template <typename T = QWidget> T* child(Form1& w, const QString& name)
+    template <typename T = QWidget> T* child(QWidget& w, const QString& name)
     {
         T* c = w.findChild<T*>(name);
         EXPECT_NE(c, nullptr) << name.toStdString();
         return c;
     }
-    static void click(QWidget* w, Qt::MouseButton button = Qt::LeftButton)
+    // Start-up, and the player window answered with `name`.
+    void start(Form1& w, const QString& name = "Ada")
     {
-        QTest::mouseClick(w, button, {}, w->rect().center());
+        w.Form_Load();
+        auto* form6 = w.findChild<Form6*>("Form6");
+        ASSERT_NE(form6, nullptr);
+        EXPECT_FALSE(w.isVisible());
+        form6->nameBox()->setEditText(name);
+        click(child(*form6, "Command1"));
+        ASSERT_TRUE(w.isVisible());
+    }
+    QWidget* card(Form1& w, const char* part, int i) { return child(w, QStringLiteral("%1(%2)").arg(part).arg(i)); }
+    void tick(Form1& w, const char* timer)
+    {
+        QMetaObject::invokeMethod(child<QTimer>(w, timer), "timeout", Qt::DirectConnection);
     }
 };
 
-TEST_F(Form1Test, MenuTreeCarriesEveryItemWithItsShortcutAndChecks)
+TEST_F(Form1Test, MenuTreeCarriesEveryItemWithItsShortcutChecksAndPlainSeparators)
 {
-    Form1 w(true, data.path());
+    Form1 w(host, true, data.path());
+    start(w);
     for (const char* name : {"file", "newfolder", "epilogew", "epip", "kath", "language_menu", "tapetsaries", "help"})
         EXPECT_NE(w.findChild<QMenu*>(name), nullptr) << name;
     const std::map<QString, QString> shortcuts{
@@ -48,45 +64,58 @@ TEST_F(Form1Test, MenuTreeCarriesEveryItemWithItsShortcutAndChecks)
 
     EXPECT_EQ(child<QMenu>(w, "file")->title(), "&Αρχείο");
     EXPECT_EQ(child<QAction>(w, "about")->text(), "Σχετικά με το Παιχνίδι Μνήμης");
-    EXPECT_TRUE(child<QAction>(w, "SF")->isSeparator());
+    const QList<QAction*> file = child<QMenu>(w, "file")->actions();
+    ASSERT_EQ(file.size(), 6);
+    EXPECT_TRUE(file[2]->isSeparator() && file[4]->isSeparator());
+    EXPECT_TRUE(file[2]->text().isEmpty());
     EXPECT_EQ(child<QAction>(w, "None(0)")->text(), "Καμμία");
-    // Start-up state: Normal, Objects, numbers shown.
     EXPECT_TRUE(child<QAction>(w, "kanoniko")->isChecked());
-    EXPECT_FALSE(child<QAction>(w, "eykolo")->isChecked());
     EXPECT_TRUE(child<QAction>(w, "antikeim")->isChecked());
     EXPECT_TRUE(child<QAction>(w, "ShowNUMBERS")->isChecked());
     EXPECT_EQ(child<QLabel>(w, "Label8(19)")->text(), "20");
     EXPECT_EQ(child<QLabel>(w, "Label5")->text(), "Επίπεδα: Κανονικό");
+    EXPECT_EQ(child<QLabel>(w, "Label4")->text(), "Κατηγορίες: Αντικείμενα");
 
     child<QAction>(w, "dyskolo")->trigger();
     EXPECT_TRUE(child<QAction>(w, "dyskolo")->isChecked());
     EXPECT_FALSE(child<QAction>(w, "kanoniko")->isChecked());
     EXPECT_EQ(child<QLabel>(w, "Label5")->text(), "Επίπεδα: Δύσκολο");
+    // The Custom item has nothing to apply yet and must not take the check mark.
+    child<QAction>(w, "CustomMenu")->trigger();
+    EXPECT_FALSE(child<QAction>(w, "CustomMenu")->isChecked());
+    EXPECT_TRUE(child<QAction>(w, "antikeim")->isChecked());
 }
 
-TEST_F(Form1Test, EnglishCaptionsComeFromTheCatalogueAndGreekIgnoresIt)
+TEST_F(Form1Test, EnglishCaptionsComeFromTheCatalogueButNeverMakeSeparators)
 {
     writeCatalogue("[english1]\r\nnewgame=Game\r\nEPIP=Levels\r\nkanoniko=Normal\r\nLabel9(0)=New Game\r\n"
-                   "Label11(1)=2 pairs\r\n");
-    Form1 english(false, data.path());
+                   "Label11(1)=2 pairs\r\nexit=-\r\nLabel50=Player\r\n");
+    Form1 english(host, false, data.path());
+    english.Form_Load();
     EXPECT_EQ(child<QAction>(english, "newgame")->text(), "Game");
     EXPECT_EQ(child<QLabel>(english, "Label9(0)")->text(), "New Game");
     EXPECT_EQ(child<QLabel>(english, "Label9(2)")->text(), "Διακοπή");  // not in the catalogue
     EXPECT_EQ(child<QLabel>(english, "Label11(1)")->text(), "2 pairs");
     EXPECT_EQ(child<QLabel>(english, "Label5")->text(), "Levels: Normal");
     EXPECT_EQ(child<QAction>(english, "None(0)")->text(), "None");
+    EXPECT_FALSE(child<QAction>(english, "exit")->isSeparator());
+    EXPECT_EQ(child<QAction>(english, "exit")->text(), "-");
+    // Before a player is chosen the name label shows its own caption.
+    EXPECT_EQ(english.game().session().PlayerName, "Player");
 
-    Form1 greek(true, data.path());
+    Form1 greek(host, true, data.path());
+    greek.Form_Load();
     EXPECT_EQ(child<QAction>(greek, "newgame")->text(), "Παιχνίδι");
     EXPECT_EQ(child<QLabel>(greek, "Label9(0)")->text(), "Νέο Παιχνίδι");
 }
 
-TEST_F(Form1Test, ClicksOnPictureButtonsAndCardBacksReachTheGame)
+TEST_F(Form1Test, ClicksOnPictureButtonsAndCardsPlayAndAWrongPairHoldsTheWindow)
 {
-    Form1 w(true, data.path());
-    w.show();
+    Form1 w(host, true, data.path());
+    start(w);
     auto* clock = child<QTimer>(w, "Timer2");
     EXPECT_FALSE(clock->isActive());
+    EXPECT_EQ(child<QLabel>(w, "Label50")->text(), "Ada");
 
     click(child(w, "Label9(0)"));
     EXPECT_TRUE(clock->isActive());
@@ -95,116 +124,115 @@ TEST_F(Form1Test, ClicksOnPictureButtonsAndCardBacksReachTheGame)
     EXPECT_EQ(child<QLabel>(w, "Label24")->text(), "150");
     EXPECT_FALSE(child<QMenu>(w, "file")->menuAction()->isEnabled());
 
-    click(child(w, "Label1(5)"));
+    click(card(w, "Label1", 5));
     EXPECT_TRUE(w.game().board().slot(5).isOpen());
-    EXPECT_TRUE(child(w, "Image1(5)")->isVisible());
-    EXPECT_FALSE(child(w, "Label1(5)")->isVisible());
+    EXPECT_TRUE(card(w, "Image1", 5)->isVisible());
+    EXPECT_FALSE(card(w, "Label1", 5)->isVisible());
     EXPECT_FALSE(child<QLabel>(w, "Image9(5)")->pixmap().isNull());
 
-    // A wrong pair holds the window: a third card does not turn.
     int other = -1, third = -1;
-    for (int i = 0; i < 20; ++i) {
-        if (i == 5 || w.game().board().sameImage(5, i))
-            continue;
-        (other < 0 ? other : third) = i;
-        if (third >= 0)
-            break;
-    }
-    click(child(w, QStringLiteral("Label8(%1)").arg(other)));
+    for (int i = 0; i < 20 && third < 0; ++i)
+        if (i != 5 && !w.game().board().sameImage(5, i))
+            (other < 0 ? other : third) = i;
+    click(card(w, "Label8", other));
     EXPECT_TRUE(child<QTimer>(w, "Timer1")->isActive());
-    click(child(w, QStringLiteral("Label1(%1)").arg(third)));
+    click(card(w, "Label1", third));
     EXPECT_FALSE(w.game().board().slot(third).isFaceUp());
-    for (int tick = 0; tick < 3; ++tick)
-        QMetaObject::invokeMethod(child<QTimer>(w, "Timer1"), "timeout", Qt::DirectConnection);
-    EXPECT_FALSE(child(w, "Image1(5)")->isVisible());
-    EXPECT_TRUE(child(w, QStringLiteral("Label1(%1)").arg(other))->isVisible());
-    click(child(w, QStringLiteral("Label1(%1)").arg(third)));
-    EXPECT_TRUE(w.game().board().slot(third).isOpen());
-}
 
-TEST_F(Form1Test, HoverHighlightsOnlyAnAvailablePictureButton)
-{
-    Form1 w(true, data.path());
-    w.show();
+    // The pointer over a picture button does not light it while the window is held.
     auto* stop = child<QLabel>(w, "Label9(2)");
     QTest::mouseMove(stop, stop->rect().center());
     EXPECT_FALSE(stop->font().bold());
-    auto* newGame = child<QLabel>(w, "Label9(0)");
-    QTest::mouseMove(newGame, newGame->rect().center());
-    EXPECT_TRUE(newGame->font().bold());
-    EXPECT_EQ(w.game().pictureButtons().HoverIndex(), 0);
+
+    for (int t = 0; t < 3; ++t)
+        tick(w, "Timer1");
+    EXPECT_FALSE(card(w, "Image1", 5)->isVisible());
+    EXPECT_TRUE(card(w, "Label1", other)->isVisible());
+    click(card(w, "Label1", third));
+    EXPECT_TRUE(w.game().board().slot(third).isOpen());
+
+    QTest::mouseMove(stop, stop->rect().center() + QPoint(1, 0));
+    EXPECT_TRUE(stop->font().bold());
 }
-
-}  // namespace
-}  // namespace vornel
-
-namespace vornel {
-namespace {
 
 TEST_F(Form1Test, ShortcutsOfDisabledMenusDoNothingDuringAGame)
 {
-    Form1 w(true, data.path());
-    w.show();
+    Form1 w(host, true, data.path());
+    start(w);
     QApplication::setActiveWindow(&w);
     QTest::keyClick(&w, Qt::Key_F2);
-    ASSERT_TRUE(w.game().controls().stopAvailable) << "F2 starts a game while the menu is enabled";
+    ASSERT_TRUE(w.game().playing()) << "F2 starts a game while the menu is enabled";
     const auto first = w.game().board().slot(0).picture;
-    const auto second = w.game().board().slot(1).picture;
-    const int seconds = w.game().session().SecondsLeft;
-    QMetaObject::invokeMethod(child<QTimer>(w, "Timer2"), "timeout", Qt::DirectConnection);
+    tick(w, "Timer2");
+    const int seconds = w.game().clock().SecondsLeft;
     QTest::keyClick(&w, Qt::Key_F2);
-    EXPECT_EQ(w.game().session().SecondsLeft, seconds - 1) << "a second F2 dealt again";
+    EXPECT_EQ(w.game().clock().SecondsLeft, seconds) << "a second F2 dealt again";
     EXPECT_EQ(w.game().board().slot(0).picture, first);
-    EXPECT_EQ(w.game().board().slot(1).picture, second);
 }
 
-}  // namespace
-}  // namespace vornel
-
-namespace vornel {
-namespace {
-
-// Answers the next modal box that opens, and remembers its text.
-QString answerNextBox()
+TEST_F(Form1Test, AWonGameEntersTheBestScoresAndTheStatusLineTellsIt)
 {
-    for (int waited = 0; waited < 2000; waited += 10) {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            const QString text = box->text();
-            box->accept();
-            return text;
-        }
-        QTest::qWait(10);
-    }
-    return {};
-}
-
-TEST_F(Form1Test, AWonGameEndsWithTheResultAndAnIdleWindow)
-{
-    Form1 w(false, data.path());
-    w.show();
+    Form1 w(host, false, data.path());
+    start(w, "grace");
     click(child(w, "Label9(0)"));
     for (int i = 0; i < 20; ++i) {
         if (w.game().board().slot(i).isMatched())
             continue;
         for (int j = i + 1; j < 20; ++j)
             if (w.game().board().sameImage(i, j)) {
-                click(child(w, QStringLiteral("Label1(%1)").arg(i)));
-                click(child(w, QStringLiteral("Label1(%1)").arg(j)));
+                click(card(w, "Label1", i));
+                click(card(w, "Label1", j));
                 break;
             }
     }
-    QString text;
-    QTimer::singleShot(0, [&] { text = answerNextBox(); });
-    QTest::qWait(50);
-    for (int waited = 0; text.isEmpty() && waited < 2000; waited += 10)
-        QTest::qWait(10);
-    EXPECT_EQ(text, "YOY WIN !!!");
+    boxes.ok();  // the result
+    boxes.ok();  // the place
+    ASSERT_TRUE(BoxAnswerer::waitFor([&] { return boxes.texts.size() == 2; }));
+    EXPECT_EQ(boxes.texts[0], "YOY WIN !!!");
+    EXPECT_EQ(boxes.titles[0], "WIN !!!");
+    EXPECT_EQ(boxes.texts[1],
+        "Congratulations  grace.\n\n You make a best skor.\nYour place is FIRST and your skor is: 150");
+    EXPECT_EQ(boxes.titles[1], "Sarvel VORNEL v.2");
     EXPECT_FALSE(child<QTimer>(w, "Timer2")->isActive());
-    EXPECT_TRUE(w.game().controls().newGameAvailable);
-    EXPECT_FALSE(w.game().controls().stopAvailable);
-    EXPECT_TRUE(w.game().controls().mainWindowEnabled);
+    EXPECT_TRUE(w.game().newGameAvailable() && w.game().mainWindowEnabled());
     EXPECT_TRUE(child<QMenu>(w, "file")->menuAction()->isEnabled());
     EXPECT_EQ(child<QLabel>(w, "Label3")->text(), "00:00");
+    EXPECT_EQ(child<QLabel>(w, "Label24")->text(), "0");
+    EXPECT_EQ(child<QLabel>(w, "Label2")->text(), "     Best Skor Game : 150 - grace");
+}
+
+TEST_F(Form1Test, TheBoardIsShownBeforeTheBonusQuestionOpens)
+{
+    Form1 w(host, true, data.path());
+    start(w);
+    boxes.ok();  // the championship note
+    child<QAction>(w, "gggggg")->trigger();
+    ASSERT_TRUE(w.game().session().inChampionship());
+    // The bonus question comes with the last card, which must already show its face.
+    int lastCard = -1;
+    bool lastFaceShown = false;
+    boxes.inspect = [&](QWidget* box) {
+        if (qobject_cast<QInputDialog*>(box))
+            lastFaceShown = card(w, "Image1", lastCard)->isVisible();
+    };
+    boxes.type("3");
+    boxes.ok();  // the win result
+    for (int i = 0; i < 20; ++i) {
+        if (w.game().board().slot(i).isMatched())
+            continue;
+        for (int j = i + 1; j < 20; ++j)
+            if (w.game().board().sameImage(i, j)) {
+                lastCard = j;
+                click(card(w, "Label1", i));
+                click(card(w, "Label1", j));
+                break;
+            }
+    }
+    ASSERT_TRUE(BoxAnswerer::waitFor([&] { return boxes.texts.size() == 3; }));
+    EXPECT_TRUE(lastFaceShown);
+    EXPECT_EQ(boxes.titles[1], "BONUS");
+    EXPECT_EQ(w.game().championship().BonusLevel, 3);
+    EXPECT_EQ(w.game().championship().Level, 2);
 }
 
 }  // namespace

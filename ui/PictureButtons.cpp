@@ -1,8 +1,8 @@
-#include "game/PictureButtons.h"
+#include "ui/PictureButtons.h"
 
 namespace vornel {
 
-void PictureButtons::image6_MouseMove(int k, bool available)
+void PictureButtons::highlight(int k, bool available)
 {
     if (k < 0 || k >= Count || hoverIndex_ == k || !available)
         return;

@@ -11,9 +11,9 @@ public:
     static constexpr int Count = 3;
     static constexpr std::int16_t NoneHovered = -5;
 
-    // The mouse is over button k; `available` is whether its action can run.
-    void image6_MouseMove(int k, bool available);
-    // The mouse is over the background, the board, the panel or the wallpaper.
+    // The pointer is over button k; `available` is whether its action can run.
+    void highlight(int k, bool available);
+    // The pointer left the buttons for the background, board, panel or wallpaper.
     void clearHighlight();
 
     std::int16_t HoverIndex() const { return hoverIndex_; }

@@ -1,4 +1,4 @@
-#include "game/BoardLayout.h"
+#include "ui/BoardLayout.h"
 
 namespace vornel {
 

@@ -1,0 +1,216 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "GameFixture.h"
+#include "game/Players.h"
+#include "storage/NamesFile.h"
+#include "text/TextCase.h"
+
+namespace vornel {
+namespace {
+
+using testing::FakeHost;
+using testing::GameFixture;
+using testing::TempFolder;
+
+// Files are replaced whole, so a file written again is a new inode.
+ino_t inodeOf(const std::filesystem::path& p)
+{
+    struct stat st {};
+    return ::stat(p.c_str(), &st) == 0 ? st.st_ino : 0;
+}
+
+ScoreTable tableOf(std::initializer_list<std::pair<int, const char*>> places)
+{
+    ScoreTable t;
+    int p = 0;
+    for (auto [score, name] : places) {
+        t.scores[p] = TaggedValue::fromText(std::to_string(score));
+        t.names[p] = TaggedValue::fromText(name);
+        ++p;
+    }
+    return t;
+}
+
+TEST(ScorePlaces, EqualScoresGoBelowAndPlaceFiveMustBeBeaten)
+{
+    const ScoreTable t = tableOf({{300, "a"}, {200, "b"}, {150, "c"}, {100, "d"}, {50, "e"}});
+    EXPECT_EQ(BestScores::placeFor(t, 301), 1);
+    EXPECT_EQ(BestScores::placeFor(t, 150), 4);
+    EXPECT_EQ(BestScores::placeFor(t, 51), 5);
+    EXPECT_EQ(BestScores::placeFor(t, 50), std::nullopt);
+    EXPECT_EQ(BestScores::placeFor(ScoreTable{}, 1), 1);
+    EXPECT_EQ(BestScores::placeFor(ScoreTable{}, 0), std::nullopt);
+    EXPECT_EQ(BestScores::placeFor(ScoreTable{}, -3), std::nullopt);
+}
+
+TEST(ScorePlaces, EnteringMovesLowerPlacesDownKeepingTheirTags)
+{
+    ScoreTable t = tableOf({{300, "a"}, {200, "b"}});
+    t.scores[2] = TaggedValue::fromInt16(120);  // an entry stored as a number
+    t.names[2] = TaggedValue::fromText("c");
+    BestScores::enter(t, 2, "250", "new");
+    EXPECT_EQ(t.scores[1].text, "250");
+    EXPECT_EQ(t.names[1].text, "new");
+    EXPECT_EQ(t.names[2].text, "b");
+    EXPECT_EQ(t.scores[3], TaggedValue::fromInt16(120));
+    EXPECT_TRUE(t.scores[4].isEmpty() && t.names[4].isEmpty());  // never filled stays empty
+}
+
+TEST(ScorePlaces, StoredScoresOfAnyTagCompareAsNumbers)
+{
+    EXPECT_EQ(BestScores::scoreOf(TaggedValue::fromText("75")), 75);
+    EXPECT_EQ(BestScores::scoreOf(TaggedValue::fromInt32(90)), 90);
+    EXPECT_EQ(BestScores::scoreOf(TaggedValue::fromText("junk")), 0);
+    EXPECT_EQ(BestScores::scoreOf(TaggedValue::empty()), 0);
+}
+
+struct ScoreFixture : GameFixture {
+    // A single game won with `secondsLeft` on the Normal clock.
+    NextStepOutcome winSingleGame(int secondsLeft)
+    {
+        game.newGame();
+        ticks(75 - secondsLeft);
+        solveBoard();
+        game.levelWon();
+        host.messagesExpected += 1;
+        return dismissResult();
+    }
+};
+
+TEST_F(ScoreFixture, AWonGameEntersTheTableAndTellsThePlace)
+{
+    language.UseGreek = false;
+    EXPECT_EQ(winSingleGame(70), NextStepOutcome::ScoreRecorded);
+    EXPECT_EQ(host.messages.back(),
+        "Congratulations  Ada.\n\n You make a best skor.\nYour place is FIRST and your skor is: 140");
+    EXPECT_EQ(game.session().Score, 0);
+    EXPECT_EQ(game.clock().text(), "00:00");
+    EXPECT_EQ(game.statusLine(), "     Best Skor Game : 140 - Ada");
+
+    language.UseGreek = true;
+    game.setPlayerName("Βήτα");
+    winSingleGame(60);
+    EXPECT_EQ(host.messages.back(), "Συγχαρητήρια  Βήτα.\n\n Έκανες νέο καλύτερο ρεκόρ.\nΗ θέση σου είναι ΔΕΥΤΕΡΟΣ και "
+                                    "το σκόρ σου είναι: 120");
+    const ScoreTable t = readScoreTable(folder / DataFile::SingleScores);
+    EXPECT_EQ(t.names[1].text, "Βήτα");
+    EXPECT_EQ(t.scores[1].text, "120");
+}
+
+TEST_F(ScoreFixture, AScoreThatMissesTheTableIsRefusedAndTheFileLeftAlone)
+{
+    writeScoreTable(folder / DataFile::SingleScores,
+        tableOf({{300, "a"}, {200, "b"}, {150, "c"}, {149, "d"}, {140, "e"}}));
+    const ino_t before = inodeOf(folder / DataFile::SingleScores);
+    language.UseGreek = false;
+    winSingleGame(70);
+    EXPECT_EQ(host.messages.back(), "Your skor is : 140 points.\n\nSorry, you didn't make a best skor.");
+    EXPECT_EQ(game.session().Score, 0);
+    EXPECT_EQ(inodeOf(folder / DataFile::SingleScores), before);
+
+    language.UseGreek = true;
+    winSingleGame(65);
+    EXPECT_EQ(host.messages.back(), "Το σκόρ σου είναι : 130 βαθμοί.\n\nΔυστυχώς δεν έχεις κάνει ρεκόρ.");
+}
+
+TEST_F(ScoreFixture, NoScoreOrANegativeOneMakesNoAttempt)
+{
+    game.newGame();
+    ticks(75);  // the time ran out
+    game.levelLost();
+    EXPECT_EQ(dismissResult(), NextStepOutcome::Nothing);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(ScoreFixture, StatusLineJoinsBothTablesWithItsExactBlanks)
+{
+    EXPECT_EQ(BestScores(folder / "a", folder / "b").Protos(false), "No skors");
+    EXPECT_EQ(BestScores(folder / "a", folder / "b").Protos(true), "Δεν υπάρχουν σκόρ");
+
+    writeScoreTable(folder / DataFile::ChampionshipScores, tableOf({{900, "Ζήτα"}}));
+    writeScoreTable(folder / DataFile::SingleScores, tableOf({{140, "Ada"}}));
+    const BestScores scores(folder / DataFile::SingleScores, folder / DataFile::ChampionshipScores);
+    EXPECT_EQ(scores.Protos(false), "Championship Best Skor : 900 - Ζήτα     -      Best Skor Game : 140 - Ada");
+    EXPECT_EQ(scores.Protos(true),
+        "Καλύτερο σκόρ πρωταθλήματος : 900 - Ζήτα     -      Καλύτερο σκόρ παιχνιδιού : 140 - Ada");
+
+    // A best name of a single blank, or no positive score, is left out.
+    writeScoreTable(folder / DataFile::ChampionshipScores, tableOf({{900, " "}}));
+    EXPECT_EQ(scores.Protos(true), "     Καλύτερο σκόρ παιχνιδιού : 140 - Ada");
+    writeScoreTable(folder / DataFile::SingleScores, tableOf({{0, "Ada"}}));
+    EXPECT_EQ(scores.Protos(false), "No skors");
+}
+
+// ---- Players ----------------------------------------------------------------
+
+struct PlayersTest : ::testing::Test {
+    TempFolder folder;
+    FakeHost host;
+    Players players{folder / DataFile::Names};
+    std::string playerName = "unchanged";
+
+    NameChoice confirm(const std::string& typed, std::vector<std::string>& offered, bool greek = true)
+    {
+        return players.confirm(typed, offered, playerName, greek, host);
+    }
+};
+
+TEST_F(PlayersTest, FifteenCharactersAreAcceptedAndSixteenRefused)
+{
+    std::vector<std::string> offered;
+    host.messagesExpected = 2;
+    EXPECT_EQ(confirm("Αλεξανδροπουλοςα", offered), NameChoice::TooLong);
+    EXPECT_EQ(host.messages.back(), "Το ονομά σου μπορεί να ειναι εως 15 χαρακτήρες,");
+    EXPECT_EQ(host.messageTitles.back(), "ΟΝΟΜΑ ΣΙΔΗΡΟΔΡΟΜΟΣ");
+    EXPECT_EQ(confirm("abcdefghijklmnop", offered, false), NameChoice::TooLong);
+    EXPECT_EQ(host.messages.back(), "Your name must be less than 15 characters");
+    EXPECT_EQ(host.messageTitles.back(), "");
+    EXPECT_EQ(playerName, "unchanged");
+    EXPECT_TRUE(offered.empty());
+
+    EXPECT_EQ(confirm("  Αλεξανδροπουλος  ", offered), NameChoice::Added);
+    EXPECT_EQ(playerName, "Αλεξανδροπουλος");
+}
+
+TEST_F(PlayersTest, ABlankNameIsTheAnonymousPlayerAndNothingIsStored)
+{
+    std::vector<std::string> offered{"Ada"};
+    EXPECT_EQ(confirm("   ", offered), NameChoice::Anonymous);
+    EXPECT_EQ(playerName, "ΑΝΩΝΥΜΟΣ");
+    EXPECT_EQ(confirm("", offered, false), NameChoice::Anonymous);
+    EXPECT_EQ(playerName, "Anonymous");
+    EXPECT_EQ(offered.size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(folder / DataFile::Names) &&
+        std::filesystem::file_size(folder / DataFile::Names) > 0);
+}
+
+TEST_F(PlayersTest, ANewNameRewritesTheListAndAKnownOneLeavesTheFile)
+{
+    writeNames(folder / DataFile::Names, {"Ada", "", "   ", "Βήτα"});
+    std::vector<std::string> offered = players.load();
+    EXPECT_EQ(offered, (std::vector<std::string>{"Ada", "Βήτα"}));  // blank records are not offered
+
+    EXPECT_EQ(confirm("GRACE hopper", offered), NameChoice::Added);
+    EXPECT_EQ(playerName, "Grace hopper");
+    EXPECT_EQ(readNameRecords(folder / DataFile::Names),
+        (std::vector<std::string>{"Ada", "Βήτα", "GRACE hopper"}));  // blanks dropped, name as typed
+
+    const ino_t before = inodeOf(folder / DataFile::Names);
+    offered = players.load();
+    EXPECT_EQ(confirm("Βήτα", offered), NameChoice::Known);
+    EXPECT_EQ(inodeOf(folder / DataFile::Names), before);
+}
+
+TEST(PlayerNames, KeepTheFirstLetterAsTypedAndLowerTheRest)
+{
+    EXPECT_EQ(Players::capitalised("ADA"), "Ada");
+    EXPECT_EQ(Players::capitalised("ada"), "ada");
+    EXPECT_EQ(Players::capitalised("ΆΝΝΑ ΣΤΑΥΡΟΥ"), "Άννα σταυρου");
+    EXPECT_EQ(Players::capitalised("ÉLODIE"), "Élodie");
+    EXPECT_EQ(Players::capitalised("ΐΪΫ"), "ΐϊϋ");
+    EXPECT_EQ(characterCount("Αλεξανδροπουλος"), 15u);
+}
+
+}  // namespace
+}  // namespace vornel
