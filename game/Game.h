@@ -101,6 +101,9 @@ public:
     // A new player is being chosen: the score so far is dropped.
     void newPlayer() { session_.Score = 0; }
 
+    // Start-up leaves the program in single games.
+    void enterSingleGameMode() { session_.mode = Mode::SingleGame; }
+
     // Other windows disable the main window while they are up.
     void setMainWindowEnabled(bool enabled) { mainWindowEnabled_ = enabled; }
 

@@ -15,4 +15,8 @@ std::optional<std::int16_t> toInt16(std::string_view text);
 // does not convert.
 std::optional<std::int16_t> toInt16(double value);
 
+// Decimal text as a 32-bit integer, blanks around it allowed; nothing when
+// it is not a whole number in range.
+std::optional<std::int32_t> parseInt32(std::string_view text);
+
 }  // namespace vornel

@@ -10,10 +10,13 @@
 #include "platform/DesktopHost.h"
 #include "platform/InputBlocker.h"
 #include "platform/LanguageStore.h"
+#include "game/SavedSettings.h"
 #include "storage/DataFiles.h"
+#include "storage/SettingsRecords.h"
 #include "text/MainWindowCaptions.h"
 #include "text/Messages.h"
 #include "text/Profile.h"
+#include "ui/ClickLabel.h"
 #include "ui/Form50.h"
 #include "ui/Form6.h"
 #include "ui/StatusBar.h"
@@ -97,28 +100,83 @@ void Form1::setEnabledByWindow(bool enabled)
 
 // ---- Start-up and closing ---------------------------------------------------
 
+std::filesystem::path Form1::dataFile(const char* name) const
+{
+    return fileIn(dataFolder_, name);
+}
+
+// Start-up, in a fixed order. A step that fails leaves its defaults and the
+// next one runs.
 void Form1::Form_Load()
 {
     setWindowTitle(qs(std::string(ApplicationTitle)));
     if (!language_.UseGreek) {
-        const TextCatalog catalog(fileIn(dataFolder_, DataFile::English));
+        const TextCatalog catalog(dataFile(DataFile::English));
         loadEnglishTexts(captions_, catalog, "ENGLISH1", mainWindowElementKeys());
     }
     applyCaptions();
     // The name label shows the caption it was given until a player is chosen.
     game_.setPlayerName(captions_.caption("Label50"));
+
+    // The wallpaper covers the whole window, under the menu bar's strip.
+    image1005_->setGeometry(0, px(340), frameGeometry().width(), frameGeometry().height());
+    frame1_->resize(px(BoardPanelSize.width), px(BoardPanelSize.height));
+
+    const SettingsRecords saved = readSettingsRecords(dataFile(DataFile::SingleScores));
+    wallpaperPath_ = saved.wallpaperPath;
     layOutBoard();
-    game_.toggleNumbers();
-    game_.chooseDifficulty(Difficulty::Normal);
+    if (saved.numbersHidden == 0)
+        game_.toggleNumbers();
+    cards_ = CardSettings::fromRecords(saved);
+    switch (difficultyFromCode(saved.difficulty)) {
+    case Difficulty::Easy:
+        eykolo_Click();
+        break;
+    case Difficulty::Hard:
+        dyskolo_Click();
+        break;
+    case Difficulty::Normal:
+        kanoniko_Click();
+        break;
+    }
     game_.Protos();
-    game_.chooseBuiltInCategory(PictureCategory::Objects);
-    showState();
+    switch (categoryFromCode(saved.category)) {
+    case PictureCategory::Faces:
+        pros_Click();
+        break;
+    case PictureCategory::Food:
+        food_Click();
+        break;
+    case PictureCategory::Custom:
+        CustomMenu_Click();
+        break;
+    case PictureCategory::Objects:
+        antikeim_Click();
+        break;
+    }
+    game_.enterSingleGameMode();
+    hide();
     showPlayerWindow();
+    layOutBoard();
+    showState();
+}
+
+// Closing saves what the player chose; it never refuses to close.
+void Form1::Form_QueryUnload()
+{
+    SettingsRecords saved = readSettingsRecords(dataFile(DataFile::SingleScores));
+    cards_.toRecords(saved);
+    saved.difficulty = difficultyCode(game_.difficulty());
+    saved.category = categoryCode(game_.category());
+    saved.wallpaperPath = wallpaperPath_;
+    saved.numbersHidden = game_.NumbersHidden();
+    writeSettingsRecords(dataFile(DataFile::SingleScores), saved);
+    LanguageStore::save(language_.UseGreek);
 }
 
 void Form1::closeEvent(QCloseEvent* e)
 {
-    LanguageStore::save(language_.UseGreek);
+    Form_QueryUnload();
     e->accept();
 }
 
@@ -303,7 +361,7 @@ void Form1::player_Click()
 
 void Form1::showPlayerWindow()
 {
-    auto* w = new Form6(Players(fileIn(dataFolder_, DataFile::Names)), host_, language_.UseGreek, pictures_, this);
+    auto* w = new Form6(Players(dataFile(DataFile::Names)), host_, language_.UseGreek, pictures_, this);
     disableMainWhileUp(w, [this](bool enabled) { setEnabledByWindow(enabled); });
     connect(w, &Form6::confirmed, this, [this](const QString& name) {
         game_.setPlayerName(name.toStdString());
@@ -326,8 +384,8 @@ void Form1::showPlayerWindow()
 
 void Form1::skorsTeam_Click()
 {
-    Form50 w(fileIn(dataFolder_, DataFile::SingleScores), fileIn(dataFolder_, DataFile::ChampionshipScores), host_,
-        language_.UseGreek, TextCatalog(fileIn(dataFolder_, DataFile::English)), this);
+    Form50 w(dataFile(DataFile::SingleScores), dataFile(DataFile::ChampionshipScores), host_, language_.UseGreek,
+        TextCatalog(dataFile(DataFile::English)), this);
     connect(&w, &Form50::scoresDeleted, this, [this] {
         game_.Protos();
         showState();

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "game/Game.h"
+#include "game/SavedSettings.h"
 #include "text/Captions.h"
 #include "text/Language.h"
 #include "ui/PictureButtons.h"
@@ -33,6 +34,8 @@ public:
 
     // Start-up: restores the settings and ends by asking for the player.
     void Form_Load();
+    // Closing: saves the settings.
+    void Form_QueryUnload();
     // The window becomes active again after another window gave it back.
     void RestoreSettings();
     // Secondary windows keep the window disabled while they are up.
@@ -43,6 +46,8 @@ public:
     Game& game() { return game_; }
     const Language& language() const { return language_; }
     const QString& dataFolder() const { return dataFolder_; }
+    std::filesystem::path dataFile(const char* name) const;
+    const CardSettings& cardSettings() const { return cards_; }
     PictureLibrary& pictures() { return pictures_; }
 
 protected:
@@ -105,6 +110,8 @@ private:
     CaptionTable captions_;
     Game game_;
     PictureButtons buttons_;
+    CardSettings cards_;
+    std::string wallpaperPath_;  // the picture shown behind the game, "" for none
     PictureLibrary pictures_;
     InputBlocker* blocker_ = nullptr;
     QTimer* timer1_ = nullptr;  // flip-back

@@ -305,10 +305,9 @@ void Form1::applyCaptions()
 // the caption labels laid over their picture buttons.
 void Form1::layOutBoard()
 {
-    frame1_->resize(px(BoardPanelSize.width), px(BoardPanelSize.height));
-    const auto cards = layOutCards(FirstCardFrame, CardPictureWidth, CardPictureHeight);
+    const auto cards = layOutCards(FirstCardFrame, cards_.CardPictureWidth, cards_.CardPictureHeight);
     for (int i = 0; i < Board::SlotCount; ++i) {
-        setBackground(image1_[i], CardColour);
+        setBackground(image1_[i], fromColourValue(cards_.CardColour));
         image1_[i]->setGeometry(px(cards[i].frame));
         image9_[i]->setGeometry(px(cards[i].face));
         label1_[i]->setGeometry(px(cards[i].back));

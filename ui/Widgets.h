@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QString>
 #include <QWidget>
+#include <cstdint>
 #include <string>
 
 // Small helpers the windows share for colours, fonts and texts.
@@ -12,9 +13,13 @@ inline const QColor WindowColour(254, 206, 190);
 inline const QColor BoardColour(0, 192, 0);
 inline const QColor PanelColour(255, 128, 128);
 inline const QColor CaptionGrey(224, 224, 224);
-inline const QColor CardColour(0, 192, 0);
-inline constexpr int CardPictureWidth = 735;  // twips, until the card settings are restored
-inline constexpr int CardPictureHeight = 670;
+
+// A stored colour, 0x00BBGGRR.
+inline QColor fromColourValue(std::int32_t value)
+{
+    const auto v = static_cast<std::uint32_t>(value);
+    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
+}
 
 inline QString qs(const std::string& s)
 {

@@ -7,6 +7,7 @@
 
 #include "UiSupport.h"
 #include "platform/DesktopHost.h"
+#include "storage/SettingsRecords.h"
 #include "ui/Form1.h"
 #include "ui/Form6.h"
 
@@ -233,6 +234,37 @@ TEST_F(Form1Test, TheBoardIsShownBeforeTheBonusQuestionOpens)
     EXPECT_EQ(boxes.titles[1], "BONUS");
     EXPECT_EQ(w.game().championship().BonusLevel, 3);
     EXPECT_EQ(w.game().championship().Level, 2);
+}
+
+TEST_F(Form1Test, StartUpRestoresTheSavedChoicesAndClosingSavesThem)
+{
+    const auto skor = std::filesystem::path(data.path().toStdString()) / "skor.qdx";
+    SettingsRecords saved;
+    saved.difficulty = 3;
+    saved.category = 2;
+    saved.numbersHidden = 1;
+    saved.wallpaperPath = "/nowhere/sea.bmp";
+    ASSERT_TRUE(writeSettingsRecords(skor, saved));
+    {
+        Form1 w(host, true, data.path());
+        start(w);
+        EXPECT_TRUE(child<QAction>(w, "dyskolo")->isChecked());
+        EXPECT_TRUE(child<QAction>(w, "pros")->isChecked());
+        EXPECT_FALSE(child<QAction>(w, "ShowNUMBERS")->isChecked());
+        EXPECT_EQ(child<QLabel>(w, "Label8(0)")->text(), "");
+
+        child<QAction>(w, "eykolo")->trigger();
+        child<QAction>(w, "food")->trigger();
+        child<QAction>(w, "ShowNUMBERS")->trigger();
+        child<QAction>(w, "exit")->trigger();
+    }
+    const SettingsRecords after = readSettingsRecords(skor);
+    EXPECT_EQ(after.difficulty, 1);
+    EXPECT_EQ(after.category, 3);
+    EXPECT_EQ(after.numbersHidden, 0);
+    EXPECT_EQ(after.wallpaperPath, "/nowhere/sea.bmp");
+    EXPECT_EQ(after.cardPictureWidth, 735);
+    EXPECT_EQ(after.cardColour, TaggedValue::fromInt32(0x00C000));
 }
 
 }  // namespace

@@ -1,0 +1,58 @@
+#include "game/SavedSettings.h"
+
+#include "game/Numbers.h"
+
+namespace vornel {
+
+CardSettings CardSettings::fromRecords(const SettingsRecords& records)
+{
+    CardSettings s;
+    const TaggedValue& colour = records.cardColour;
+    if (colour.type == TaggedValue::Type::Int16 || colour.type == TaggedValue::Type::Int32)
+        s.CardColour = colour.number;
+    else if (colour.type == TaggedValue::Type::Text)
+        s.CardColour = parseInt32(colour.text).value_or(s.CardColour);
+    if (records.cardPictureHeight > SmallestStoredSize)
+        s.CardPictureHeight = records.cardPictureHeight;
+    if (records.cardPictureWidth > SmallestStoredSize)
+        s.CardPictureWidth = records.cardPictureWidth;
+    return s;
+}
+
+void CardSettings::toRecords(SettingsRecords& records) const
+{
+    records.cardPictureHeight = CardPictureHeight;
+    records.cardPictureWidth = CardPictureWidth;
+    records.cardColour = TaggedValue::fromInt32(CardColour);
+}
+
+Difficulty difficultyFromCode(std::int16_t code)
+{
+    return code == 1 ? Difficulty::Easy : code == 3 ? Difficulty::Hard : Difficulty::Normal;
+}
+
+std::int16_t difficultyCode(std::optional<Difficulty> d)
+{
+    return d == Difficulty::Easy ? 1 : d == Difficulty::Normal ? 2 : 3;
+}
+
+PictureCategory categoryFromCode(std::int16_t code)
+{
+    switch (code) {
+    case 2:
+        return PictureCategory::Faces;
+    case 3:
+        return PictureCategory::Food;
+    case 4:
+        return PictureCategory::Custom;
+    default:
+        return PictureCategory::Objects;
+    }
+}
+
+std::int16_t categoryCode(std::optional<PictureCategory> c)
+{
+    return c == PictureCategory::Objects ? 1 : c == PictureCategory::Faces ? 2 : c == PictureCategory::Food ? 3 : 4;
+}
+
+}  // namespace vornel
