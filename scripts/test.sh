@@ -13,3 +13,8 @@ ctest --test-dir build-core --output-on-failure -j"$jobs"
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS=-Werror >/dev/null
 cmake --build build-test -j"$jobs"
 ctest --test-dir build-test --output-on-failure -j"$jobs"
+
+# Every reader of a data file, fuzzed briefly when clang is here; scripts/fuzz.sh runs them long.
+if command -v clang++ >/dev/null; then
+  scripts/fuzz.sh 10
+fi

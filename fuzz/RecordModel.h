@@ -1,0 +1,59 @@
+#pragma once
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "storage/Codepage.h"
+#include "storage/RecordFile.h"
+
+// The record format written out a second time, as plainly as possible, to
+// check the record layer against.
+namespace vornel::fuzz {
+
+struct ModelRecord {
+    std::array<std::uint8_t, 128> b{};
+    std::size_t held = 0;  // bytes of the record the file holds
+
+    std::uint16_t u16(std::size_t at) const { return static_cast<std::uint16_t>(b[at] | (b[at + 1] << 8)); }
+    std::int32_t i32(std::size_t at) const
+    {
+        return static_cast<std::int32_t>(b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (std::uint32_t(b[at + 3]) << 24));
+    }
+    // A length, then that many bytes: never more than the record and the file hold.
+    std::string text(std::size_t at) const
+    {
+        const std::size_t avail = held > at + 2 ? held - at - 2 : 0;
+        const std::size_t n = std::min<std::size_t>(u16(at), avail);
+        return fromAnsi(std::string(reinterpret_cast<const char*>(b.data() + at + 2), n));
+    }
+};
+
+inline ModelRecord modelRecord(const std::string& file, int n)
+{
+    ModelRecord r;
+    if (n < 1 || file.size() > std::size_t(RecordFile::MaxRecord) * 128)
+        return r;
+    const std::size_t start = std::size_t(n - 1) * 128;
+    if (start >= file.size())
+        return r;
+    r.held = std::min<std::size_t>(128, file.size() - start);
+    std::copy_n(file.begin() + static_cast<long>(start), r.held, r.b.begin());
+    return r;
+}
+
+inline TaggedValue modelTagged(const ModelRecord& r)
+{
+    switch (r.u16(0)) {
+    case 2:
+        return TaggedValue::fromInt16(static_cast<std::int16_t>(r.u16(2)));
+    case 3:
+        return TaggedValue::fromInt32(r.i32(2));
+    case 8:
+        return TaggedValue::fromText(r.text(2));
+    default:
+        return TaggedValue::empty();
+    }
+}
+
+}  // namespace vornel::fuzz
