@@ -108,7 +108,9 @@ bool replace(const std::filesystem::path& file, std::string_view bytes)
     }
 
     const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-    const std::string prefix = "." + target.filename().string() + ".";
+    std::string prefix = target.filename().string();
+    prefix.insert(prefix.begin(), '.');
+    prefix.push_back('.');
     removeOrphans(folder, prefix);
 
     std::string temporary = (folder / (prefix + "XXXXXX")).string();

@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QFont>
+#include <QStandardPaths>
 
+#include "platform/DataFolder.h"
 #include "platform/DesktopHost.h"
 #include "platform/LanguageStore.h"
 #include "storage/AppFolder.h"
@@ -9,10 +11,15 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setOrganizationName("Kelbar");
+    QApplication::setApplicationName("vornel");
     QApplication::setFont(QFont("Liberation Sans", 8));
 
+    const vornel::DataFolders folders = vornel::chooseDataFolders(QString::fromStdString(vornel::AppFolder()),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+
     vornel::DesktopHost host;
-    vornel::Form1 window(host, vornel::LanguageStore::load(), QString::fromStdString(vornel::AppFolder()));
+    vornel::Form1 window(host, vornel::LanguageStore::load(), folders.data);
     window.Form_Load();
     return app.exec();
 }
