@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Plays the game at random for a while under a private X server: clicks all
+# over the window, keys, menu items, answers to boxes. Reports whether the
+# game survived and its memory after the first minute and at the end.
+# usage: scripts/soak.sh [SECONDS] [GAME]   (default 1800 s, build/bin/vornel)
+# Needs xvfb and xdotool. Exits non-zero if the game died or its memory grew
+# by 2 MB or more after the first minute.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-1800}
+game=${2:-build/bin/vornel}
+for t in Xvfb xdotool; do
+  command -v $t >/dev/null || { echo "needs $t: apt-get install -y xvfb xdotool" >&2; exit 2; }
+done
+[ -x "$game" ] || { echo "no game at $game: run scripts/play.sh or build it first" >&2; exit 2; }
+
+# A copy of the program folder, so the soak's scores and settings stay its own.
+work=$(mktemp -d)
+trap 'kill $gpid $xpid 2>/dev/null; rm -rf "$work"' EXIT
+cp -r "$(dirname "$game")"/. "$work/"
+export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/runtime
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+d=90; while [ -e /tmp/.X$d-lock ]; do d=$((d + 1)); done
+Xvfb :$d -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
+sleep 1
+export DISPLAY=:$d
+rss() { awk '/VmRSS/ {print $2}' /proc/$gpid/status 2>/dev/null; }
+alive() { kill -0 $gpid 2>/dev/null; }
+launch() {
+  "$work/$(basename "$game")" >>"$work/game.log" 2>&1 & gpid=$!
+  born=$(date +%s) baseline=""
+  sleep 2
+  # The player window first.
+  xdotool mousemove 300 150 click 1 type --delay 20 "Soak"
+  xdotool key Return
+}
+launch
+
+keys=(F2 F3 Return Escape space Tab ctrl+n F1 alt+f alt+o alt+w alt+h Down Up Right Left Return Return)
+start=$(date +%s) actions=0 exits=0
+while [ $(( $(date +%s) - start )) -lt "$seconds" ]; do
+  if ! alive; then
+    # Exit is a menu item too: a game that ended on its own is started again.
+    wait $gpid; status=$?
+    [ $status -eq 0 ] || break
+    exits=$((exits + 1)); echo "the game was exited from its menu; starting it again"
+    launch
+  fi
+  case $((RANDOM % 10)) in
+    0|1|2|3|4|5) xdotool mousemove $((RANDOM % 700)) $((RANDOM % 460)) click 1 ;;
+    6) xdotool mousemove $((RANDOM % 700)) $((RANDOM % 460)) click 3 ;;
+    7|8) xdotool key --clearmodifiers "${keys[RANDOM % ${#keys[@]}]}" ;;
+    9) xdotool key --clearmodifiers Return ;;
+  esac 2>/dev/null
+  actions=$((actions + 1))
+  if [ -z "$baseline" ] && [ $(( $(date +%s) - born )) -ge 60 ]; then
+    baseline=$(rss); echo "after 1 min: ${baseline} kB, $actions actions"
+  fi
+  sleep 0.05
+done
+
+if ! alive; then
+  wait $gpid; status=$?
+  echo "the game died (status $status) after $actions actions; its output:" >&2
+  tail -20 "$work/game.log" >&2
+  exit 1
+fi
+end=$(rss)
+echo "at the end ($seconds s): ${end} kB, $actions actions, $exits exits from the menu"
+[ -n "$baseline" ] || baseline=$end
+growth=$((end - baseline))
+echo "growth after the first minute: ${growth} kB"
+[ "$growth" -lt 2048 ] || { echo "memory grew by 2 MB or more" >&2; exit 1; }
