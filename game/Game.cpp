@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/CustomPictures.h"
 #include "game/Numbers.h"
 #include "text/Language.h"
 #include "text/Messages.h"
@@ -161,6 +162,18 @@ void Game::chooseBuiltInCategory(PictureCategory c)
 {
     category_ = c;
     pictures_ = builtInPictureSet(c);
+}
+
+CustomOutcome Game::applyCustom(const CustomPictures& custom)
+{
+    const Bilingual* question = !custom.EINAIok() ? &Messages::CustomNotDifferent
+        : custom.firstEmptySlot()                 ? &Messages::CustomIncomplete
+                                                  : nullptr;
+    if (question)
+        return host_.askYesNo(question->in(greek())) ? CustomOutcome::ChooseNow : CustomOutcome::Declined;
+    category_ = PictureCategory::Custom;
+    pictures_ = custom.pictureSet();
+    return CustomOutcome::Applied;
 }
 
 // ---- Championship -----------------------------------------------------------------

@@ -16,10 +16,14 @@
 namespace vornel {
 
 struct Language;
+class CustomPictures;
 
 enum class StopOutcome { Declined, GameStopped, ChampionshipStopped };
 enum class LossOutcome { SingleGameLost, LifeLost, ChampionshipOver };
 enum class NextStepOutcome { Nothing, ScoreRecorded, ChampionshipComplete, LevelDealt };
+// Applying the player's own pictures: done, refused by the player, or the
+// player wants to choose the pictures now.
+enum class CustomOutcome { Applied, Declined, ChooseNow };
 
 // The main window's game: the board and turn, the clock, the championship
 // and the helps, and the procedures that move them. Each operation is what
@@ -74,6 +78,9 @@ public:
     ClockTick clockTick();
     void chooseDifficulty(Difficulty d);
     void chooseBuiltInCategory(PictureCategory c);
+    // The custom set becomes the current one if it holds ten different
+    // pictures; otherwise the player is asked whether to choose them now.
+    CustomOutcome applyCustom(const CustomPictures& custom);
 
     // ---- Championship -------------------------------------------------------
     void StartChampionship();

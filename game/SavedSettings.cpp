@@ -7,16 +7,21 @@ namespace vornel {
 CardSettings CardSettings::fromRecords(const SettingsRecords& records)
 {
     CardSettings s;
-    const TaggedValue& colour = records.cardColour;
-    if (colour.type == TaggedValue::Type::Int16 || colour.type == TaggedValue::Type::Int32)
-        s.CardColour = colour.number;
-    else if (colour.type == TaggedValue::Type::Text)
-        s.CardColour = parseInt32(colour.text).value_or(s.CardColour);
+    s.CardColour = cardColourFrom(records.cardColour);
     if (records.cardPictureHeight > SmallestStoredSize)
         s.CardPictureHeight = records.cardPictureHeight;
     if (records.cardPictureWidth > SmallestStoredSize)
         s.CardPictureWidth = records.cardPictureWidth;
     return s;
+}
+
+std::int32_t cardColourFrom(const TaggedValue& stored)
+{
+    if (stored.type == TaggedValue::Type::Int16 || stored.type == TaggedValue::Type::Int32)
+        return stored.number;
+    if (stored.type == TaggedValue::Type::Text)
+        return parseInt32(stored.text).value_or(CardSettings::DefaultColour);
+    return CardSettings::DefaultColour;
 }
 
 void CardSettings::toRecords(SettingsRecords& records) const

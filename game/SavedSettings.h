@@ -27,6 +27,10 @@ struct CardSettings {
     void toRecords(SettingsRecords& records) const;
 };
 
+// A stored card colour: a number as it is, a text that is a number, else
+// (empty, or not a number) the default.
+std::int32_t cardColourFrom(const TaggedValue& stored);
+
 // Codes of the difficulty and picture category in the settings records.
 Difficulty difficultyFromCode(std::int16_t code);         // 1 Easy, 3 Hard, else Normal
 std::int16_t difficultyCode(std::optional<Difficulty> d);  // 1 Easy, 2 Normal, else 3

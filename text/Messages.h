@@ -87,6 +87,13 @@ inline constexpr Bilingual CustomNotDifferent{
 inline constexpr Bilingual CustomIncomplete{"Δεν έχετε επιλέξει 10 προσωπικές εικόνες.Θέλετε να τις επιλέξετε τώρα;",
     "You must select 10 images.Would you like to choose images now?"};
 inline constexpr Bilingual CustomTitle{"Επιλογή Εικόνων Χρήστη", "Select Pictures (Custom)"};
+inline constexpr Bilingual PicturePathTooLong{
+    "Η διαδρομή του αρχείου είναι πολύ μεγάλη (έως 126 χαρακτήρες). Μετακινήστε την εικόνα σε φάκελο με μικρότερη "
+    "διαδρομή.",
+    "The path of this file is too long (126 characters at most). Move the picture to a folder with a shorter path."};
+inline constexpr Bilingual PicturePathNotStorable{
+    "Η διαδρομή του αρχείου έχει χαρακτήρες που δεν μπορούν να αποθηκευτούν. Μετονομάστε το αρχείο ή τον φάκελο.",
+    "The path of this file has characters that cannot be saved. Rename the file or its folder."};
 
 // Settings
 inline constexpr Bilingual SettingsTitle{"Ρυθμίσεις", "Options"};

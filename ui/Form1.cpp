@@ -10,15 +10,21 @@
 #include "platform/DesktopHost.h"
 #include "platform/InputBlocker.h"
 #include "platform/LanguageStore.h"
+#include "game/CustomPictures.h"
 #include "game/SavedSettings.h"
+#include "game/SettingsEdit.h"
 #include "storage/DataFiles.h"
+#include "storage/SafeFile.h"
 #include "storage/SettingsRecords.h"
 #include "text/MainWindowCaptions.h"
 #include "text/Messages.h"
 #include "text/Profile.h"
 #include "ui/ClickLabel.h"
+#include "ui/ColourValues.h"
+#include "ui/Form4.h"
 #include "ui/Form50.h"
 #include "ui/Form6.h"
+#include "ui/Form8.h"
 #include "ui/StatusBar.h"
 #include "ui/Twips.h"
 #include "ui/Widgets.h"
@@ -61,6 +67,7 @@ Form1::Form1(DesktopHost& host, bool useGreek, QString dataFolder, QWidget* pare
 
     buildControls();
     buildMenus();
+    colours_ = coloursShown();
     host_.setFallbackParent(this);
     // Boxes and event runs in the middle of a handler see the state as it is.
     host_.setBeforeWaiting([this] { showState(); });
@@ -121,6 +128,9 @@ void Form1::Form_Load()
     // The wallpaper covers the whole window, under the menu bar's strip.
     image1005_->setGeometry(0, px(340), frameGeometry().width(), frameGeometry().height());
     frame1_->resize(px(BoardPanelSize.width), px(BoardPanelSize.height));
+    if (!fileExists(dataFile(DataFile::DefaultColours)))
+        createDefaultColours();
+    applyColoursFile();
 
     const SettingsRecords saved = readSettingsRecords(dataFile(DataFile::SingleScores));
     wallpaperPath_ = saved.wallpaperPath;
@@ -178,6 +188,15 @@ void Form1::closeEvent(QCloseEvent* e)
 {
     Form_QueryUnload();
     e->accept();
+    Form_Unload();
+}
+
+void Form1::Form_Unload()
+{
+    for (const char* name : {"Form8", "Form91", "Form6", "Form2", "Form3", "Form4", "Form5", "Form10", "Form11"})
+        for (QWidget* w : findChildren<QWidget*>(name))
+            if (w->isWindow() && w->isVisible())
+                w->close();
 }
 
 // ---- Activation -----------------------------------------------------------------
@@ -316,9 +335,42 @@ void Form1::food_Click()
     showState();
 }
 
+// The player is asked until the set is complete or the answer is No; each
+// Yes opens the custom picture window first.
 void Form1::CustomMenu_Click()
 {
-    // The player's own pictures come later; the checked category stays.
+    for (;;) {
+        const CustomOutcome outcome = game_.applyCustom(customPictures());
+        showState();
+        if (outcome != CustomOutcome::ChooseNow)
+            return;
+        showCustomPictureWindow();
+    }
+}
+
+void Form1::SetCustomIcon_Click()
+{
+    showCustomPictureWindow();
+}
+
+CustomPictures& Form1::customPictures()
+{
+    if (!custom_) {
+        custom_ = std::make_unique<CustomPictures>(dataFile(DataFile::CustomImages), pictures_, host_, language_);
+        custom_->load();
+    }
+    return *custom_;
+}
+
+void Form1::showCustomPictureWindow()
+{
+    {
+        Form4 w(customPictures(), game_, cards_, pictures_, language_.UseGreek,
+            TextCatalog(dataFile(DataFile::English)), this);
+        w.exec();
+    }
+    // However it closed, the window's state goes with it.
+    custom_.reset();
     showState();
 }
 
@@ -330,6 +382,80 @@ void Form1::english_menu_Click()
 void Form1::Greek_menu_Click()
 {
     vornel::Greek_menu_Click(language_);
+}
+
+// ---- Colours and card size --------------------------------------------------------------
+
+ColourValues Form1::coloursShown() const
+{
+    ColourValues c;
+    c[ColourIndex::PlayerName] = colourValue(label50_->palette().color(QPalette::WindowText));
+    c[ColourIndex::Score] = colourValue(label24_->palette().color(QPalette::WindowText));
+    c[ColourIndex::Clock] = colourValue(label3_->palette().color(QPalette::WindowText));
+    c[ColourIndex::Window] = colourValue(form_->palette().color(QPalette::Window));
+    c[ColourIndex::Board] = colourValue(frame1_->palette().color(QPalette::Window));
+    return c;
+}
+
+void Form1::applyColours(const ColourValues& c)
+{
+    colours_ = c;
+    setTextColour(label50_, colourOf(c[ColourIndex::PlayerName], QPalette::WindowText));
+    setTextColour(label24_, colourOf(c[ColourIndex::Score], QPalette::WindowText));
+    setTextColour(label3_, colourOf(c[ColourIndex::Clock], QPalette::WindowText));
+    setBackground(form_, colourOf(c[ColourIndex::Window]));
+    setBackground(frame1_, colourOf(c[ColourIndex::Board]));
+}
+
+// Made once, from the design colours, for the Defaults of the settings window.
+void Form1::createDefaultColours()
+{
+    writeDefaultColours(dataFile(DataFile::DefaultColours), defaultColoursOf(colours_, cards_.CardColour));
+}
+
+void Form1::applyColoursFile()
+{
+    if (const auto texts = readColoursFile(dataFile(DataFile::Colours)))
+        applyColours(coloursFromFile(colours_, *texts));
+}
+
+bool Form1::wallpaperShown() const
+{
+    return !image1005_->isHidden();
+}
+
+void Form1::applyCardSettings()
+{
+    for (int i = 0; i < Board::SlotCount; ++i) {
+        image9_[i]->resize(px(cards_.CardPictureWidth), px(cards_.CardPictureHeight));
+        setBackground(image1_[i], colourOf(cards_.CardColour));
+    }
+    showState();
+}
+
+void Form1::EikSize_Click()
+{
+    auto* w = new Form8(colours_, cards_, dataFile(DataFile::Colours), dataFile(DataFile::DefaultColours), pictures_,
+        language_.UseGreek, TextCatalog(dataFile(DataFile::English)), this);
+    disableMainWhileUp(w, [this](bool enabled) { setEnabledByWindow(enabled); });
+    connect(w, &Form8::swatchesChanged, this, &Form1::LABEL20_Change);
+    connect(w, &Form8::confirmed, this, [this](const ColourValues& swatches) {
+        applyCardSettings();
+        applyColours(swatches);
+    });
+    connect(w, &Form8::restoreColours, this, &Form1::applyColours);
+    connect(w, &Form8::closed, this, &Form1::RestoreSettings);
+    w->show();
+}
+
+// The settings window's swatches show on the window at once; a wallpaper
+// keeps covering the background.
+void Form1::LABEL20_Change(const ColourValues& swatches)
+{
+    const bool wallpaper = wallpaperShown();
+    applyColours(livePreview(colours_, swatches, wallpaper));
+    if (!wallpaper)
+        setBackground(label10_, colourOf(swatches[ColourIndex::Window]));
 }
 
 // ---- Championship and helps ---------------------------------------------------------------

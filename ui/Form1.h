@@ -3,9 +3,11 @@
 #include <QTimer>
 #include <array>
 #include <map>
+#include <memory>
 
 #include "game/Game.h"
 #include "game/SavedSettings.h"
+#include "storage/ColoursFile.h"
 #include "text/Captions.h"
 #include "text/Language.h"
 #include "ui/PictureButtons.h"
@@ -18,6 +20,7 @@ class QMenu;
 namespace vornel {
 
 class ClickLabel;
+class CustomPictures;
 class DesktopHost;
 class InputBlocker;
 class Panel;
@@ -36,6 +39,8 @@ public:
     void Form_Load();
     // Closing: saves the settings.
     void Form_QueryUnload();
+    // Then closes the other windows that are open.
+    void Form_Unload();
     // The window becomes active again after another window gave it back.
     void RestoreSettings();
     // Secondary windows keep the window disabled while they are up.
@@ -49,6 +54,18 @@ public:
     std::filesystem::path dataFile(const char* name) const;
     const CardSettings& cardSettings() const { return cards_; }
     PictureLibrary& pictures() { return pictures_; }
+
+    // The five colours of the window (name, score, clock, background, board).
+    const ColourValues& colours() const { return colours_; }
+    void applyColours(const ColourValues& colours);
+    // The card frames take the card colour and the pictures the card size,
+    // where they are: the cards are not laid out again.
+    void applyCardSettings();
+    // A wallpaper covers the window's background.
+    bool wallpaperShown() const;
+    // The custom picture window's state, read from its file when first
+    // referred to after the window closed.
+    CustomPictures& customPictures();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -75,6 +92,8 @@ private:
     void pros_Click();
     void food_Click();
     void CustomMenu_Click();
+    void SetCustomIcon_Click();
+    void EikSize_Click();
     void english_menu_Click();
     void Greek_menu_Click();
     void player_Click();
@@ -92,6 +111,13 @@ private:
     void showWinScreen();
     void showLoseScreen();
     void showResult(const QString& title, const QString& text);
+    void showCustomPictureWindow();
+    void LABEL20_Change(const ColourValues& swatches);
+
+    // ---- Colours ---------------------------------------------------------------
+    ColourValues coloursShown() const;
+    void createDefaultColours();
+    void applyColoursFile();
 
     // ---- Building -----------------------------------------------------------
     void buildControls();
@@ -113,6 +139,8 @@ private:
     CardSettings cards_;
     std::string wallpaperPath_;  // the picture shown behind the game, "" for none
     PictureLibrary pictures_;
+    ColourValues colours_{};
+    std::unique_ptr<CustomPictures> custom_;
     InputBlocker* blocker_ = nullptr;
     QTimer* timer1_ = nullptr;  // flip-back
     QTimer* timer2_ = nullptr;  // clock

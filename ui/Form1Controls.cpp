@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "ui/ClickLabel.h"
+#include "ui/ColourValues.h"
 #include "ui/Form1.h"
 #include "ui/StatusBar.h"
 #include "ui/Twips.h"
@@ -267,6 +268,8 @@ void Form1::buildMenus()
     on("pros", &Form1::pros_Click);
     on("food", &Form1::food_Click);
     on("CustomMenu", &Form1::CustomMenu_Click);
+    on("SetCustomIcon", &Form1::SetCustomIcon_Click);
+    on("EikSize", &Form1::EikSize_Click);
     on("ShowNUMBERS", &Form1::ShowNUMBERS_Click);
     on("english_menu", &Form1::english_menu_Click);
     on("Greek_menu", &Form1::Greek_menu_Click);
@@ -307,7 +310,7 @@ void Form1::layOutBoard()
 {
     const auto cards = layOutCards(FirstCardFrame, cards_.CardPictureWidth, cards_.CardPictureHeight);
     for (int i = 0; i < Board::SlotCount; ++i) {
-        setBackground(image1_[i], fromColourValue(cards_.CardColour));
+        setBackground(image1_[i], colourOf(cards_.CardColour));
         image1_[i]->setGeometry(px(cards[i].frame));
         image9_[i]->setGeometry(px(cards[i].face));
         label1_[i]->setGeometry(px(cards[i].back));

@@ -1,30 +1,76 @@
 #include "ui/PictureLibrary.h"
 
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include "storage/SafeFile.h"
+
 namespace vornel {
+
+namespace {
+
+// Photos from a camera are a few megabytes; nothing near this is a picture.
+constexpr std::size_t MaxPictureFileBytes = std::size_t(128) << 20;
+
+bool isFilePath(const QString& name)
+{
+    return name.startsWith('/');
+}
+
+}  // namespace
+
+QImage readPictureFile(const QString& path, QSize bound, Qt::AspectRatioMode mode)
+{
+    const QByteArray encoded = QFile::encodeName(path);
+    const std::optional<std::string> bytes =
+        readRegularFile(std::filesystem::path(encoded.toStdString()), MaxPictureFileBytes);
+    if (!bytes || bytes->empty())
+        return {};
+    QByteArray data = QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    if (size.isValid() && !size.isEmpty()) {
+        QSize target = mode == Qt::IgnoreAspectRatio ? size.boundedTo(bound) : size;
+        if (mode != Qt::IgnoreAspectRatio && (size.width() > bound.width() || size.height() > bound.height()))
+            target = size.scaled(bound, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+        // Formats that can, decode at the smaller size straight away.
+        if (target != size)
+            reader.setScaledSize(target);
+    }
+    return reader.read();
+}
 
 QPixmap PictureLibrary::named(const QString& name)
 {
     auto it = originals_.find(name);
     if (it != originals_.end())
         return *it;
-    const QString path = name.startsWith('/') ? name : QStringLiteral(":/pictures/%1.png").arg(name);
-    QPixmap pixmap(path);  // a missing or unreadable file gives an empty picture
+    // A missing or unreadable file gives an empty picture.
+    const QPixmap pixmap = isFilePath(name)
+        ? QPixmap::fromImage(readPictureFile(name, QSize(LargestShownSide, LargestShownSide), Qt::KeepAspectRatio))
+        : QPixmap(QStringLiteral(":/pictures/%1.png").arg(name));
     originals_.insert(name, pixmap);
     return pixmap;
 }
 
 QPixmap PictureLibrary::named(const QString& name, QSize size, qreal ratio)
 {
-    const QString key = QStringLiteral("%1@%2x%3x%4").arg(name).arg(size.width()).arg(size.height()).arg(ratio);
-    auto it = scaled_.find(key);
-    if (it != scaled_.end())
+    const QString key = QStringLiteral("%1x%2x%3").arg(size.width()).arg(size.height()).arg(ratio);
+    QHash<QString, QPixmap>& sizes = scaled_[name];
+    auto it = sizes.find(key);
+    if (it != sizes.end())
         return *it;
     QPixmap pixmap = named(name);
     if (!pixmap.isNull() && !size.isEmpty()) {
         pixmap = pixmap.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         pixmap.setDevicePixelRatio(ratio);
     }
-    scaled_.insert(key, pixmap);
+    sizes.insert(key, pixmap);
     return pixmap;
 }
 
@@ -33,6 +79,29 @@ QPixmap PictureLibrary::pixmap(const PictureRef& picture, QSize size, qreal rati
     if (!picture)
         return {};
     return named(QString::fromStdString(picture->name), size, ratio);
+}
+
+PictureRef PictureLibrary::readPicture(const std::string& path)
+{
+    const QString name = QString::fromStdString(path);
+    if (!isFilePath(name))
+        return nullptr;
+    const QFileInfo info(name);
+    const Stamp stamp{info.size(), info.lastModified()};
+    if (!info.isFile()) {
+        stamps_.remove(name);
+        return nullptr;
+    }
+    const bool known = stamps_.value(name) == stamp && !originals_.value(name).isNull();
+    if (!known) {
+        const QImage image = readPictureFile(name, QSize(LargestSide, LargestSide), Qt::IgnoreAspectRatio);
+        if (image.isNull())
+            return nullptr;
+        originals_.insert(name, QPixmap::fromImage(image));
+        scaled_.remove(name);
+        stamps_.insert(name, stamp);
+    }
+    return std::make_shared<const Picture>(Picture{path});
 }
 
 }  // namespace vornel

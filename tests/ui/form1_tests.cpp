@@ -81,8 +81,11 @@ TEST_F(Form1Test, MenuTreeCarriesEveryItemWithItsShortcutChecksAndPlainSeparator
     EXPECT_TRUE(child<QAction>(w, "dyskolo")->isChecked());
     EXPECT_FALSE(child<QAction>(w, "kanoniko")->isChecked());
     EXPECT_EQ(child<QLabel>(w, "Label5")->text(), "Επίπεδα: Δύσκολο");
-    // The Custom item has nothing to apply yet and must not take the check mark.
+    // No pictures of the player's own yet: asked, No, and the category stays.
+    boxes.no();
     child<QAction>(w, "CustomMenu")->trigger();
+    ASSERT_EQ(boxes.texts.size(), 1);
+    EXPECT_EQ(boxes.texts[0], "Δεν έχετε επιλέξει 10 προσωπικές εικόνες.Θέλετε να τις επιλέξετε τώρα;");
     EXPECT_FALSE(child<QAction>(w, "CustomMenu")->isChecked());
     EXPECT_TRUE(child<QAction>(w, "antikeim")->isChecked());
 }

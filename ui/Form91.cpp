@@ -1,0 +1,185 @@
+#include "ui/Form91.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "text/Messages.h"
+#include "ui/ColourValues.h"
+#include "ui/PictureLibrary.h"
+#include "ui/Twips.h"
+#include "ui/Widgets.h"
+
+namespace vornel {
+
+using namespace widgets;
+
+namespace {
+
+// Swatch cells: 26 x 23 pixels from (1, 1); each swatch fills its cell but a
+// two-pixel gap of background, with a two-pixel raised edge.
+constexpr int CellWidth = 26;
+constexpr int CellHeight = 23;
+constexpr int Gap = 2;
+
+QRect swatchRect(int row, int column)
+{
+    return QRect(1 + Gap / 2 + column * CellWidth, 1 + Gap / 2 + row * CellHeight, CellWidth - Gap, CellHeight - Gap);
+}
+
+QImage drawPalette()
+{
+    QImage image(Form91::PictureSize, QImage::Format_RGB32);
+    image.fill(Form91::Background);
+    QPainter p(&image);
+    for (int row = 0; row < Form91::Rows; ++row) {
+        for (int column = 0; column < Form91::Columns; ++column) {
+            const QRect r = swatchRect(row, column);
+            p.fillRect(r, QColor(Form91::swatchColours()[row * Form91::Columns + column]));
+            // Light from the top left: white and pale outside and inside,
+            // dark grey and black below and to the right.
+            const auto edge = [&](QColor topLeft, QColor bottomRight, int inset) {
+                const QRect e = r.adjusted(inset, inset, -inset, -inset);
+                p.setPen(topLeft);
+                p.drawLine(e.topLeft(), e.topRight());
+                p.drawLine(e.topLeft(), e.bottomLeft());
+                p.setPen(bottomRight);
+                p.drawLine(e.bottomLeft(), e.bottomRight());
+                p.drawLine(e.topRight(), e.bottomRight());
+            };
+            edge(Qt::white, Qt::black, 0);
+            edge(QColor(223, 223, 223), QColor(128, 128, 128), 1);
+        }
+    }
+    return image;
+}
+
+// The palette picture; a press anywhere on it takes the pixel under the pointer.
+class PalettePicture : public QWidget {
+public:
+    std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, QPoint)> onMouseDown;
+
+    explicit PalettePicture(QWidget* parent) : QWidget(parent) { setFixedSize(Form91::PictureSize); }
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(0, 0, Form91::paletteImage()); }
+    void mousePressEvent(QMouseEvent* e) override
+    {
+        if (onMouseDown)
+            onMouseDown(e->button(), e->modifiers(), e->position().toPoint());
+    }
+};
+
+}  // namespace
+
+const std::array<QRgb, Form91::Columns * Form91::Rows>& Form91::swatchColours()
+{
+    static const std::array<QRgb, Columns * Rows> colours{
+        0xFF7F7F, 0xFFFF7F, 0x7FFF7F, 0x00FF7F, 0x7FFFFF, 0x007FFF, 0xFF7FBF, 0xFF7FFF,  //
+        0xFF0000, 0xFFFF00, 0x7FFF00, 0x00FF3F, 0x00FFFF, 0x007FBF, 0x7F7FBF, 0xFF00FF,  //
+        0x7F3F3F, 0xFF7F3F, 0x00FF00, 0x007F7F, 0x003F7F, 0x7F7FFF, 0x7F003F, 0xFF007F,  //
+        0x7F0000, 0xFF7F00, 0x007F00, 0x007F3F, 0x0000FF, 0x00009F, 0x7F007F, 0x7F00FF,  //
+        0x3F0000, 0x7F3F00, 0x003F00, 0x003F3F, 0x00007F, 0x00003F, 0x3F003F, 0x3F007F,  //
+        0x000000, 0x7F7F00, 0x7F7F3F, 0x7F7F7F, 0x3F7F7F, 0xBFBFBF, 0x3F003F, 0xFFFFFF,  //
+    };
+    return colours;
+}
+
+const QImage& Form91::paletteImage()
+{
+    static const QImage image = drawPalette();
+    return image;
+}
+
+QPoint Form91::swatchCentre(int row, int column)
+{
+    return swatchRect(row, column).center();
+}
+
+Form91::Form91(PictureLibrary& pictures, bool useGreek, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName("Form91");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(px(3420), px(2880));
+
+    auto* picture = new PalettePicture(this);
+    picture->setObjectName("Picture1(0)");
+    picture->move(px(120), px(120));
+    picture->onMouseDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at) {
+        Picture1_MouseDown(0, button, shift, at);
+    };
+
+    auto* label2 = new QLabel(qs(Messages::PalettePreview.in(true)), this);
+    label2->setObjectName("Label2");
+    label2->setGeometry(px(120, 2370, 1500, 255));
+    label1_ = new QLabel(this);
+    label1_->setObjectName("Label1");
+    label1_->setGeometry(px(1680, 2280, 1620, 420));
+    label1_->setFrameShape(QFrame::Panel);
+    label1_->setFrameShadow(QFrame::Sunken);
+    label3_ = new QLabel(this);
+    label3_->setObjectName("Label3");
+    label3_->hide();
+
+    Form_Load(pictures, useGreek);
+}
+
+void Form91::Form_Load(PictureLibrary& pictures, bool useGreek)
+{
+    setWindowIcon(QIcon(pictures.named("Image23")));
+    if (!useGreek)
+        findChild<QLabel*>("Label2")->setText(qs(Messages::PalettePreview.in(false)));
+}
+
+void Form91::showForChoice()
+{
+    beenActive_ = false;
+    show();
+    raise();
+}
+
+bool Form91::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        beenActive_ = true;
+    return QWidget::event(e);
+}
+
+QString Form91::PaletteTarget() const
+{
+    return label3_->text();
+}
+
+void Form91::setPaletteTarget(const QString& target)
+{
+    label3_->setText(target);
+}
+
+void Form91::setPreview(std::int32_t colour)
+{
+    setBackground(label1_, colourOf(colour));
+}
+
+// Any button takes the colour of the pixel under the pointer, edges and
+// background included.
+void Form91::Picture1_MouseDown(int, Qt::MouseButton, Qt::KeyboardModifiers, QPoint at)
+{
+    const QImage& image = paletteImage();
+    if (!image.rect().contains(at))
+        return;
+    const std::int32_t c = colourValue(QColor(image.pixel(at)));
+    setPreview(c);
+
+    const QString target = PaletteTarget();
+    if (target.isEmpty()) {
+        emit cardColourTaken(c);
+        return;
+    }
+    bool isDigit = false;
+    const int swatch = target.right(1).toInt(&isDigit);
+    if (isDigit)
+        emit swatchColourTaken(swatch, c);
+}
+
+}  // namespace vornel

@@ -1,0 +1,59 @@
+#pragma once
+#include <QImage>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+class QLabel;
+
+namespace vornel {
+
+class PictureLibrary;
+
+// The colour palette: 48 swatches to take a colour from, with a preview of
+// the last one taken. It stays open across clicks; whoever opened it says
+// what the colour is for.
+class Form91 : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int Columns = 8;
+    static constexpr int Rows = 6;
+    static constexpr QSize PictureSize{210, 140};  // pixels
+    static constexpr QRgb Background = qRgb(191, 191, 191);
+
+    Form91(PictureLibrary& pictures, bool useGreek, QWidget* parent);
+
+    // The swatch colours, row by row from the top.
+    static const std::array<QRgb, Columns * Rows>& swatchColours();
+    // The palette picture, drawn once.
+    static const QImage& paletteImage();
+    static QPoint swatchCentre(int row, int column);
+
+    // "" while the card colour is chosen, "ΕΠΙΛΟΓΗ," and a digit for a swatch.
+    QString PaletteTarget() const;
+    void setPaletteTarget(const QString& target);
+    void setPreview(std::int32_t colour);
+    void Picture1_MouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at);
+
+    // Whether the player has been in this window since it was last shown
+    // for a choice.
+    bool beenActive() const { return beenActive_; }
+    void showForChoice();
+
+signals:
+    void cardColourTaken(std::int32_t colour);
+    void swatchColourTaken(int swatch, std::int32_t colour);
+
+protected:
+    bool event(QEvent* e) override;
+
+private:
+    void Form_Load(PictureLibrary& pictures, bool useGreek);
+
+    bool beenActive_ = false;
+
+    QLabel* label1_ = nullptr;  // preview box
+    QLabel* label3_ = nullptr;  // the target, never shown
+};
+
+}  // namespace vornel
