@@ -5,15 +5,19 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
-#include <QMessageBox>
 
 #include "platform/DesktopHost.h"
 #include "platform/InputBlocker.h"
 #include "platform/LanguageStore.h"
+#include "platform/Sound.h"
 #include "storage/DataFiles.h"
 #include "text/MainWindowCaptions.h"
 #include "text/Messages.h"
 #include "text/Profile.h"
+#include "ui/ClickLabel.h"
+#include "ui/EndScreen.h"
+#include "ui/Form2.h"
+#include "ui/Form3.h"
 #include "ui/Form50.h"
 #include "ui/Form6.h"
 #include "ui/StatusBar.h"
@@ -113,11 +117,27 @@ void Form1::Form_Load()
     game_.Protos();
     game_.chooseBuiltInCategory(PictureCategory::Objects);
     showState();
+    createEndScreens();
     showPlayerWindow();
+}
+
+void Form1::createEndScreens()
+{
+    auto enable = [this](bool enabled) { setEnabledByWindow(enabled); };
+    form2_ = new Form2(language_.UseGreek, dataFolder_, pictures_, this, PlaySound);
+    disableMainWhileUp(form2_, enable);
+    connect(form2_, &Form2::dismissed, this, &Form1::RestoreSettings);
+    form3_ = new Form3(host_, language_.UseGreek, dataFolder_, pictures_, this, PlaySound);
+    disableMainWhileUp(form3_, enable);
+    connect(form3_, &Form3::dismissed, this, &Form1::RestoreSettings);
 }
 
 void Form1::closeEvent(QCloseEvent* e)
 {
+    // An end screen left up must not keep the program running.
+    for (QWidget* w : {static_cast<QWidget*>(form2_), static_cast<QWidget*>(form3_)})
+        if (w)
+            w->hide();
     LanguageStore::save(language_.UseGreek);
     e->accept();
 }
@@ -182,7 +202,8 @@ void Form1::Command5_Click()
 
 void Form1::Command2_Click()
 {
-    game_.stop();
+    if (game_.stop() == StopOutcome::ChampionshipStopped && form3_)
+        form3_->unload();
     showState();
 }
 
@@ -278,6 +299,10 @@ void Form1::Greek_menu_Click()
 
 void Form1::gggggg_Click()
 {
+    // The panel's heading blends into the window, unless a wallpaper shows.
+    const bool noWallpaper = item("None(0)")->isChecked();
+    const QWidget* under = noWallpaper ? form_ : frame4_;
+    setBackground(label10_, under->palette().color(QPalette::Window));
     game_.StartChampionship();
     showState();
 }
@@ -368,45 +393,32 @@ void Form1::Form_MouseDown(Qt::MouseButton button, QPoint globalPosition)
 
 // ---- The result screens ------------------------------------------------------------------------
 
-// The result screens get their own windows; until then a plain box shows
-// the result at their place, and dismissing it goes on with the game.
 void Form1::showWinScreen()
 {
-    QTimer::singleShot(0, this, [this] {
-        const bool greek = language_.UseGreek;
-        const int level = game_.championship().Level;
-        const bool championship = game_.session().inChampionship();
-        game_.levelWon();
-        showState();
-        showResult(qs(Messages::WinTitle.in(greek)),
-            qs(championship ? Messages::levelCompleted(greek, level) : Messages::SingleGameWon.in(greek)));
-    });
+    if (!form2_)
+        return;
+    const bool championship = game_.session().inChampionship();
+    const int level = game_.championship().Level;
+    placeFromMain(form2_, this, 2250, 1650);
+    game_.levelWon();
+    showState();
+    form2_->showWon(championship ? std::optional<int>(level) : std::nullopt);
 }
 
 void Form1::showLoseScreen()
 {
-    QTimer::singleShot(0, this, [this] {
-        const bool greek = language_.UseGreek;
-        const LossOutcome outcome = game_.levelLost();
-        showState();
-        if (outcome == LossOutcome::ChampionshipOver) {
-            RestoreSettings();
-            return;
-        }
-        const QString text = qs(outcome == LossOutcome::LifeLost
-                ? Messages::tryLevelAgain(greek, game_.championship().Level)
-                : Messages::SingleGameLost.in(greek));
-        showResult(qs(Messages::LoseTitle.in(greek)), text);
-    });
-}
-
-void Form1::showResult(const QString& title, const QString& text)
-{
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
-    box.move(frameGeometry().topLeft() + QPoint(px(2250), px(1650)));
-    box.exec();
-    setEnabledByWindow(true);
-    RestoreSettings();
+    if (!form3_)
+        return;
+    placeFromMain(form3_, this, 2250, 1650);
+    form3_->showLost();
+    const LossOutcome outcome = game_.levelLost();
+    showState();
+    if (outcome == LossOutcome::LifeLost) {
+        form3_->showTryAgain(game_.championship().Level);
+    } else if (outcome == LossOutcome::ChampionshipOver) {
+        form3_->unload();
+        RestoreSettings();
+    }
 }
 
 }  // namespace vornel

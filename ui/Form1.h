@@ -18,6 +18,8 @@ namespace vornel {
 
 class ClickLabel;
 class DesktopHost;
+class Form2;
+class Form3;
 class InputBlocker;
 class Panel;
 class StatusBar;
@@ -44,6 +46,8 @@ public:
     const Language& language() const { return language_; }
     const QString& dataFolder() const { return dataFolder_; }
     PictureLibrary& pictures() { return pictures_; }
+    Form2* winScreen() const { return form2_; }
+    Form3* loseScreen() const { return form3_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -84,9 +88,9 @@ private:
 
     // ---- Windows this one opens ----------------------------------------------
     void showPlayerWindow();
+    void createEndScreens();
     void showWinScreen();
     void showLoseScreen();
-    void showResult(const QString& title, const QString& text);
 
     // ---- Building -----------------------------------------------------------
     void buildControls();
@@ -107,6 +111,8 @@ private:
     PictureButtons buttons_;
     PictureLibrary pictures_;
     InputBlocker* blocker_ = nullptr;
+    Form2* form2_ = nullptr;  // win screen, made at start-up
+    Form3* form3_ = nullptr;  // lose screen, made at start-up
     QTimer* timer1_ = nullptr;  // flip-back
     QTimer* timer2_ = nullptr;  // clock
     QTimer* timer3_ = nullptr;  // reveal
