@@ -121,7 +121,9 @@ void Game::ARXISE()
 void Game::flipBackTick()
 {
     mainWindowEnabled_ = false;
-    if (turn_.flipBackTick(board_))
+    // A wrong pair still turning back when the time ran out leaves the
+    // window to the lose screen.
+    if (turn_.flipBackTick(board_) && !resultShown_)
         mainWindowEnabled_ = true;
 }
 
@@ -203,6 +205,7 @@ void Game::levelWon()
 {
     clock_.running = false;
     mainWindowEnabled_ = false;
+    resultShown_ = true;
     if (session_.inChampionship()) {
         championship_.Level += 1;
         session_.Score += BatmosProtatlhmatos();
@@ -213,6 +216,7 @@ LossOutcome Game::levelLost()
 {
     clock_.running = false;
     mainWindowEnabled_ = false;
+    resultShown_ = true;
     if (!session_.inChampionship()) {
         session_.Score = 0;
         return LossOutcome::SingleGameLost;
@@ -238,12 +242,14 @@ void Game::endChampionshipAfterLoss()
     championship_.Lives = 0;
     championship_.Level = 0;
     // The lose screen closes with it, and gives the window back.
+    resultShown_ = false;
     mainWindowEnabled_ = true;
 }
 
 NextStepOutcome Game::RestoreSettings()
 {
     playing_ = false;
+    resultShown_ = false;
     return NextStep();
 }
 

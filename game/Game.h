@@ -140,6 +140,8 @@ private:
 
     bool playing_ = false;
     bool mainWindowEnabled_ = true;
+    // A win or lose screen is up: nothing but its dismissal gives the window back.
+    bool resultShown_ = false;
     bool panelVisible_ = true;
     bool panelEnabled_ = true;
     bool panelCaptionsGrey_ = false;

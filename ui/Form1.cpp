@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
-#include <QMessageBox>
 
 #include "platform/DesktopHost.h"
 #include "platform/InputBlocker.h"
@@ -13,6 +12,7 @@
 #include "game/CustomPictures.h"
 #include "game/SavedSettings.h"
 #include "game/SettingsEdit.h"
+#include "platform/Sound.h"
 #include "storage/DataFiles.h"
 #include "storage/SafeFile.h"
 #include "storage/SettingsRecords.h"
@@ -22,6 +22,9 @@
 #include "ui/ClickLabel.h"
 #include "ui/ColourValues.h"
 #include "ui/Form4.h"
+#include "ui/EndScreen.h"
+#include "ui/Form2.h"
+#include "ui/Form3.h"
 #include "ui/Form50.h"
 #include "ui/Form6.h"
 #include "ui/Form8.h"
@@ -165,6 +168,7 @@ void Form1::Form_Load()
         break;
     }
     game_.enterSingleGameMode();
+    createEndScreens();
     hide();
     showPlayerWindow();
     layOutBoard();
@@ -184,6 +188,17 @@ void Form1::Form_QueryUnload()
     LanguageStore::save(language_.UseGreek);
 }
 
+void Form1::createEndScreens()
+{
+    auto enable = [this](bool enabled) { setEnabledByWindow(enabled); };
+    form2_ = new Form2(language_.UseGreek, dataFolder_, pictures_, this, PlaySound);
+    disableMainWhileUp(form2_, enable);
+    connect(form2_, &Form2::dismissed, this, &Form1::RestoreSettings);
+    form3_ = new Form3(host_, language_.UseGreek, dataFolder_, pictures_, this, PlaySound);
+    disableMainWhileUp(form3_, enable);
+    connect(form3_, &Form3::dismissed, this, &Form1::RestoreSettings);
+}
+
 void Form1::closeEvent(QCloseEvent* e)
 {
     Form_QueryUnload();
@@ -193,6 +208,10 @@ void Form1::closeEvent(QCloseEvent* e)
 
 void Form1::Form_Unload()
 {
+    // An end screen still up goes quietly: dismissing it would play on.
+    for (QWidget* w : {static_cast<QWidget*>(form2_), static_cast<QWidget*>(form3_)})
+        if (w)
+            w->hide();
     for (const char* name : {"Form8", "Form91", "Form6", "Form2", "Form3", "Form4", "Form5", "Form10", "Form11"})
         for (QWidget* w : findChildren<QWidget*>(name))
             if (w->isWindow() && w->isVisible())
@@ -259,7 +278,8 @@ void Form1::Command5_Click()
 
 void Form1::Command2_Click()
 {
-    game_.stop();
+    if (game_.stop() == StopOutcome::ChampionshipStopped && form3_)
+        form3_->unload();
     showState();
 }
 
@@ -462,6 +482,10 @@ void Form1::LABEL20_Change(const ColourValues& swatches)
 
 void Form1::gggggg_Click()
 {
+    // The panel's heading blends into the window, unless a wallpaper shows.
+    const bool noWallpaper = item("None(0)")->isChecked();
+    const QWidget* under = noWallpaper ? form_ : frame4_;
+    setBackground(label10_, under->palette().color(QPalette::Window));
     game_.StartChampionship();
     showState();
 }
@@ -552,45 +576,32 @@ void Form1::Form_MouseDown(Qt::MouseButton button, QPoint globalPosition)
 
 // ---- The result screens ------------------------------------------------------------------------
 
-// The result screens get their own windows; until then a plain box shows
-// the result at their place, and dismissing it goes on with the game.
 void Form1::showWinScreen()
 {
-    QTimer::singleShot(0, this, [this] {
-        const bool greek = language_.UseGreek;
-        const int level = game_.championship().Level;
-        const bool championship = game_.session().inChampionship();
-        game_.levelWon();
-        showState();
-        showResult(qs(Messages::WinTitle.in(greek)),
-            qs(championship ? Messages::levelCompleted(greek, level) : Messages::SingleGameWon.in(greek)));
-    });
+    if (!form2_)
+        return;
+    const bool championship = game_.session().inChampionship();
+    const int level = game_.championship().Level;
+    placeFromMain(form2_, this, 2250, 1650);
+    game_.levelWon();
+    showState();
+    form2_->showWon(championship ? std::optional<int>(level) : std::nullopt);
 }
 
 void Form1::showLoseScreen()
 {
-    QTimer::singleShot(0, this, [this] {
-        const bool greek = language_.UseGreek;
-        const LossOutcome outcome = game_.levelLost();
-        showState();
-        if (outcome == LossOutcome::ChampionshipOver) {
-            RestoreSettings();
-            return;
-        }
-        const QString text = qs(outcome == LossOutcome::LifeLost
-                ? Messages::tryLevelAgain(greek, game_.championship().Level)
-                : Messages::SingleGameLost.in(greek));
-        showResult(qs(Messages::LoseTitle.in(greek)), text);
-    });
-}
-
-void Form1::showResult(const QString& title, const QString& text)
-{
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
-    box.move(frameGeometry().topLeft() + QPoint(px(2250), px(1650)));
-    box.exec();
-    setEnabledByWindow(true);
-    RestoreSettings();
+    if (!form3_)
+        return;
+    placeFromMain(form3_, this, 2250, 1650);
+    form3_->showLost();
+    const LossOutcome outcome = game_.levelLost();
+    showState();
+    if (outcome == LossOutcome::LifeLost) {
+        form3_->showTryAgain(game_.championship().Level);
+    } else if (outcome == LossOutcome::ChampionshipOver) {
+        form3_->unload();
+        RestoreSettings();
+    }
 }
 
 }  // namespace vornel

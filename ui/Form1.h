@@ -22,6 +22,8 @@ namespace vornel {
 class ClickLabel;
 class CustomPictures;
 class DesktopHost;
+class Form2;
+class Form3;
 class InputBlocker;
 class Panel;
 class StatusBar;
@@ -54,6 +56,8 @@ public:
     std::filesystem::path dataFile(const char* name) const;
     const CardSettings& cardSettings() const { return cards_; }
     PictureLibrary& pictures() { return pictures_; }
+    Form2* winScreen() const { return form2_; }
+    Form3* loseScreen() const { return form3_; }
 
     // The five colours of the window (name, score, clock, background, board).
     const ColourValues& colours() const { return colours_; }
@@ -108,9 +112,9 @@ private:
 
     // ---- Windows this one opens ----------------------------------------------
     void showPlayerWindow();
+    void createEndScreens();
     void showWinScreen();
     void showLoseScreen();
-    void showResult(const QString& title, const QString& text);
     void showCustomPictureWindow();
     void LABEL20_Change(const ColourValues& swatches);
 
@@ -142,6 +146,8 @@ private:
     ColourValues colours_{};
     std::unique_ptr<CustomPictures> custom_;
     InputBlocker* blocker_ = nullptr;
+    Form2* form2_ = nullptr;  // win screen, made at start-up
+    Form3* form3_ = nullptr;  // lose screen, made at start-up
     QTimer* timer1_ = nullptr;  // flip-back
     QTimer* timer2_ = nullptr;  // clock
     QTimer* timer3_ = nullptr;  // reveal

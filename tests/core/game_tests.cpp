@@ -180,6 +180,25 @@ TEST_F(GameFixture, ClockDrainsSingleGameScoreAndReportsTimeUpAtZero)
     EXPECT_EQ(game.session().Score, 0);
 }
 
+TEST_F(GameFixture, AWrongPairTurningBackBehindTheLoseScreenLeavesTheWindowToIt)
+{
+    game.newGame();
+    ticks(74);
+    click(3);
+    click(strangerTo(3));
+    EXPECT_EQ(game.clockTick(), ClockTick::TimeUp);
+    game.levelLost();
+    for (int t = 0; t < 3; ++t)
+        game.flipBackTick();
+    EXPECT_FALSE(game.board().slot(3).isFaceUp());
+    EXPECT_FALSE(game.mainWindowEnabled());
+    EXPECT_FALSE(game.takesCardClick(3));
+    // The lose screen's dismissal gives it back.
+    EXPECT_EQ(dismissResult(), NextStepOutcome::Nothing);
+    EXPECT_TRUE(game.mainWindowEnabled());
+    EXPECT_FALSE(game.playing());
+}
+
 TEST_F(GameFixture, HardLosesSixPointsASecond)
 {
     game.chooseDifficulty(Difficulty::Hard);

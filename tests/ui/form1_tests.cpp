@@ -9,6 +9,8 @@
 #include "platform/DesktopHost.h"
 #include "storage/SettingsRecords.h"
 #include "ui/Form1.h"
+#include "ui/Form2.h"
+#include "ui/Form3.h"
 #include "ui/Form6.h"
 
 namespace vornel {
@@ -46,10 +48,29 @@ struct Form1Test : ::testing::Test {
         ASSERT_TRUE(w.isVisible());
     }
     QWidget* card(Form1& w, const char* part, int i) { return child(w, QStringLiteral("%1(%2)").arg(part).arg(i)); }
-    void tick(Form1& w, const char* timer)
+    void tick(QWidget& w, const char* timer, int times = 1)
     {
-        QMetaObject::invokeMethod(child<QTimer>(w, timer), "timeout", Qt::DirectConnection);
+        for (int n = 0; n < times; ++n)
+            QMetaObject::invokeMethod(child<QTimer>(w, timer), "timeout", Qt::DirectConnection);
     }
+    // Turns every pair up by clicks; `last` is the last card turned.
+    void clearBoard(Form1& w, int* last = nullptr)
+    {
+        for (int i = 0; i < 20; ++i) {
+            if (w.game().board().slot(i).isMatched())
+                continue;
+            for (int j = i + 1; j < 20; ++j)
+                if (w.game().board().sameImage(i, j)) {
+                    if (last)
+                        *last = j;
+                    click(card(w, "Label1", i));
+                    click(card(w, "Label1", j));
+                    break;
+                }
+        }
+    }
+    // Where the win and lose screens show: 2250 and 1650 twips from the main window's outer corner.
+    QPoint screenPlace(Form1& w) { return w.frameGeometry().topLeft() + QPoint(150, 110); }
 };
 
 TEST_F(Form1Test, MenuTreeCarriesEveryItemWithItsShortcutChecksAndPlainSeparators)
@@ -174,35 +195,63 @@ TEST_F(Form1Test, ShortcutsOfDisabledMenusDoNothingDuringAGame)
     EXPECT_EQ(w.game().board().slot(0).picture, first);
 }
 
-TEST_F(Form1Test, AWonGameEntersTheBestScoresAndTheStatusLineTellsIt)
+TEST_F(Form1Test, AWonGameShowsTheWinScreenAndItsDismissalEntersTheBestScores)
 {
     Form1 w(host, false, data.path());
     start(w, "grace");
     click(child(w, "Label9(0)"));
-    for (int i = 0; i < 20; ++i) {
-        if (w.game().board().slot(i).isMatched())
-            continue;
-        for (int j = i + 1; j < 20; ++j)
-            if (w.game().board().sameImage(i, j)) {
-                click(card(w, "Label1", i));
-                click(card(w, "Label1", j));
-                break;
-            }
-    }
-    boxes.ok();  // the result
-    boxes.ok();  // the place
-    ASSERT_TRUE(BoxAnswerer::waitFor([&] { return boxes.texts.size() == 2; }));
-    EXPECT_EQ(boxes.texts[0], "YOY WIN !!!");
-    EXPECT_EQ(boxes.titles[0], "WIN !!!");
-    EXPECT_EQ(boxes.texts[1],
-        "Congratulations  grace.\n\n You make a best skor.\nYour place is FIRST and your skor is: 150");
-    EXPECT_EQ(boxes.titles[1], "Sarvel VORNEL v.2");
+    clearBoard(w);
+    Form2* win = w.winScreen();
+    ASSERT_TRUE(win->isVisible());
+    EXPECT_EQ(win->frameGeometry().topLeft(), screenPlace(w));
+    EXPECT_EQ(child<QLabel>(*win, "Label1")->text(), "YOY WIN !!!");
     EXPECT_FALSE(child<QTimer>(w, "Timer2")->isActive());
+    EXPECT_FALSE(w.game().mainWindowEnabled());
+    // The main window takes no click while the screen is up.
+    auto* newGame = child(w, "Label9(0)");
+    click(newGame);
+    EXPECT_TRUE(w.game().board().allMatched());
+
+    boxes.ok();  // the place
+    click(child(*win, "Label1"));
+    ASSERT_TRUE(BoxAnswerer::waitFor([&] { return boxes.texts.size() == 1; }));
+    EXPECT_FALSE(win->isVisible());
+    EXPECT_EQ(boxes.texts[0],
+        "Congratulations  grace.\n\n You make a best skor.\nYour place is FIRST and your skor is: 150");
+    EXPECT_EQ(boxes.titles[0], "Sarvel VORNEL v.2");
     EXPECT_TRUE(w.game().newGameAvailable() && w.game().mainWindowEnabled());
     EXPECT_TRUE(child<QMenu>(w, "file")->menuAction()->isEnabled());
     EXPECT_EQ(child<QLabel>(w, "Label3")->text(), "00:00");
     EXPECT_EQ(child<QLabel>(w, "Label24")->text(), "0");
     EXPECT_EQ(child<QLabel>(w, "Label2")->text(), "     Best Skor Game : 150 - grace");
+}
+
+TEST_F(Form1Test, ALostSingleGameShowsTheLoseScreenWithScoreZeroAndNoEntry)
+{
+    Form1 w(host, true, data.path());
+    start(w);
+    click(child(w, "Label9(0)"));
+    // A wrong pair is still up when the time runs out.
+    click(card(w, "Label1", 0));
+    for (int j = 1; j < 20; ++j)
+        if (!w.game().board().sameImage(0, j)) {
+            click(card(w, "Label1", j));
+            break;
+        }
+    tick(w, "Timer2", 75);
+    Form3* lose = w.loseScreen();
+    ASSERT_TRUE(lose->isVisible());
+    EXPECT_EQ(lose->frameGeometry().topLeft(), screenPlace(w));
+    EXPECT_EQ(child<QLabel>(w, "Label24")->text(), "0");
+    EXPECT_FALSE(child<QTimer>(w, "Timer2")->isActive());
+    tick(w, "Timer1", 3);
+    EXPECT_FALSE(w.game().mainWindowEnabled()) << "the flip-back gave the window back";
+    tick(*lose, "Timer1", 37);
+    EXPECT_EQ(child<QLabel>(*lose, "Label1")->text(), "            ΔΥΣΤΥΧΩΣ ΕΧΑΣΕΣ !!!");
+    click(lose);
+    EXPECT_FALSE(lose->isVisible());
+    EXPECT_TRUE(w.game().mainWindowEnabled() && w.game().newGameAvailable());
+    EXPECT_TRUE(boxes.texts.isEmpty());
 }
 
 TEST_F(Form1Test, TheBoardIsShownBeforeTheBonusQuestionOpens)
@@ -220,23 +269,60 @@ TEST_F(Form1Test, TheBoardIsShownBeforeTheBonusQuestionOpens)
             lastFaceShown = card(w, "Image1", lastCard)->isVisible();
     };
     boxes.type("3");
-    boxes.ok();  // the win result
-    for (int i = 0; i < 20; ++i) {
-        if (w.game().board().slot(i).isMatched())
-            continue;
-        for (int j = i + 1; j < 20; ++j)
-            if (w.game().board().sameImage(i, j)) {
-                lastCard = j;
-                click(card(w, "Label1", i));
-                click(card(w, "Label1", j));
-                break;
-            }
-    }
-    ASSERT_TRUE(BoxAnswerer::waitFor([&] { return boxes.texts.size() == 3; }));
+    clearBoard(w, &lastCard);
+    ASSERT_TRUE(BoxAnswerer::waitFor([&] { return boxes.texts.size() == 2; }));
     EXPECT_TRUE(lastFaceShown);
     EXPECT_EQ(boxes.titles[1], "BONUS");
     EXPECT_EQ(w.game().championship().BonusLevel, 3);
     EXPECT_EQ(w.game().championship().Level, 2);
+    ASSERT_TRUE(w.winScreen()->isVisible());
+    EXPECT_EQ(child<QLabel>(*w.winScreen(), "Label1")->text(), "Το επίπεδο 1 το ολοκλήρωσες με επιτυχία.");
+
+    // Its dismissal deals level 2 at once.
+    click(w.winScreen());
+    EXPECT_TRUE(w.game().playing());
+    EXPECT_TRUE(child<QTimer>(w, "Timer2")->isActive());
+    EXPECT_EQ(child<QLabel>(w, "Label25")->text(), "2");
+    EXPECT_EQ(child<QLabel>(w, "Label3")->text(), "01:20");
+}
+
+TEST_F(Form1Test, TwoLostLivesEndTheChampionshipOnTheLoseScreen)
+{
+    Form1 w(host, false, data.path());
+    start(w);
+    boxes.ok();  // the note
+    click(child(w, "Label9(1)"));
+    ASSERT_TRUE(BoxAnswerer::waitFor([&] { return boxes.texts.size() == 1; }));
+    Form3* lose = w.loseScreen();
+    tick(w, "Timer2", 90);
+    ASSERT_TRUE(lose->isVisible());
+    EXPECT_EQ(child<QLabel>(*lose, "Label1")->text(), "      You lose.   Try again in level 1 .");
+    EXPECT_EQ(child<QLabel>(w, "Label26")->text(), "1");
+    EXPECT_EQ(child<QLabel>(w, "Label24")->text(), "-10");
+    click(child(*lose, "Image1"));
+    EXPECT_TRUE(w.game().playing()) << "the same level is dealt again";
+    EXPECT_EQ(child<QLabel>(w, "Label3")->text(), "01:30");
+
+    // The end message comes while the lose screen is up; then it closes at once.
+    bool loseScreenUnderBox = false;
+    QString textUnderBox;
+    boxes.inspect = [&](QWidget*) {
+        loseScreenUnderBox = lose->isVisible();
+        textUnderBox = child<QLabel>(*lose, "Label1")->text();
+    };
+    boxes.ok();
+    tick(w, "Timer2", 90);
+    ASSERT_EQ(boxes.texts.size(), 2);
+    EXPECT_EQ(boxes.texts[1], "Sorry, you lose. TRY AGAIN!!!");
+    EXPECT_TRUE(loseScreenUnderBox);
+    EXPECT_EQ(textUnderBox, "    SORRY, YOU LOSE !!!") << "no level to play again";
+    EXPECT_FALSE(lose->isVisible());
+    EXPECT_FALSE(child<QTimer>(*lose, "Timer1")->isActive());
+    EXPECT_EQ(child<QLabel>(*lose, "Label1")->text(), "    SORRY, YOU LOSE !!!");
+    EXPECT_TRUE(w.game().mainWindowEnabled() && w.game().newGameAvailable());
+    EXPECT_FALSE(child(w, "Frame4")->isVisible());
+    EXPECT_EQ(child<QLabel>(w, "Label24")->text(), "0");
+    EXPECT_EQ(child<QLabel>(w, "Label25")->text(), "0");
 }
 
 TEST_F(Form1Test, StartUpRestoresTheSavedChoicesAndClosingSavesThem)

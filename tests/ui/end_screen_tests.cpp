@@ -1,0 +1,171 @@
+#include <QLabel>
+#include <QTimer>
+
+#include "UiSupport.h"
+#include "core/FakeHost.h"
+#include "ui/Form2.h"
+#include "ui/Form3.h"
+#include "ui/PictureLibrary.h"
+
+namespace vornel {
+namespace {
+
+using testing::click;
+
+// A host whose event runs let the test look at the windows mid-shake.
+struct WatchingHost : testing::FakeHost {
+    std::function<void()> duringEvents;
+    void processEvents() override
+    {
+        FakeHost::processEvents();
+        if (duringEvents)
+            duringEvents();
+    }
+};
+
+struct EndScreenTest : ::testing::Test {
+    QTemporaryDir data;
+    PictureLibrary pictures;
+    QWidget main;
+    WatchingHost host;
+    QStringList sounds;
+    int dismissals = 0;
+
+    EndScreenTest()
+    {
+        main.setFixedSize(600, 400);
+        main.move(40, 30);
+        main.show();
+    }
+    template <typename Screen, typename... Args> std::unique_ptr<Screen> make(Args&&... args)
+    {
+        auto w = std::make_unique<Screen>(std::forward<Args>(args)..., data.path(), pictures, &main,
+            [this](const QString& path) { sounds << path; });
+        QObject::connect(w.get(), &Screen::dismissed, [this] { ++dismissals; });
+        return w;
+    }
+    QLabel* label(QWidget& w, const char* name) { return w.findChild<QLabel*>(name); }
+    void tick(QWidget& w, int times = 1)
+    {
+        for (int n = 0; n < times; ++n)
+            QMetaObject::invokeMethod(w.findChild<QTimer*>("Timer1"), "timeout", Qt::DirectConnection);
+    }
+    // The animation picture shows frame `name`: the very picture, not a copy.
+    bool shows(QWidget& w, const QString& name)
+    {
+        QLabel* image3 = label(w, "Image3");
+        return image3->pixmap().cacheKey() ==
+            pictures.named(name, image3->size(), image3->devicePixelRatioF()).cacheKey();
+    }
+};
+
+TEST_F(EndScreenTest, WinScreenShowsTheResultPerModeAndLanguageAndSoundsOnTheSixthEighthFourteenthAndSixteenthTick)
+{
+    auto greek = make<Form2>(true);
+    EXPECT_FALSE(greek->isVisible());
+    EXPECT_EQ(greek->frameGeometry().topLeft(), main.frameGeometry().topLeft() + QPoint(80, 100));
+    EXPECT_EQ(greek->windowTitle(), "NIKH !!!");
+    EXPECT_EQ(label(*greek, "Image2")->pixmap().cacheKey(), pictures.named("Image37", {49, 45}, 1).cacheKey());
+    greek->showWon(std::nullopt);
+    EXPECT_EQ(label(*greek, "Label1")->text(), "  ΜΠΡΑΒΟ!!!   ΚΕΡΔΙΣΕΣ.");
+    EXPECT_EQ(label(*greek, "Label1")->font().pointSize(), 14);
+    EXPECT_FALSE(label(*greek, "Label2")->isVisible());
+
+    auto english = make<Form2>(false);
+    english->showWon(3);
+    EXPECT_EQ(english->windowTitle(), "WIN !!!");
+    EXPECT_EQ(label(*english, "Label1")->text(), "Level 3 completed successfully.");
+    EXPECT_EQ(label(*english, "Label1")->font().pointSize(), 10);
+    EXPECT_EQ(label(*english, "Label2")->text(), "Click for next level");
+    EXPECT_TRUE(label(*english, "Label2")->isVisible());
+    EXPECT_TRUE(shows(*english, "Win6"));
+    QList<int> soundTicks;
+    for (int n = 1; n <= 17; ++n) {
+        tick(*english);
+        if (sounds.size() > soundTicks.size())
+            soundTicks << n;
+    }
+    EXPECT_EQ(soundTicks, (QList<int>{6, 8, 14, 16}));
+    EXPECT_EQ(sounds.first(), data.path() + "/Win.SON");
+    EXPECT_FALSE(english->findChild<QTimer*>("Timer1")->isActive() || label(*english, "Frame1")->isVisible());
+}
+
+TEST_F(EndScreenTest, EveryPartOfTheWinScreenDismissesItAndTheAnimationStopsWithIt)
+{
+    auto w = make<Form2>(true);
+    for (const char* part : {"Label1", "Label2", "Image1", "Image2", "Frame1", "Image3", ""}) {
+        SCOPED_TRACE(part);
+        w->showWon(4);
+        tick(*w, 2);
+        click(*part ? w->findChild<QWidget*>(part) : w.get());
+        EXPECT_FALSE(w->isVisible() || w->findChild<QTimer*>("Timer1")->isActive() || w->animation().running());
+    }
+    EXPECT_EQ(dismissals, 7);
+    // Shown again, it starts afresh; a right click is no click; closing it is dismissing it.
+    w->showWon(5);
+    EXPECT_TRUE(shows(*w, "Win6") && label(*w, "Frame1")->isVisible());
+    click(w.get(), Qt::RightButton);
+    EXPECT_TRUE(w->isVisible());
+    w->close();
+    EXPECT_EQ(dismissals, 8);
+}
+
+TEST_F(EndScreenTest, LoseScreenShowsItsTextOnlyAfterTheAnimationAndEveryPartDismissesIt)
+{
+    auto w = make<Form3>(host, true);
+    EXPECT_EQ(w->windowTitle(), "HTTA...");
+    QLabel* label1 = label(*w, "Label1");
+    for (QString part : {"Label1", "Image1", "Image2", "Frame1", "Image3", ""}) {
+        SCOPED_TRACE(part.toStdString());
+        w->showLost();
+        EXPECT_FALSE(label1->isVisible());
+        EXPECT_TRUE(shows(*w, "Lose0"));
+        // The animation's picture is clicked while it runs; the text once it shows.
+        const bool onAnimation = part == "Frame1" || part == "Image3";
+        tick(*w, onAnimation ? 2 : 37);
+        EXPECT_EQ(label1->isVisible(), !onAnimation);
+        click(part.isEmpty() ? w.get() : w->findChild<QWidget*>(part));
+        EXPECT_FALSE(w->isVisible() || w->findChild<QTimer*>("Timer1")->isActive());
+        EXPECT_TRUE(label1->isVisibleTo(w.get()));
+    }
+    EXPECT_EQ(dismissals, 6);
+    EXPECT_EQ(label1->text(), "            ΔΥΣΤΥΧΩΣ ΕΧΑΣΕΣ !!!");
+    w->showLost();
+    w->showTryAgain(3);
+    EXPECT_EQ(label1->text(), "      Δυστυχώς έχασες.   Ξαναπροσπάθησε στο επίπεδο 3 .");
+    EXPECT_EQ(label1->font().pointSize(), 12);
+    // Closed at the end of a championship: hidden without a dismissal, and loaded afresh.
+    w->unload();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(dismissals, 6);
+    EXPECT_EQ(label1->text(), "            ΔΥΣΤΥΧΩΣ ΕΧΑΣΕΣ !!!");
+    EXPECT_EQ(label(*make<Form3>(host, false), "Label1")->text(), "    SORRY, YOU LOSE !!!");
+}
+
+TEST_F(EndScreenTest, ShakeJoltsEachWindowInTurnWithoutReenteringAndLeavesBothWhereTheyWere)
+{
+    auto w = make<Form3>(host, false);
+    w->move(190, 140);
+    w->showLost();
+    const QPoint mainHome = main.pos(), screenHome = w->pos();
+    QList<QPoint> mainSeen, screenSeen;
+    host.duringEvents = [&] {
+        mainSeen << main.pos() - mainHome;
+        screenSeen << w->pos() - screenHome;
+        tick(*w);  // the 5 ms timer coming round inside the event run
+    };
+    tick(*w, 3);
+    tick(*w);
+    EXPECT_EQ(mainSeen, (QList<QPoint>{{1, 8}, {0, 0}}));
+    EXPECT_EQ(screenSeen, (QList<QPoint>{{0, 0}, {1, 5}}));
+    EXPECT_EQ(w->animation().AnimTicks(), 4) << "a tick ran inside the shake";
+    EXPECT_EQ(sounds, QStringList{data.path() + "/CRASH1.SON"});
+    tick(*w, 33);
+    EXPECT_EQ(host.eventsProcessed, 10);  // five shakes of two event runs
+    EXPECT_EQ(sounds.size(), 5);
+    EXPECT_EQ(main.pos(), mainHome);
+    EXPECT_EQ(w->pos(), screenHome);
+}
+
+}  // namespace
+}  // namespace vornel
