@@ -4,12 +4,14 @@
 #include <QLabel>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMenu>
 #include <QMessageBox>
 
 #include "platform/DesktopHost.h"
 #include "platform/InputBlocker.h"
 #include "platform/LanguageStore.h"
+#include "game/HelpFile.h"
 #include "game/SavedSettings.h"
 #include "storage/DataFiles.h"
 #include "storage/SettingsRecords.h"
@@ -17,8 +19,10 @@
 #include "text/Messages.h"
 #include "text/Profile.h"
 #include "ui/ClickLabel.h"
+#include "ui/Form5.h"
 #include "ui/Form50.h"
 #include "ui/Form6.h"
+#include "ui/HelpWindow.h"
 #include "ui/StatusBar.h"
 #include "ui/Twips.h"
 #include "ui/Widgets.h"
@@ -118,15 +122,26 @@ void Form1::Form_Load()
     // The name label shows the caption it was given until a player is chosen.
     game_.setPlayerName(captions_.caption("Label50"));
 
-    // The wallpaper covers the whole window, under the menu bar's strip.
+    // The wallpaper covers the whole window, under the menu bar's strip. The
+    // window takes its fixed size from its layout before it is first shown.
+    layout()->activate();
     image1005_->setGeometry(0, px(340), frameGeometry().width(), frameGeometry().height());
     frame1_->resize(px(BoardPanelSize.width), px(BoardPanelSize.height));
 
+    // (The design colours are kept in their defaults file here.)
+
+    wallpapers_.GetPhotos();
+    showWallpaperMenu();
+
+    // (The saved colours are applied here.)
+
     const SettingsRecords saved = readSettingsRecords(dataFile(DataFile::SingleScores));
-    wallpaperPath_ = saved.wallpaperPath;
+    wallpapers_.setCurrentPath(saved.wallpaperPath);
     layOutBoard();
     if (saved.numbersHidden == 0)
         game_.toggleNumbers();
+    showWallpaper(wallpapers_.restore());
+    showWallpaperMenu();
     cards_ = CardSettings::fromRecords(saved);
     switch (difficultyFromCode(saved.difficulty)) {
     case Difficulty::Easy:
@@ -164,19 +179,29 @@ void Form1::Form_Load()
 // Closing saves what the player chose; it never refuses to close.
 void Form1::Form_QueryUnload()
 {
+    wallpapers_.saveUserEntries();
     SettingsRecords saved = readSettingsRecords(dataFile(DataFile::SingleScores));
     cards_.toRecords(saved);
     saved.difficulty = difficultyCode(game_.difficulty());
     saved.category = categoryCode(game_.category());
-    saved.wallpaperPath = wallpaperPath_;
+    saved.wallpaperPath = wallpapers_.currentPath();
     saved.numbersHidden = game_.NumbersHidden();
     writeSettingsRecords(dataFile(DataFile::SingleScores), saved);
     LanguageStore::save(language_.UseGreek);
 }
 
+void Form1::Form_Unload()
+{
+    for (const char* name : {"Form8", "Form91", "Form6", "Form2", "Form3", "Form4", "Form5", "Form10", "Form11"})
+        for (QWidget* w : findChildren<QWidget*>(name))
+            if (w->isWindow() && w->isVisible())
+                w->close();
+}
+
 void Form1::closeEvent(QCloseEvent* e)
 {
     Form_QueryUnload();
+    Form_Unload();
     e->accept();
 }
 
@@ -336,6 +361,8 @@ void Form1::Greek_menu_Click()
 
 void Form1::gggggg_Click()
 {
+    const bool noWallpaper = wallpapers_.list().entry(0).checked;
+    setBackground(label10_, (noWallpaper ? form_ : frame4_)->palette().color(QPalette::Window));
     game_.StartChampionship();
     showState();
 }
@@ -396,6 +423,31 @@ void Form1::skorsTeam_Click()
 void Form1::exit_Click()
 {
     close();
+}
+
+// ---- Help and About ---------------------------------------------------------------------------
+
+void Form1::periexomena_Click()
+{
+    const std::optional<std::filesystem::path> help =
+        periexomena(std::filesystem::path(dataFolder_.toStdString()), host_);
+    if (!help)
+        return;
+    auto* w = findChild<HelpWindow*>("HelpWindow", Qt::FindDirectChildrenOnly);
+    if (!w)
+        w = new HelpWindow(language_.UseGreek, this);
+    w->openFile(qs(help->string()), language_.UseGreek);
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+void Form1::about_Click()
+{
+    auto* w = new Form5(language_.UseGreek, pictures_, this);
+    disableMainWhileUp(w, [this](bool enabled) { setEnabledByWindow(enabled); });
+    w->move(frameGeometry().center() - w->rect().center());
+    w->show();
 }
 
 // ---- The picture buttons' highlight and the pop-up menu ------------------------------------

@@ -3,9 +3,13 @@
 #include <QTimer>
 #include <array>
 #include <map>
+#include <vector>
 
 #include "game/Game.h"
 #include "game/SavedSettings.h"
+#include "game/Wallpapers.h"
+#include "platform/DesktopHost.h"
+#include "storage/DataFiles.h"
 #include "text/Captions.h"
 #include "text/Language.h"
 #include "ui/PictureButtons.h"
@@ -36,6 +40,8 @@ public:
     void Form_Load();
     // Closing: saves the settings.
     void Form_QueryUnload();
+    // Then the other windows close.
+    void Form_Unload();
     // The window becomes active again after another window gave it back.
     void RestoreSettings();
     // Secondary windows keep the window disabled while they are up.
@@ -49,6 +55,9 @@ public:
     std::filesystem::path dataFile(const char* name) const;
     const CardSettings& cardSettings() const { return cards_; }
     PictureLibrary& pictures() { return pictures_; }
+    // A wallpaper picture is shown behind the game.
+    bool wallpaperShown() const;
+    const Wallpapers& wallpapers() const { return wallpapers_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -80,6 +89,12 @@ private:
     void player_Click();
     void skorsTeam_Click();
     void exit_Click();
+    void None_Click(int index);
+    void NextImage_Click();
+    void ChooseImage_Click();
+    void AfaireshTAPER_Click();
+    void periexomena_Click();
+    void about_Click();
     void Label11_Click(int index);
     void image6_MouseMove(int index);
     void Label9_MouseMove(int index);
@@ -98,6 +113,10 @@ private:
     void buildMenus();
     void applyCaptions();
     void layOutBoard();
+    void showWallpaper(WallpaperView view);
+    // The wallpaper entries of the menu follow the list: captions, check
+    // marks, enabled state, one item each.
+    void showWallpaperMenu();
     QAction* item(const char* name) const;
     QMenu* menu(const char* name) const;
     QString caption(const char* name, int index = -1) const;
@@ -111,7 +130,7 @@ private:
     Game game_;
     PictureButtons buttons_;
     CardSettings cards_;
-    std::string wallpaperPath_;  // the picture shown behind the game, "" for none
+    Wallpapers wallpapers_{host_, language_, dataFile(DataFile::Photos), dataFile(DataFile::Background)};
     PictureLibrary pictures_;
     InputBlocker* blocker_ = nullptr;
     QTimer* timer1_ = nullptr;  // flip-back
@@ -146,6 +165,7 @@ private:
     StatusBar* statusBar_ = nullptr;
     std::map<std::string, QMenu*> menus_;
     std::map<std::string, QAction*> actions_;
+    std::vector<QAction*> wallpaperItems_;  // None(0), None(1), ...
 };
 
 }  // namespace vornel
