@@ -117,6 +117,11 @@ inline constexpr std::string_view HelpMissingTitle = "Πρόβλημα με το
 std::string aboutTitle(bool useGreek);
 inline constexpr std::string_view Version = "Version 2.0";
 inline constexpr Bilingual SendMail{"Αποστολή e-mail", "Send e-mail"};
+inline constexpr Bilingual Freeware{"Το παιχνίδι είναι δωρεάν (freeware).", "This game is freeware."};
+inline constexpr Bilingual HelpTitle{"Βοήθεια", "Help"};
+inline constexpr Bilingual HelpBack{"< Πίσω", "< Back"};
+inline constexpr Bilingual HelpForward{"Εμπρός >", "Forward >"};
+inline constexpr Bilingual HelpContents{"Περιεχόμενα", "Contents"};
 
 }  // namespace Messages
 

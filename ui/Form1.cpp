@@ -4,12 +4,14 @@
 #include <QLabel>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMenu>
 
 #include "platform/DesktopHost.h"
 #include "platform/InputBlocker.h"
 #include "platform/LanguageStore.h"
 #include "game/CustomPictures.h"
+#include "game/HelpFile.h"
 #include "game/SavedSettings.h"
 #include "game/SettingsEdit.h"
 #include "platform/Sound.h"
@@ -21,13 +23,15 @@
 #include "text/Profile.h"
 #include "ui/ClickLabel.h"
 #include "ui/ColourValues.h"
-#include "ui/Form4.h"
 #include "ui/EndScreen.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"
+#include "ui/Form4.h"
+#include "ui/Form5.h"
 #include "ui/Form50.h"
 #include "ui/Form6.h"
 #include "ui/Form8.h"
+#include "ui/HelpWindow.h"
 #include "ui/StatusBar.h"
 #include "ui/Twips.h"
 #include "ui/Widgets.h"
@@ -128,18 +132,24 @@ void Form1::Form_Load()
     // The name label shows the caption it was given until a player is chosen.
     game_.setPlayerName(captions_.caption("Label50"));
 
-    // The wallpaper covers the whole window, under the menu bar's strip.
+    // The wallpaper covers the whole window, under the menu bar's strip. The
+    // window takes its fixed size from its layout before it is first shown.
+    layout()->activate();
     image1005_->setGeometry(0, px(340), frameGeometry().width(), frameGeometry().height());
     frame1_->resize(px(BoardPanelSize.width), px(BoardPanelSize.height));
     if (!fileExists(dataFile(DataFile::DefaultColours)))
         createDefaultColours();
+    wallpapers_.GetPhotos();
+    showWallpaperMenu();
     applyColoursFile();
 
     const SettingsRecords saved = readSettingsRecords(dataFile(DataFile::SingleScores));
-    wallpaperPath_ = saved.wallpaperPath;
+    wallpapers_.setCurrentPath(saved.wallpaperPath);
     layOutBoard();
     if (saved.numbersHidden == 0)
         game_.toggleNumbers();
+    showWallpaper(wallpapers_.restore());
+    showWallpaperMenu();
     cards_ = CardSettings::fromRecords(saved);
     switch (difficultyFromCode(saved.difficulty)) {
     case Difficulty::Easy:
@@ -178,11 +188,12 @@ void Form1::Form_Load()
 // Closing saves what the player chose; it never refuses to close.
 void Form1::Form_QueryUnload()
 {
+    wallpapers_.saveUserEntries();
     SettingsRecords saved = readSettingsRecords(dataFile(DataFile::SingleScores));
     cards_.toRecords(saved);
     saved.difficulty = difficultyCode(game_.difficulty());
     saved.category = categoryCode(game_.category());
-    saved.wallpaperPath = wallpaperPath_;
+    saved.wallpaperPath = wallpapers_.currentPath();
     saved.numbersHidden = game_.NumbersHidden();
     writeSettingsRecords(dataFile(DataFile::SingleScores), saved);
     LanguageStore::save(language_.UseGreek);
@@ -439,11 +450,6 @@ void Form1::applyColoursFile()
         applyColours(coloursFromFile(colours_, *texts));
 }
 
-bool Form1::wallpaperShown() const
-{
-    return !image1005_->isHidden();
-}
-
 void Form1::applyCardSettings()
 {
     for (int i = 0; i < Board::SlotCount; ++i) {
@@ -482,10 +488,8 @@ void Form1::LABEL20_Change(const ColourValues& swatches)
 
 void Form1::gggggg_Click()
 {
-    // The panel's heading blends into the window, unless a wallpaper shows.
-    const bool noWallpaper = item("None(0)")->isChecked();
-    const QWidget* under = noWallpaper ? form_ : frame4_;
-    setBackground(label10_, under->palette().color(QPalette::Window));
+    const bool noWallpaper = wallpapers_.list().entry(0).checked;
+    setBackground(label10_, (noWallpaper ? form_ : frame4_)->palette().color(QPalette::Window));
     game_.StartChampionship();
     showState();
 }
@@ -546,6 +550,31 @@ void Form1::skorsTeam_Click()
 void Form1::exit_Click()
 {
     close();
+}
+
+// ---- Help and About ---------------------------------------------------------------------------
+
+void Form1::periexomena_Click()
+{
+    const std::optional<std::filesystem::path> help =
+        periexomena(std::filesystem::path(dataFolder_.toStdString()), host_);
+    if (!help)
+        return;
+    auto* w = findChild<HelpWindow*>("HelpWindow", Qt::FindDirectChildrenOnly);
+    if (!w)
+        w = new HelpWindow(language_.UseGreek, this);
+    w->openFile(qs(help->string()), language_.UseGreek);
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+void Form1::about_Click()
+{
+    auto* w = new Form5(language_.UseGreek, pictures_, this);
+    disableMainWhileUp(w, [this](bool enabled) { setEnabledByWindow(enabled); });
+    w->move(frameGeometry().center() - w->rect().center());
+    w->show();
 }
 
 // ---- The picture buttons' highlight and the pop-up menu ------------------------------------

@@ -4,10 +4,14 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "game/Game.h"
 #include "game/SavedSettings.h"
+#include "game/Wallpapers.h"
+#include "platform/DesktopHost.h"
 #include "storage/ColoursFile.h"
+#include "storage/DataFiles.h"
 #include "text/Captions.h"
 #include "text/Language.h"
 #include "ui/PictureButtons.h"
@@ -70,6 +74,7 @@ public:
     // The custom picture window's state, read from its file when first
     // referred to after the window closed.
     CustomPictures& customPictures();
+    const Wallpapers& wallpapers() const { return wallpapers_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -103,6 +108,12 @@ private:
     void player_Click();
     void skorsTeam_Click();
     void exit_Click();
+    void None_Click(int index);
+    void NextImage_Click();
+    void ChooseImage_Click();
+    void AfaireshTAPER_Click();
+    void periexomena_Click();
+    void about_Click();
     void Label11_Click(int index);
     void image6_MouseMove(int index);
     void Label9_MouseMove(int index);
@@ -128,6 +139,10 @@ private:
     void buildMenus();
     void applyCaptions();
     void layOutBoard();
+    void showWallpaper(WallpaperView view);
+    // The wallpaper entries of the menu follow the list: captions, check
+    // marks, enabled state, one item each.
+    void showWallpaperMenu();
     QAction* item(const char* name) const;
     QMenu* menu(const char* name) const;
     QString caption(const char* name, int index = -1) const;
@@ -141,7 +156,7 @@ private:
     Game game_;
     PictureButtons buttons_;
     CardSettings cards_;
-    std::string wallpaperPath_;  // the picture shown behind the game, "" for none
+    Wallpapers wallpapers_{host_, language_, dataFile(DataFile::Photos), dataFile(DataFile::Background)};
     PictureLibrary pictures_;
     ColourValues colours_{};
     std::unique_ptr<CustomPictures> custom_;
@@ -180,6 +195,7 @@ private:
     StatusBar* statusBar_ = nullptr;
     std::map<std::string, QMenu*> menus_;
     std::map<std::string, QAction*> actions_;
+    std::vector<QAction*> wallpaperItems_;  // None(0), None(1), ...
 };
 
 }  // namespace vornel

@@ -273,9 +273,12 @@ void Form1::buildMenus()
     on("ShowNUMBERS", &Form1::ShowNUMBERS_Click);
     on("english_menu", &Form1::english_menu_Click);
     on("Greek_menu", &Form1::Greek_menu_Click);
-    // Until wallpapers can be chosen, the only entry is "none", always checked.
-    connect(item("None(0)"), &QAction::triggered, this, [this] { item("None(0)")->setChecked(true); });
-    item("None(0)")->setChecked(true);
+    on("ChooseImage", &Form1::ChooseImage_Click);
+    on("AfaireshTAPER", &Form1::AfaireshTAPER_Click);
+    on("NextImage", &Form1::NextImage_Click);
+    on("periexomena", &Form1::periexomena_Click);
+    on("about", &Form1::about_Click);
+    connect(item("None(0)"), &QAction::triggered, this, [this] { None_Click(0); });
 
     auto* area = static_cast<ClientArea*>(form_);
     area->onRightClick = [this](QPoint at) { Form_MouseDown(Qt::RightButton, at); };

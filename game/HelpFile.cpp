@@ -1,0 +1,56 @@
+#include "game/HelpFile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "storage/DataFiles.h"
+#include "storage/SafeFile.h"
+#include "text/Messages.h"
+
+namespace vornel {
+
+namespace {
+
+bool isHelpFileName(const std::string& name)
+{
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos)
+        return false;
+    std::string ext = name.substr(dot);
+    for (char& c : ext)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext == ".hlp";
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> findHelpFile(const std::filesystem::path& folder)
+{
+    const std::filesystem::path help = folder / DataFile::Help;
+    if (fileExists(help))
+        return help;
+    std::vector<std::string> names;
+    std::error_code ec;
+    std::filesystem::directory_iterator it(folder, ec);
+    for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (isHelpFileName(name) && fileExists(it->path()))
+            names.push_back(name);
+    }
+    if (names.empty())
+        return std::nullopt;
+    return folder / *std::min_element(names.begin(), names.end());
+}
+
+std::optional<std::filesystem::path> periexomena(const std::filesystem::path& folder, Host& host)
+{
+    std::optional<std::filesystem::path> help = findHelpFile(folder);
+    if (!help)
+        host.showMessage(std::string(Messages::HelpMissing), std::string(Messages::HelpMissingTitle));
+    return help;
+}
+
+}  // namespace vornel

@@ -1,0 +1,136 @@
+#include "ui/Form11.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "text/Messages.h"
+#include "ui/CaptionApply.h"
+#include "ui/PictureFile.h"
+#include "ui/PictureLibrary.h"
+#include "ui/Twips.h"
+#include "ui/Widgets.h"
+
+namespace vornel {
+
+using namespace widgets;
+
+namespace {
+
+CaptionTable designCaptions()
+{
+    return CaptionTable(std::string(Messages::RemoveWallpaperTitle.greek),
+        {
+            {"Label1", -1, "Προεπισκόπηση          Εικόνας"},
+            {"Command1", -1, "Αφαίρεση"},
+            {"Command2", -1, "Ακύρωση"},
+            {"Command3", -1, "ΟΚ"},  // Greek Omicron and Kappa
+        });
+}
+
+}  // namespace
+
+Form11::Form11(const WallpaperList& wallpapers, bool useGreek, const TextCatalog& catalog, PictureLibrary& pictures,
+    QWidget* parent)
+    : QDialog(parent), removal_(wallpapers), useGreek_(useGreek)
+{
+    setObjectName("Form11");
+    setFixedSize(px(6900), px(3960));
+    setWindowIcon(QIcon(pictures.named("Image21")));
+
+    list1_ = new QListWidget(this);
+    list1_->setObjectName("List1");
+    list1_->setGeometry(px(120, 120, 3480, 3120));
+
+    image1_ = new QLabel(this);
+    image1_->setObjectName("Image1");
+    image1_->setGeometry(px(3840, 120, 2940, 2220));
+    image1_->setFrameShape(QFrame::Box);
+    image1_->setAlignment(Qt::AlignCenter);
+    label1_ = new QLabel(this);
+    label1_->setObjectName("Label1");
+    label1_->setGeometry(px(4500, 840, 1620, 780));
+    label1_->setAlignment(Qt::AlignCenter);
+    label1_->setWordWrap(true);
+    label1_->setFont(makeFont("Liberation Sans", 10, true));
+
+    auto button = [&](const char* name, QRect r) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(name);
+        b->setGeometry(r);
+        b->setAutoDefault(false);
+        return b;
+    };
+    QPushButton* command1 = button("Command1", px(3840, 2520, 2940, 450));
+    QPushButton* command3 = button("Command3", px(120, 3360, 1800, 450));
+    QPushButton* command2 = button("Command2", px(2040, 3360, 1560, 450));
+    connect(command1, &QPushButton::clicked, this, &Form11::Command1_Click);
+    connect(command2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(command3, &QPushButton::clicked, this, &QDialog::accept);
+    // A click or a key selects a name.
+    connect(list1_, &QListWidget::currentRowChanged, this, &Form11::List1_Click);
+    connect(list1_, &QListWidget::itemDoubleClicked, this, &Form11::Command1_Click);
+
+    Form_Load(catalog);
+}
+
+void Form11::Form_Load(const TextCatalog& catalog)
+{
+    showList();
+    captions_ = designCaptions();
+    if (!useGreek_) {
+        loadEnglishTexts(captions_, catalog, "ENGLISH11");
+        captions_.setTitle(std::string(Messages::RemoveWallpaperTitle.english));
+    }
+    applyCaptions(this, captions_);
+}
+
+void Form11::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    Form_Activate();
+}
+
+void Form11::Form_Activate()
+{
+    removal_.activate();
+    showList();
+}
+
+void Form11::List1_Click()
+{
+    const int row = list1_->currentRow();
+    removal_.select(row >= 0 ? std::optional<int>(row) : std::nullopt);
+    showList();
+}
+
+void Form11::Command1_Click()
+{
+    removal_.remove();
+    showList();
+}
+
+void Form11::showList()
+{
+    {
+        const QSignalBlocker quiet(list1_);
+        if (list1_->count() != removal_.count()) {
+            list1_->clear();
+            for (const std::string& name : removal_.names())
+                list1_->addItem(qs(name));
+        }
+        list1_->setCurrentRow(removal_.selected().value_or(-1));
+        if (!removal_.selected())
+            list1_->clearSelection();
+    }
+    const std::optional<std::string> path = removal_.selectedPath();
+    if (!path)
+        return;
+    label1_->hide();
+    const QImage picture = readPictureFile(qs(*path), image1_->size() * devicePixelRatioF());
+    if (!picture.isNull())
+        image1_->setPixmap(previewPixmap(picture, image1_->contentsRect().size(), devicePixelRatioF()));
+}
+
+}  // namespace vornel

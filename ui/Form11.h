@@ -1,0 +1,48 @@
+#pragma once
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "game/WallpaperRemoval.h"
+#include "text/Captions.h"
+
+class QLabel;
+class QListWidget;
+
+namespace vornel {
+
+class PictureLibrary;
+class TextCatalog;
+
+// The remove-wallpaper window: the user's own wallpapers, some of which the
+// user takes out before confirming. Modal.
+class Form11 : public QDialog {
+    Q_OBJECT
+public:
+    Form11(const WallpaperList& wallpapers, bool useGreek, const TextCatalog& catalog, PictureLibrary& pictures,
+        QWidget* parent);
+
+    // The wallpapers still listed, in order.
+    const std::vector<std::string>& keptPaths() const { return removal_.paths(); }
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void Form_Load(const TextCatalog& catalog);
+    void Form_Activate();
+    void List1_Click();
+    void Command1_Click();
+    // The list shows the model's names and selection; a selected name
+    // shows its picture.
+    void showList();
+
+    WallpaperRemoval removal_;
+    bool useGreek_;
+    CaptionTable captions_;
+    QListWidget* list1_ = nullptr;
+    QLabel* image1_ = nullptr;
+    QLabel* label1_ = nullptr;
+};
+
+}  // namespace vornel

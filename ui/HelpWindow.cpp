@@ -1,0 +1,76 @@
+#include "ui/HelpWindow.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "text/Messages.h"
+#include "ui/Widgets.h"
+
+namespace vornel {
+
+using namespace widgets;
+
+HelpWindow::HelpWindow(bool useGreek, QWidget* parent)
+    : QWidget(parent, Qt::Window), useGreek_(useGreek)
+{
+    setObjectName("HelpWindow");
+    resize(820, 620);
+    if (parent)
+        setWindowIcon(parent->windowIcon());
+
+    auto* back = new QPushButton(qs(Messages::HelpBack.in(useGreek)), this);
+    auto* forward = new QPushButton(qs(Messages::HelpForward.in(useGreek)), this);
+    auto* contents = new QPushButton(qs(Messages::HelpContents.in(useGreek)), this);
+    back->setObjectName("Back");
+    forward->setObjectName("Forward");
+    contents->setObjectName("Contents");
+    browser_ = new QTextBrowser(this);
+    browser_->setObjectName("Browser");
+    // Mail and web addresses go to the desktop's own programs.
+    browser_->setOpenExternalLinks(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(back);
+    buttons->addWidget(forward);
+    buttons->addWidget(contents);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(browser_);
+
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
+    connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
+    connect(contents, &QPushButton::clicked, browser_, [this] {
+        QUrl top = browser_->source();
+        top.setFragment(languageAnchor());
+        browser_->setSource(top, QTextDocument::HtmlResource);
+    });
+    connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
+        const QString title = browser_->documentTitle();
+        setWindowTitle(title.isEmpty() ? qs(Messages::HelpTitle.in(useGreek_)) : title);
+    });
+}
+
+void HelpWindow::openFile(const QString& path, bool useGreek)
+{
+    useGreek_ = useGreek;
+    // The help file is HTML whatever its name says. A file without the
+    // language's anchor opens at its top.
+    QUrl url = QUrl::fromLocalFile(path);
+    url.setFragment(languageAnchor());
+    browser_->setSource(url, QTextDocument::HtmlResource);
+}
+
+QString HelpWindow::languageAnchor() const
+{
+    return useGreek_ ? QStringLiteral("el") : QStringLiteral("en");
+}
+
+}  // namespace vornel
