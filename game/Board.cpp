@@ -52,7 +52,8 @@ void Board::deal(const PictureSet& set, const std::function<double()>& random)
 
 bool Board::sameImage(int a, int b) const
 {
-    return slot(a).picture == slot(b).picture;
+    // A card dealt without a picture (an empty picture set) matches nothing.
+    return slot(a).picture && slot(a).picture == slot(b).picture;
 }
 
 bool Board::allMatched() const

@@ -599,7 +599,8 @@ void Form1::Form_MouseMove()
 
 void Form1::Form_MouseDown(Qt::MouseButton button, QPoint globalPosition)
 {
-    if (button == Qt::RightButton)
+    // The pop-up is the wallpaper menu itself: not while a game holds it disabled.
+    if (button == Qt::RightButton && menu("tapetsaries")->menuAction()->isEnabled())
         menu("tapetsaries")->popup(globalPosition);
 }
 

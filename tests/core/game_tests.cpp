@@ -270,6 +270,16 @@ TEST_F(GameFixture, ACategoryGivesTheNextDealItsPictures)
         EXPECT_NE(std::find(faces.begin(), faces.end(), game.board().slot(i).picture), faces.end()) << i;
 }
 
+TEST_F(GameFixture, CardsDealtFromAnEmptyPictureSetNeverMatch)
+{
+    // A custom set refused at start-up leaves the set empty until a category is chosen.
+    Game empty{host, language, BestScores(folder / "a", folder / "b")};
+    empty.chooseDifficulty(Difficulty::Normal);
+    empty.newGame();
+    EXPECT_EQ(empty.klik(0), TurnOutcome::Opened);
+    EXPECT_EQ(empty.klik(1), TurnOutcome::WrongPair);
+}
+
 TEST(Numbers, TypedAnswersRoundHalvesToEvenAndRefuseNonNumbers)
 {
     EXPECT_EQ(toInt16("5.5"), 6);
