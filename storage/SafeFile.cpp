@@ -186,6 +186,13 @@ bool fileExists(const std::filesystem::path& file)
     return namesAFile(file) && ::stat(file.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
+bool isRegularFileOfSize(const std::filesystem::path& file, std::size_t maxBytes)
+{
+    struct stat st { };
+    return namesAFile(file) && ::stat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+        static_cast<std::uintmax_t>(st.st_size) <= maxBytes;
+}
+
 bool replaceFileContents(const std::filesystem::path& file, std::string_view bytes)
 {
     if (!namesAFile(file))

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <functional>
+#include <sys/stat.h>
 #include <optional>
 
 #include "FileFixture.h"
+#include "game/HelpFile.h"
 #include "game/Numbers.h"
 #include "storage/BackgroundFile.h"
 #include "storage/SafeFile.h"
@@ -43,4 +46,25 @@ TEST_F(OddInputTest, APathWithANulInsideNamesNoFile)
 
     writeBytes(dir / "background.dat", cut + "\r\n" + sea.string() + "\r\n");
     EXPECT_EQ(readBackgroundFile(dir / "background.dat"), std::vector<std::string>{sea.string()});
+}
+
+// The help viewer reads its file whole: anything but a regular file of sane
+// size is no help file, and the next one by name is taken.
+TEST_F(OddInputTest, OnlyARegularFileOfSaneSizeIsAHelpFile)
+{
+    const std::vector<std::pair<const char*, std::function<void(const fs::path&)>>> bad{
+        {"pipe", [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); }},
+        {"endless", [](const fs::path& p) { fs::create_symlink("/dev/zero", p); }},
+        {"huge", [](const fs::path& p) {
+             writeBytes(p, "<html>");
+             fs::resize_file(p, (std::uintmax_t(16) << 20) + 1);
+         }},
+    };
+    for (const auto& [kind, make] : bad) {
+        const fs::path folder = makeFolder(dir);
+        make(folder / "Help.hlp");
+        EXPECT_EQ(findHelpFile(folder), std::nullopt) << kind;
+        writeBytes(folder / "Manual.hlp", "<html>");
+        EXPECT_EQ(findHelpFile(folder), folder / "Manual.hlp") << kind;
+    }
 }
