@@ -262,14 +262,17 @@ protected:
     }
 
     // Plays in a child process; `prepare` runs there first. False when the
-    // child failed, crashed or took more than three seconds.
+    // child failed, crashed, or took more than three seconds or a gigabyte.
     bool playInChild(const std::string& what, const std::function<void()>& prepare = {})
     {
         std::fflush(stdout);
         const auto start = std::chrono::steady_clock::now();
         const pid_t pid = ::fork();
         if (pid == 0) {
+            // A read without end fails at a gigabyte rather than taking the machine.
             ::alarm(3);
+            const rlimit memory{rlim_t(1) << 30, rlim_t(1) << 30};
+            ::setrlimit(RLIMIT_AS, &memory);
             bool ok = false;
             try {
                 if (prepare)
