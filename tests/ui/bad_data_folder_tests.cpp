@@ -49,7 +49,8 @@ const char* const badNames[] = {"Truncated", "Garbage", "Huge", "Folder", "Pipe"
 // Every file the game reads from its data folder.
 const std::vector<std::string> dataFiles{DataFile::SingleScores, DataFile::ChampionshipScores, DataFile::Names,
     DataFile::Colours, DataFile::DefaultColours, DataFile::CustomImages, DataFile::Background, DataFile::English,
-    DataFile::Help, DataFile::WinSound, DataFile::LoseSound, std::string(DataFile::Photos) + "/sea.bmp"};
+    DataFile::Help, "HelpPictures/game.png", DataFile::WinSound, DataFile::LoseSound,
+    std::string(DataFile::Photos) + "/sea.bmp"};
 // The files a play writes: a new player, a score, the settings at closing.
 const std::set<std::string> playWrites{DataFile::SingleScores, DataFile::Names, DataFile::Background};
 // Larger than any limit of the game's readers; sparse, so it costs no disk.
@@ -174,6 +175,7 @@ protected:
         data = fs::path(tmp.path().toStdString()) / "data";
         fs::create_directories(data / DataFile::Photos);
         fs::create_directories(data / "pics");
+        fs::create_directories(data / "HelpPictures");
         const auto file = [&](const char* name) { return data / name; };
 
         CustomImages custom;
@@ -187,6 +189,7 @@ protected:
         QImage sea(40, 30, QImage::Format_RGB32);
         sea.fill(Qt::blue);
         ASSERT_TRUE(sea.save(QString::fromStdString((data / DataFile::Photos / "sea.bmp").string()), "BMP"));
+        ASSERT_TRUE(sea.save(QString::fromStdString((data / "HelpPictures/game.png").string())));
 
         ScoreTable single;
         single.scores[0] = TaggedValue::fromText("300");
@@ -212,7 +215,8 @@ protected:
             {{0, 0, 0xFF, 0x8000, 0xC0C0C0}, TaggedValue::fromInt32(0x00C000)}));
         ASSERT_TRUE(writeCustomImages(file(DataFile::CustomImages), custom));
         put(file(DataFile::Background), custom.paths[0] + "\r\n" + custom.paths[1] + "\r\n");
-        put(file(DataFile::Help), "<html><body><a name=\"en\"></a><p>Help</p><a name=\"el\"></a></body></html>");
+        put(file(DataFile::Help), "<html><body><a name=\"en\"></a><p>Help</p><img src=\"HelpPictures/game.png\">"
+                                  "<a name=\"el\"></a></body></html>");
         fs::copy_file(VORNEL_ASSETS "/english.ini", file(DataFile::English));
         fs::copy_file(VORNEL_ASSETS "/sounds/Win.SON", file(DataFile::WinSound));
         fs::copy_file(VORNEL_ASSETS "/sounds/CRASH1.SON", file(DataFile::LoseSound));
