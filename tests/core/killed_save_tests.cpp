@@ -83,10 +83,13 @@ const std::vector<SavingModule> modules{
             return writeCustomImages(f, images);
         }},
     {DataFile::Colours, true,
-        [](const fs::path& f, int gen) { return writeColoursFile(f, {gen, -gen - 1, 0x100 + gen, 0xFF0000 + gen, 7 - gen}); }},
+        [](const fs::path& f, int gen) {
+            return writeColoursFile(f, {gen, -gen - 1, 0x100 + gen, 0xFF0000 + gen, 7 - gen});
+        }},
     {DataFile::DefaultColours, true,
         [](const fs::path& f, int gen) {
-            return writeDefaultColours(f, {{gen, gen + 1, gen + 2, gen + 3, gen + 4}, TaggedValue::fromInt32(-gen - 5)});
+            return writeDefaultColours(
+                f, {{gen, gen + 1, gen + 2, gen + 3, gen + 4}, TaggedValue::fromInt32(-gen - 5)});
         }},
     {DataFile::Background, false,
         [](const fs::path& f, int gen) {
@@ -118,7 +121,8 @@ TEST_P(KilledSaveTest, AKilledSaveLeavesTheOldOrTheNewContent)
     // The kills test the order of a save's steps, not the disk: in memory a
     // save does not wait for one, and many kills fit the time.
     const fs::path folder = fs::is_directory("/dev/shm") ? makeFolder("/dev/shm") : dir;
-    const fs::path file = folder / (std::string(m.file).find(' ') == std::string::npos ? m.file : DataFile::SingleScores);
+    const fs::path file =
+        folder / (std::string(m.file).find(' ') == std::string::npos ? m.file : DataFile::SingleScores);
     if (m.others) {
         std::string noise(RecordFile::MaxRecord * RecordFile::RecordLength, '\0');
         for (std::size_t i = 0; i < noise.size(); ++i)
@@ -147,7 +151,8 @@ TEST_P(KilledSaveTest, AKilledSaveLeavesTheOldOrTheNewContent)
     auto goOn = [&] {
         const auto spent = Clock::now() - start;
         // Until a kill has hit a save half done, a little longer.
-        return (kills < 150 && spent < std::chrono::milliseconds(400)) || (orphans == 0 && spent < std::chrono::seconds(2));
+        return (kills < 150 && spent < std::chrono::milliseconds(400)) ||
+            (orphans == 0 && spent < std::chrono::seconds(2));
     };
     for (; goOn(); ++kills) {
         int ready[2];
@@ -189,8 +194,8 @@ TEST_P(KilledSaveTest, AKilledSaveLeavesTheOldOrTheNewContent)
     EXPECT_EQ(entries(folder), std::set<std::string>{file.filename().string()});
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryModule, KilledSaveTest, ::testing::ValuesIn(modules),
-    [](const ::testing::TestParamInfo<SavingModule>& info) {
+INSTANTIATE_TEST_SUITE_P(
+    EveryModule, KilledSaveTest, ::testing::ValuesIn(modules), [](const ::testing::TestParamInfo<SavingModule>& info) {
         std::string name;
         for (char c : std::string(info.param.file))
             if (std::isalnum(static_cast<unsigned char>(c)))

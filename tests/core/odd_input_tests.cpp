@@ -2,8 +2,8 @@
 
 #include <climits>
 #include <functional>
-#include <sys/stat.h>
 #include <optional>
+#include <sys/stat.h>
 
 #include "FileFixture.h"
 #include "game/HelpFile.h"
@@ -24,9 +24,18 @@ using OddInputTest = FileFixture;
 TEST(OddInput, DecimalNumbersTakeOneSignAtMostAndNothingElse)
 {
     const std::vector<std::pair<const char*, std::optional<std::int32_t>>> cases{
-        {"255", 255}, {" \t-2147483648\t ", INT_MIN}, {"+12", 12}, {"2147483647", INT_MAX},
-        {"+-5", std::nullopt}, {"-+5", std::nullopt}, {"--5", std::nullopt}, {"+", std::nullopt},
-        {"2147483648", std::nullopt}, {"0x10", std::nullopt}, {"1e3", std::nullopt}, {"- 5", std::nullopt},
+        {"255", 255},
+        {" \t-2147483648\t ", INT_MIN},
+        {"+12", 12},
+        {"2147483647", INT_MAX},
+        {"+-5", std::nullopt},
+        {"-+5", std::nullopt},
+        {"--5", std::nullopt},
+        {"+", std::nullopt},
+        {"2147483648", std::nullopt},
+        {"0x10", std::nullopt},
+        {"1e3", std::nullopt},
+        {"- 5", std::nullopt},
         {"", std::nullopt},
     };
     for (const auto& [text, expected] : cases)
@@ -55,10 +64,11 @@ TEST_F(OddInputTest, OnlyARegularFileOfSaneSizeIsAHelpFile)
     const std::vector<std::pair<const char*, std::function<void(const fs::path&)>>> bad{
         {"pipe", [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); }},
         {"endless", [](const fs::path& p) { fs::create_symlink("/dev/zero", p); }},
-        {"huge", [](const fs::path& p) {
-             writeBytes(p, "<html>");
-             fs::resize_file(p, (std::uintmax_t(16) << 20) + 1);
-         }},
+        {"huge",
+            [](const fs::path& p) {
+                writeBytes(p, "<html>");
+                fs::resize_file(p, (std::uintmax_t(16) << 20) + 1);
+            }},
     };
     for (const auto& [kind, make] : bad) {
         const fs::path folder = makeFolder(dir);

@@ -211,12 +211,13 @@ protected:
         ASSERT_TRUE(writeScoreTable(file(DataFile::ChampionshipScores), championship));
         ASSERT_TRUE(writeNames(file(DataFile::Names), {"Ada", "Νίκος"}));
         ASSERT_TRUE(writeColoursFile(file(DataFile::Colours), {0xFF, 0xFF00, 0xFF0000, 0xC0C0C0, 0x808080}));
-        ASSERT_TRUE(writeDefaultColours(file(DataFile::DefaultColours),
-            {{0, 0, 0xFF, 0x8000, 0xC0C0C0}, TaggedValue::fromInt32(0x00C000)}));
+        ASSERT_TRUE(writeDefaultColours(
+            file(DataFile::DefaultColours), {{0, 0, 0xFF, 0x8000, 0xC0C0C0}, TaggedValue::fromInt32(0x00C000)}));
         ASSERT_TRUE(writeCustomImages(file(DataFile::CustomImages), custom));
         put(file(DataFile::Background), custom.paths[0] + "\r\n" + custom.paths[1] + "\r\n");
-        put(file(DataFile::Help), "<html><body><a name=\"en\"></a><p>Help</p><img src=\"HelpPictures/game.png\">"
-                                  "<a name=\"el\"></a></body></html>");
+        put(file(DataFile::Help),
+            "<html><body><a name=\"en\"></a><p>Help</p><img src=\"HelpPictures/game.png\">"
+            "<a name=\"el\"></a></body></html>");
         fs::copy_file(VORNEL_ASSETS "/english.ini", file(DataFile::English));
         fs::copy_file(VORNEL_ASSETS "/sounds/Win.SON", file(DataFile::WinSound));
         fs::copy_file(VORNEL_ASSETS "/sounds/CRASH1.SON", file(DataFile::LoseSound));
@@ -372,7 +373,8 @@ class BadFilesTest : public BadDataFolderTest, public ::testing::WithParamInterf
 
 std::string caseName(const ::testing::TestParamInfo<std::tuple<Bad, int>>& info)
 {
-    return std::string(badNames[static_cast<int>(std::get<0>(info.param))]) + "Half" + std::to_string(std::get<1>(info.param));
+    return std::string(badNames[static_cast<int>(std::get<0>(info.param))]) + "Half" +
+        std::to_string(std::get<1>(info.param));
 }
 
 TEST_P(BadFilesTest, TheGameStartsAndPlaysAndLosesNothing)
@@ -388,8 +390,8 @@ TEST_P(BadFilesTest, TheGameStartsAndPlaysAndLosesNothing)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, BadFilesTest,
-    ::testing::Combine(::testing::Values(Bad::Truncated, Bad::Garbage, Bad::Huge, Bad::Folder, Bad::Pipe, Bad::Zero,
-                           Bad::Random),
+    ::testing::Combine(
+        ::testing::Values(Bad::Truncated, Bad::Garbage, Bad::Huge, Bad::Folder, Bad::Pipe, Bad::Zero, Bad::Random),
         ::testing::Values(0, 1)),
     caseName);
 
@@ -437,7 +439,8 @@ private:
         const int fd = ::open(p.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         int flags = 0;
         const bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 &&
-            (flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL, ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0);
+            (flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL,
+                ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0);
         if (fd >= 0)
             ::close(fd);
         return done;

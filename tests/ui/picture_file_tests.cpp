@@ -22,13 +22,19 @@ TEST(PictureFile, IsDecodedNoLargerThanAskedUprightAndWithinTheLimit)
 {
     const QSize none;
     const std::vector<PictureFileCase> cases{
-        {"cut to a card", {300, 100}, QImageIOHandler::TransformationNone, {256, 256}, Qt::IgnoreAspectRatio, {256, 100}},
+        {"cut to a card", {300, 100}, QImageIOHandler::TransformationNone, {256, 256}, Qt::IgnoreAspectRatio,
+            {256, 100}},
         {"fitted", {300, 100}, QImageIOHandler::TransformationNone, {150, 150}, Qt::KeepAspectRatio, {150, 50}},
-        {"covering", {400, 300}, QImageIOHandler::TransformationNone, {100, 50}, Qt::KeepAspectRatioByExpanding, {100, 75}},
-        {"small on a side", {400, 30}, QImageIOHandler::TransformationNone, {100, 50}, Qt::KeepAspectRatioByExpanding, {400, 30}},
-        {"turned upright", {400, 200}, QImageIOHandler::TransformationRotate90, {100, 50}, Qt::KeepAspectRatioByExpanding, {100, 200}},
-        {"a panorama", {10000, 20}, QImageIOHandler::TransformationNone, {800, 600}, Qt::KeepAspectRatioByExpanding, {4096, 8}},
-        {"no bound", {5000, 100}, QImageIOHandler::TransformationNone, none, Qt::KeepAspectRatioByExpanding, {4096, 81}},
+        {"covering", {400, 300}, QImageIOHandler::TransformationNone, {100, 50}, Qt::KeepAspectRatioByExpanding,
+            {100, 75}},
+        {"small on a side", {400, 30}, QImageIOHandler::TransformationNone, {100, 50}, Qt::KeepAspectRatioByExpanding,
+            {400, 30}},
+        {"turned upright", {400, 200}, QImageIOHandler::TransformationRotate90, {100, 50},
+            Qt::KeepAspectRatioByExpanding, {100, 200}},
+        {"a panorama", {10000, 20}, QImageIOHandler::TransformationNone, {800, 600}, Qt::KeepAspectRatioByExpanding,
+            {4096, 8}},
+        {"no bound", {5000, 100}, QImageIOHandler::TransformationNone, none, Qt::KeepAspectRatioByExpanding,
+            {4096, 81}},
     };
     QTemporaryDir dir;
     for (const PictureFileCase& c : cases) {
