@@ -56,4 +56,47 @@ inline TaggedValue modelTagged(const ModelRecord& r)
     }
 }
 
+// ---- Writing -----------------------------------------------------------------
+
+inline std::string le16(std::uint32_t v)
+{
+    return {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)};
+}
+
+inline std::string le32(std::int32_t v)
+{
+    const auto u = static_cast<std::uint32_t>(v);
+    return le16(u & 0xFFFF) + le16(u >> 16);
+}
+
+inline std::string textBytes(const std::string& utf8)
+{
+    const std::string ansi = toAnsi(utf8);
+    return le16(static_cast<std::uint32_t>(ansi.size())) + ansi;
+}
+
+inline std::string taggedBytes(const TaggedValue& v)
+{
+    switch (v.type) {
+    case TaggedValue::Type::Int16:
+        return le16(2) + le16(static_cast<std::uint32_t>(v.number));
+    case TaggedValue::Type::Int32:
+        return le16(3) + le32(v.number);
+    case TaggedValue::Type::Text:
+        return le16(8) + textBytes(v.text);
+    default:
+        return le16(0);
+    }
+}
+
+// A value put into record n of a file: the file grows with zeros to the end
+// of the record, the value takes the record's first bytes, the rest stays.
+inline void put(std::string& file, int n, const std::string& value)
+{
+    const std::size_t at = std::size_t(n - 1) * 128;
+    if (file.size() < at + 128)
+        file.resize(at + 128, '\0');
+    file.replace(at, value.size(), value);
+}
+
 }  // namespace vornel::fuzz

@@ -14,6 +14,16 @@ namespace vornel {
 
 namespace {
 
+// The manual is tens of kilobytes of text; its pictures lie beside it.
+constexpr std::size_t MaxHelpFileBytes = std::size_t(16) << 20;
+
+// The help viewer reads the file whole: a pipe would hold it, a device or
+// a huge file would never end. Such a file is no help file.
+bool isHelpFile(const std::filesystem::path& file)
+{
+    return isRegularFileOfSize(file, MaxHelpFileBytes);
+}
+
 bool isHelpFileName(const std::string& name)
 {
     const std::size_t dot = name.rfind('.');
@@ -30,14 +40,14 @@ bool isHelpFileName(const std::string& name)
 std::optional<std::filesystem::path> findHelpFile(const std::filesystem::path& folder)
 {
     const std::filesystem::path help = folder / DataFile::Help;
-    if (fileExists(help))
+    if (isHelpFile(help))
         return help;
     std::vector<std::string> names;
     std::error_code ec;
     std::filesystem::directory_iterator it(folder, ec);
     for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (isHelpFileName(name) && fileExists(it->path()))
+        if (isHelpFileName(name) && isHelpFile(it->path()))
             names.push_back(name);
     }
     if (names.empty())

@@ -40,8 +40,11 @@ struct TaggedValue {
 class RecordFile {
 public:
     static constexpr std::size_t RecordLength = 128;
-    // No file of the game comes near this many records (a megabyte).
-    static constexpr int MaxRecord = 8192;
+    // The highest record any file of the game uses is 30, except the names
+    // file, which holds one record a player: a thousand players is more than
+    // any household has, and a bad record number grows a file by no more
+    // than 128 KiB. A larger file is not one of ours and is not read.
+    static constexpr int MaxRecord = 1024;
 
     explicit RecordFile(std::filesystem::path path);
 

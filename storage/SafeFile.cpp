@@ -32,6 +32,13 @@ private:
     int fd_;
 };
 
+// A path with a NUL inside names no file: the system would read it only up
+// to the NUL, which is another file.
+bool namesAFile(const std::filesystem::path& file)
+{
+    return file.native().find('\0') == std::string::npos;
+}
+
 bool writeAll(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
@@ -138,6 +145,8 @@ bool replace(const std::filesystem::path& file, std::string_view bytes)
 
 std::optional<std::string> readRegularFile(const std::filesystem::path& file, std::size_t maxBytes)
 {
+    if (!namesAFile(file))
+        return std::nullopt;
     try {
         // O_NONBLOCK: opening a pipe without a writer would otherwise wait.
         Descriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
@@ -174,11 +183,20 @@ std::optional<std::string> readRegularFile(const std::filesystem::path& file, st
 bool fileExists(const std::filesystem::path& file)
 {
     struct stat st { };
-    return ::stat(file.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+    return namesAFile(file) && ::stat(file.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+bool isRegularFileOfSize(const std::filesystem::path& file, std::size_t maxBytes)
+{
+    struct stat st { };
+    return namesAFile(file) && ::stat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+        static_cast<std::uintmax_t>(st.st_size) <= maxBytes;
 }
 
 bool replaceFileContents(const std::filesystem::path& file, std::string_view bytes)
 {
+    if (!namesAFile(file))
+        return false;
     try {
         return replace(file, bytes);
     } catch (...) {  // out of memory building a path

@@ -18,6 +18,11 @@ std::optional<std::string> readRegularFile(const std::filesystem::path& file, st
 // Whether something that is not a folder exists at the path.
 bool fileExists(const std::filesystem::path& file);
 
+// Whether a regular file of at most `maxBytes` is at the path, for a file
+// that another program or library will read: a pipe would block it, a
+// device or a huge file would never end.
+bool isRegularFileOfSize(const std::filesystem::path& file, std::size_t maxBytes = MaxDataFileBytes);
+
 // Replaces the file's content so that a crash at any moment leaves either
 // the old or the new content: the new bytes go to a file beside it, are
 // flushed to disk, and that file is renamed over the old one. False when any

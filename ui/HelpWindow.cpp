@@ -1,17 +1,45 @@
 #include "ui/HelpWindow.h"
 
+#include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "storage/SafeFile.h"
 #include "text/Messages.h"
 #include "ui/Widgets.h"
 
 namespace vornel {
 
 using namespace widgets;
+
+namespace {
+
+// The manual is tens of kilobytes, each of its pictures less.
+constexpr std::size_t MaxHelpResourceBytes = std::size_t(16) << 20;
+
+// Reads the manual and its pictures only from regular files of sane size:
+// a pipe would hold the window, a device or a huge file would never end.
+// A file refused reads as empty, so that nothing else tries it again.
+class HelpBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        const QUrl url = name.isRelative() ? source().resolved(name) : name;
+        if (!url.isLocalFile() && !url.isRelative())
+            return QTextBrowser::loadResource(type, name);
+        const std::optional<std::string> bytes = url.isLocalFile()
+            ? readRegularFile(QFile::encodeName(url.toLocalFile()).toStdString(), MaxHelpResourceBytes)
+            : std::nullopt;
+        return bytes ? QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size())) : QByteArray("");
+    }
+};
+
+}  // namespace
 
 HelpWindow::HelpWindow(bool useGreek, QWidget* parent)
     : QWidget(parent, Qt::Window), useGreek_(useGreek)
@@ -27,7 +55,7 @@ HelpWindow::HelpWindow(bool useGreek, QWidget* parent)
     back->setObjectName("Back");
     forward->setObjectName("Forward");
     contents->setObjectName("Contents");
-    browser_ = new QTextBrowser(this);
+    browser_ = new HelpBrowser(this);
     browser_->setObjectName("Browser");
     // Mail and web addresses go to the desktop's own programs.
     browser_->setOpenExternalLinks(true);

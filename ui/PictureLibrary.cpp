@@ -1,18 +1,10 @@
 #include "ui/PictureLibrary.h"
 
-#include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
-
-#include "storage/SafeFile.h"
 
 namespace vornel {
 
 namespace {
-
-// Photos from a camera are a few megabytes; nothing near this is a picture.
-constexpr std::size_t MaxPictureFileBytes = std::size_t(128) << 20;
 
 bool isFilePath(const QString& name)
 {
@@ -20,30 +12,6 @@ bool isFilePath(const QString& name)
 }
 
 }  // namespace
-
-QImage readPictureFile(const QString& path, QSize bound, Qt::AspectRatioMode mode)
-{
-    const QByteArray encoded = QFile::encodeName(path);
-    const std::optional<std::string> bytes =
-        readRegularFile(std::filesystem::path(encoded.toStdString()), MaxPictureFileBytes);
-    if (!bytes || bytes->empty())
-        return {};
-    QByteArray data = QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size()));
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setAutoTransform(true);
-    const QSize size = reader.size();
-    if (size.isValid() && !size.isEmpty()) {
-        QSize target = mode == Qt::IgnoreAspectRatio ? size.boundedTo(bound) : size;
-        if (mode != Qt::IgnoreAspectRatio && (size.width() > bound.width() || size.height() > bound.height()))
-            target = size.scaled(bound, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
-        // Formats that can, decode at the smaller size straight away.
-        if (target != size)
-            reader.setScaledSize(target);
-    }
-    return reader.read();
-}
 
 QPixmap PictureLibrary::named(const QString& name)
 {

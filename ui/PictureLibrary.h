@@ -8,6 +8,7 @@
 
 #include "game/CustomPictures.h"
 #include "game/PictureSet.h"
+#include "ui/PictureFile.h"
 
 namespace vornel {
 
@@ -42,11 +43,5 @@ private:
     QHash<QString, QHash<QString, QPixmap>> scaled_;  // by name, then by size
     QHash<QString, Stamp> stamps_;                    // of the files read
 };
-
-// The picture in a file, decoded no larger than `bound`: each side cut to it
-// (IgnoreAspectRatio) or the whole picture fitted into it (KeepAspectRatio).
-// A null image when the file is missing, is not a regular file of sane size,
-// or holds no picture this machine reads.
-QImage readPictureFile(const QString& path, QSize bound, Qt::AspectRatioMode mode);
 
 }  // namespace vornel
