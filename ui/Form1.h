@@ -23,6 +23,7 @@ class QMenu;
 
 namespace vornel {
 
+class BoardKeyboard;
 class ClickLabel;
 class CustomPictures;
 class DesktopHost;
@@ -193,6 +194,7 @@ private:
     std::array<ClickLabel*, 20> label8_{};  // numbers
     QLabel* image1005_ = nullptr;           // wallpaper
     StatusBar* statusBar_ = nullptr;
+    BoardKeyboard* keyboard_ = nullptr;
     std::map<std::string, QMenu*> menus_;
     std::map<std::string, QAction*> actions_;
     std::vector<QAction*> wallpaperItems_;  // None(0), None(1), ...

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "ui/BoardKeyboard.h"
 #include "ui/ClickLabel.h"
 #include "ui/ColourValues.h"
 #include "ui/Form1.h"
@@ -125,6 +126,9 @@ void Form1::buildControls()
         connect(label1_[i], &ClickLabel::clicked, this, [this, i] { Label1_Click(i); });
         connect(label8_[i], &ClickLabel::clicked, this, [this, i] { Label8_Click(i); });
     }
+    // The keys play the board as the mouse does.
+    keyboard_ = new BoardKeyboard(
+        frame1_, [this](int i) { return image1_[i]->geometry(); }, [this](int i) { Label1_Click(i); }, {});
 
     // The picture buttons: New game, New championship, Stop.
     const std::array<QRect, 3> buttons{px(240, 4920, 1095, 375), px(1440, 4920, 1095, 375), px(4440, 4920, 1455, 375)};

@@ -2,6 +2,7 @@
 #include <QMenu>
 
 #include "platform/InputBlocker.h"
+#include "ui/BoardKeyboard.h"
 #include "ui/ClickLabel.h"
 #include "ui/Form1.h"
 #include "ui/StatusBar.h"
@@ -114,6 +115,8 @@ void Form1::showState()
     item("food")->setChecked(c == PictureCategory::Food);
     item("CustomMenu")->setChecked(c == PictureCategory::Custom);
     item("ShowNUMBERS")->setChecked(g.numbersShown());
+
+    keyboard_->show(g.playing());
 }
 
 }  // namespace vornel
