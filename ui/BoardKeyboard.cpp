@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "ui/Accessible.h"
+
 namespace vornel {
 
 bool BoardFocus::move(Step step)
@@ -76,6 +78,7 @@ BoardKeyboard::BoardKeyboard(QWidget* board, std::function<QRect(int)> cardRect,
       turn_(std::move(turn)),
       moved_(std::move(moved))
 {
+    accessible::hideRepeat(frame_);
     board->setFocusPolicy(Qt::StrongFocus);
     board->installEventFilter(this);
 }

@@ -140,6 +140,9 @@ private:
     void buildMenus();
     void applyCaptions();
     void layOutBoard();
+    // What screen readers read: roles once, names from the game's state.
+    void buildAccessibility();
+    void showAccessibleNames();
     void showWallpaper(WallpaperView view);
     // The wallpaper entries of the menu follow the list: captions, check
     // marks, enabled state, one item each.

@@ -128,7 +128,8 @@ void Form1::buildControls()
     }
     // The keys play the board as the mouse does.
     keyboard_ = new BoardKeyboard(
-        frame1_, [this](int i) { return image1_[i]->geometry(); }, [this](int i) { Label1_Click(i); }, {});
+        frame1_, [this](int i) { return image1_[i]->geometry(); }, [this](int i) { Label1_Click(i); },
+        [this] { showAccessibleNames(); });
 
     // The picture buttons: New game, New championship, Stop.
     const std::array<QRect, 3> buttons{px(240, 4920, 1095, 375), px(1440, 4920, 1095, 375), px(4440, 4920, 1455, 375)};

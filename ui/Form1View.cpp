@@ -117,6 +117,7 @@ void Form1::showState()
     item("ShowNUMBERS")->setChecked(g.numbersShown());
 
     keyboard_->show(g.playing());
+    showAccessibleNames();
 }
 
 }  // namespace vornel

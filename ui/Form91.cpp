@@ -4,7 +4,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "text/AccessibleNames.h"
 #include "text/Messages.h"
+#include "ui/Accessible.h"
 #include "ui/ColourValues.h"
 #include "ui/PictureLibrary.h"
 #include "ui/Twips.h"
@@ -97,7 +99,7 @@ QPoint Form91::swatchCentre(int row, int column)
 }
 
 Form91::Form91(PictureLibrary& pictures, bool useGreek, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), useGreek_(useGreek)
 {
     setObjectName("Form91");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -109,6 +111,9 @@ Form91::Form91(PictureLibrary& pictures, bool useGreek, QWidget* parent)
     picture->onMouseDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at) {
         Picture1_MouseDown(0, button, shift, at);
     };
+    accessible::setRole(picture, QAccessible::Graphic);
+    accessible::setName(picture, AccessibleNames::Palette.in(useGreek));
+    accessible::setDescription(picture, qs(AccessibleNames::PaletteUse.in(useGreek)));
 
     auto* label2 = new QLabel(qs(Messages::PalettePreview.in(true)), this);
     label2->setObjectName("Label2");
@@ -130,6 +135,7 @@ void Form91::Form_Load(PictureLibrary& pictures, bool useGreek)
     setWindowIcon(QIcon(pictures.named("Image23")));
     if (!useGreek)
         findChild<QLabel*>("Label2")->setText(qs(Messages::PalettePreview.in(false)));
+    accessible::setName(label1_, qs(Messages::PalettePreview.in(useGreek)).remove(':'));
 }
 
 void Form91::showForChoice()
@@ -158,7 +164,12 @@ void Form91::setPaletteTarget(const QString& target)
 
 void Form91::setPreview(std::int32_t colour)
 {
-    setBackground(label1_, colourOf(colour));
+    const QColor c = colourOf(colour);
+    setBackground(label1_, c);
+    QString caption = qs(Messages::PalettePreview.in(useGreek_));
+    if (caption.endsWith(':'))
+        caption.chop(1);
+    accessible::setName(label1_, AccessibleNames::colour(useGreek_, caption.toStdString(), c.red(), c.green(), c.blue()));
 }
 
 // Any button takes the colour of the pixel under the pointer, edges and

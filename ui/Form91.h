@@ -51,6 +51,7 @@ private:
     void Form_Load(PictureLibrary& pictures, bool useGreek);
 
     bool beenActive_ = false;
+    bool useGreek_;
 
     QLabel* label1_ = nullptr;  // preview box
     QLabel* label3_ = nullptr;  // the target, never shown

@@ -6,7 +6,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "text/AccessibleNames.h"
 #include "text/Messages.h"
+#include "ui/Accessible.h"
 #include "ui/Widgets.h"
 
 namespace vornel {
@@ -31,6 +33,8 @@ HelpWindow::HelpWindow(bool useGreek, QWidget* parent)
     browser_->setObjectName("Browser");
     // Mail and web addresses go to the desktop's own programs.
     browser_->setOpenExternalLinks(true);
+    accessible::nameScrollBars(browser_, AccessibleNames::HelpText, useGreek);
+    setWindowTitle(qs(Messages::HelpTitle.in(useGreek)));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(back);
