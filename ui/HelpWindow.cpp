@@ -1,5 +1,6 @@
 #include "ui/HelpWindow.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -9,11 +10,44 @@
 #include "text/AccessibleNames.h"
 #include "text/Messages.h"
 #include "ui/Accessible.h"
+#include "ui/PictureLibrary.h"
 #include "ui/Widgets.h"
 
 namespace vornel {
 
 using namespace widgets;
+
+namespace {
+
+// The manual's pictures: on a denser screen a picture "name@2x.png" beside
+// "name.png" is drawn from its own pixels instead of enlarged.
+class HelpBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+protected:
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        if (type == QTextDocument::ImageResource && devicePixelRatioF() > 1) {
+            const QUrl url = source().resolved(name);
+            if (url.isLocalFile()) {
+                const QFileInfo file(url.toLocalFile());
+                const QString twice = file.path() + '/' + file.completeBaseName() + "@2x." + file.suffix();
+                QImage image = readPictureFile(twice, QSize(LargestSide, LargestSide), Qt::KeepAspectRatio);
+                if (!image.isNull()) {
+                    image.setDevicePixelRatio(2);
+                    return image;
+                }
+            }
+        }
+        return QTextBrowser::loadResource(type, name);
+    }
+
+private:
+    static constexpr int LargestSide = 4096;
+};
+
+}  // namespace
 
 HelpWindow::HelpWindow(bool useGreek, QWidget* parent)
     : QWidget(parent, Qt::Window), useGreek_(useGreek)
@@ -29,7 +63,7 @@ HelpWindow::HelpWindow(bool useGreek, QWidget* parent)
     back->setObjectName("Back");
     forward->setObjectName("Forward");
     contents->setObjectName("Contents");
-    browser_ = new QTextBrowser(this);
+    browser_ = new HelpBrowser(this);
     browser_->setObjectName("Browser");
     // Mail and web addresses go to the desktop's own programs.
     browser_->setOpenExternalLinks(true);
