@@ -180,8 +180,14 @@ void Form1::buildControls()
     statusBar_ = new StatusBar(area);
     statusBar_->setGeometry(px(0, 6000, 9975, 375));
 
-    // The icon is not needed before the window shows.
-    QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(pictures_.named("AppIcon32"))); });
+    // The icon is not needed before the window shows. Each size is there, so
+    // that a title bar or task bar on a denser screen takes a sharp one.
+    QTimer::singleShot(0, this, [this] {
+        QIcon icon;
+        for (const char* size : {"AppIcon32", "AppIcon64", "AppIcon256"})
+            icon.addPixmap(pictures_.named(size));
+        setWindowIcon(icon);
+    });
 }
 
 void Form1::buildMenus()

@@ -34,7 +34,7 @@ const char* helpIconPicture(HelpIcon icon)
     case HelpIcon::Blank:
         break;
     }
-    return "ButtonNormal";
+    return "HelpBlank";
 }
 
 }  // namespace

@@ -353,14 +353,14 @@ QImage bevelImage(QSize size, qreal radius, const BevelColours& colours)
     return image;
 }
 
+const BevelColours kButtonNormal{QColor(255, 252, 248), QColor(241, 233, 226), QColor(214, 200, 190),
+    QColor(128, 106, 96), QColor(255, 255, 255, 220)};
+
 void makeButtons()
 {
     // 2x of 97 x 25; the game stretches them to 73 x 25 or 97 x 25.
     const QSize size(194, 50);
-    save(bevelImage(size, 12,
-             {QColor(255, 252, 248), QColor(241, 233, 226), QColor(214, 200, 190), QColor(128, 106, 96),
-                 QColor(255, 255, 255, 220)}),
-        "ButtonNormal.png");
+    save(bevelImage(size, 12, kButtonNormal), "ButtonNormal.png");
     save(bevelImage(size, 12,
              {QColor(255, 248, 214), QColor(255, 216, 120), QColor(246, 176, 60), QColor(168, 104, 24),
                  QColor(255, 255, 235, 230)}),
@@ -383,6 +383,9 @@ QImage helpIcon(const BevelColours& colours, const QColor& starFill, const QColo
 
 void makeHelpIcons()
 {
+    // Before a championship offers the helps: the plain button face, at the
+    // help icon's size.
+    save(bevelImage(QSize(254, 50), 12, kButtonNormal), "HelpBlank.png");
     save(helpIcon({QColor(236, 255, 244), QColor(170, 234, 200), QColor(96, 196, 150), QColor(36, 124, 86),
                       QColor(255, 255, 255, 220)},
              QColor(255, 214, 64), QColor(170, 110, 10)),
