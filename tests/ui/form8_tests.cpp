@@ -278,19 +278,5 @@ TEST(Form91Picture, SwatchesAreTheTableOnGreyAndAPressTakesThePixelUnderIt)
     EXPECT_EQ(taken, expected);
 }
 
-// A screen of twice the density has a picture of its own, with the same colours.
-TEST(Form91Picture, ATwiceDenseScreenGetsItsOwnPictureWithTheSameSwatches)
-{
-    const QImage& twice = Form91::paletteImage(2);
-    EXPECT_EQ(twice.size(), QSize(420, 280));
-    EXPECT_EQ(twice.devicePixelRatio(), 2);
-    for (int row = 0; row < Form91::Rows; ++row)
-        for (int column = 0; column < Form91::Columns; ++column)
-            EXPECT_EQ(Form91::colourAt(Form91::swatchCentre(row, column), 2),
-                Form91::swatchColours()[row * Form91::Columns + column] | 0xFF000000u);
-    EXPECT_FALSE(Form91::colourAt({210, 10}, 2));
-    EXPECT_FALSE(Form91::colourAt({-0.5, 10}, 2));
-}
-
 }  // namespace
 }  // namespace vornel
