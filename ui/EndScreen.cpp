@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "text/AccessibleNames.h"
+#include "ui/Accessible.h"
 #include "ui/ClickLabel.h"
 #include "ui/PictureLibrary.h"
 #include "ui/Twips.h"
@@ -12,7 +14,7 @@ namespace vornel {
 using namespace widgets;
 
 EndScreenControls buildEndScreen(QWidget* window, PictureLibrary& pictures, const char* decoration,
-    const QColor& background, const QColor& textColour)
+    const QColor& background, const QColor& textColour, bool useGreek, const Bilingual& animation)
 {
     window->setFixedSize(px(5580), px(3600));
     setBackground(window, background);
@@ -41,6 +43,14 @@ EndScreenControls buildEndScreen(QWidget* window, PictureLibrary& pictures, cons
     c.image2 = clickable(window, "Image2", px(4665, 2760, 735, 675));
     c.image1->setPixmap(picture);
     c.image2->setPixmap(picture);
+
+    // Every part is clicked to go on; the frame repeats its animation.
+    accessible::hideRepeat(c.frame1);
+    accessible::setName(c.image3, animation.in(useGreek));
+    for (ClickLabel* part : {c.image1, c.image2})
+        accessible::setName(part, accessible::pictureName(decoration, useGreek));
+    for (ClickLabel* part : {c.label1, c.image3, c.image1, c.image2})
+        accessible::setDescription(part, qs(AccessibleNames::ClickToGoOn.in(useGreek)));
     return c;
 }
 

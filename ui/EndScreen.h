@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <vector>
 
+#include "text/Messages.h"
+
 namespace vornel {
 
 class ClickLabel;
@@ -22,8 +24,9 @@ struct EndScreenControls {
 
 // Builds the shared parts on `window`, a fixed-size window of the game's
 // end-screen size, with `decoration` (a built-in picture) in both pictures.
+// `animation` names the animation for screen readers.
 EndScreenControls buildEndScreen(QWidget* window, PictureLibrary& pictures, const char* decoration,
-    const QColor& background, const QColor& textColour);
+    const QColor& background, const QColor& textColour, bool useGreek, const Bilingual& animation);
 
 // The animation's frames "<prefix>0" … as sized for the animation picture.
 std::vector<QPixmap> framePictures(PictureLibrary& pictures, const char* prefix, int count, const QWidget* image3);

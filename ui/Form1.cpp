@@ -74,6 +74,7 @@ Form1::Form1(DesktopHost& host, bool useGreek, QString dataFolder, QWidget* pare
 
     buildControls();
     buildMenus();
+    buildAccessibility();
     colours_ = coloursShown();
     host_.setFallbackParent(this);
     // Boxes and event runs in the middle of a handler see the state as it is.
@@ -408,11 +409,13 @@ void Form1::showCustomPictureWindow()
 void Form1::english_menu_Click()
 {
     vornel::english_menu_Click(language_);
+    showState();
 }
 
 void Form1::Greek_menu_Click()
 {
     vornel::Greek_menu_Click(language_);
+    showState();
 }
 
 // ---- Colours and card size --------------------------------------------------------------

@@ -23,6 +23,7 @@ class QMenu;
 
 namespace vornel {
 
+class BoardKeyboard;
 class ClickLabel;
 class CustomPictures;
 class DesktopHost;
@@ -139,6 +140,9 @@ private:
     void buildMenus();
     void applyCaptions();
     void layOutBoard();
+    // What screen readers read: roles once, names from the game's state.
+    void buildAccessibility();
+    void showAccessibleNames();
     void showWallpaper(WallpaperView view);
     // The wallpaper entries of the menu follow the list: captions, check
     // marks, enabled state, one item each.
@@ -193,6 +197,7 @@ private:
     std::array<ClickLabel*, 20> label8_{};  // numbers
     QLabel* image1005_ = nullptr;           // wallpaper
     StatusBar* statusBar_ = nullptr;
+    BoardKeyboard* keyboard_ = nullptr;
     std::map<std::string, QMenu*> menus_;
     std::map<std::string, QAction*> actions_;
     std::vector<QAction*> wallpaperItems_;  // None(0), None(1), ...

@@ -6,7 +6,9 @@
 #include <QPushButton>
 
 #include "game/Host.h"
+#include "text/AccessibleNames.h"
 #include "text/Messages.h"
+#include "ui/Accessible.h"
 #include "ui/CaptionApply.h"
 #include "ui/FileLists.h"
 #include "ui/PictureFile.h"
@@ -101,6 +103,13 @@ void Form10::Form_Load(const TextCatalog& catalog)
         captions_.setTitle(std::string(Messages::AddWallpaperTitle.english));
     }
     applyCaptions(this, captions_);
+    // A drop-down list reads its choice as its name; the description says what it is.
+    accessible::setName(drive1_, AccessibleNames::Places.in(useGreek_));
+    accessible::setDescription(drive1_, qs(AccessibleNames::Places.in(useGreek_)));
+    accessible::nameScrollBars(dir1_, AccessibleNames::Folders, useGreek_);
+    accessible::nameScrollBars(file1_, AccessibleNames::PictureFiles, useGreek_);
+    accessible::nameScrollBars(list2_, AccessibleNames::ChosenWallpapers, useGreek_);
+    accessible::setName(image1_, AccessibleNames::Preview.in(useGreek_));
 }
 
 std::vector<std::string> Form10::chosenPaths() const
@@ -141,8 +150,11 @@ void Form10::File1_Click()
     label1_->hide();
     const QImage picture = readPictureFile(chosenFile(), image1_->size() * devicePixelRatioF());
     // A file that is no picture leaves the last preview.
-    if (!picture.isNull())
+    if (!picture.isNull()) {
         image1_->setPixmap(previewPixmap(picture, image1_->contentsRect().size(), devicePixelRatioF()));
+        accessible::setName(image1_, AccessibleNames::valued(useGreek_, AccessibleNames::Preview,
+            accessible::pictureName(chosenFile(), useGreek_).toStdString()));
+    }
 }
 
 void Form10::Command1_Click()

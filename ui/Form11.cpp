@@ -5,7 +5,9 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "text/AccessibleNames.h"
 #include "text/Messages.h"
+#include "ui/Accessible.h"
 #include "ui/CaptionApply.h"
 #include "ui/PictureFile.h"
 #include "ui/PictureLibrary.h"
@@ -84,6 +86,8 @@ void Form11::Form_Load(const TextCatalog& catalog)
         captions_.setTitle(std::string(Messages::RemoveWallpaperTitle.english));
     }
     applyCaptions(this, captions_);
+    accessible::nameScrollBars(list1_, AccessibleNames::AddedWallpapers, useGreek_);
+    accessible::setName(image1_, AccessibleNames::Preview.in(useGreek_));
 }
 
 void Form11::showEvent(QShowEvent* e)
@@ -129,8 +133,11 @@ void Form11::showList()
         return;
     label1_->hide();
     const QImage picture = readPictureFile(qs(*path), image1_->size() * devicePixelRatioF());
-    if (!picture.isNull())
+    if (!picture.isNull()) {
         image1_->setPixmap(previewPixmap(picture, image1_->contentsRect().size(), devicePixelRatioF()));
+        accessible::setName(image1_, AccessibleNames::valued(useGreek_, AccessibleNames::Preview,
+            accessible::pictureName(qs(*path), useGreek_).toStdString()));
+    }
 }
 
 }  // namespace vornel

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "ui/BoardKeyboard.h"
 #include "ui/ClickLabel.h"
 #include "ui/ColourValues.h"
 #include "ui/Form1.h"
@@ -125,6 +126,10 @@ void Form1::buildControls()
         connect(label1_[i], &ClickLabel::clicked, this, [this, i] { Label1_Click(i); });
         connect(label8_[i], &ClickLabel::clicked, this, [this, i] { Label8_Click(i); });
     }
+    // The keys play the board as the mouse does.
+    keyboard_ = new BoardKeyboard(
+        frame1_, [this](int i) { return image1_[i]->geometry(); }, [this](int i) { Label1_Click(i); },
+        [this] { showAccessibleNames(); });
 
     // The picture buttons: New game, New championship, Stop.
     const std::array<QRect, 3> buttons{px(240, 4920, 1095, 375), px(1440, 4920, 1095, 375), px(4440, 4920, 1455, 375)};
@@ -175,8 +180,14 @@ void Form1::buildControls()
     statusBar_ = new StatusBar(area);
     statusBar_->setGeometry(px(0, 6000, 9975, 375));
 
-    // The icon is not needed before the window shows.
-    QTimer::singleShot(0, this, [this] { setWindowIcon(QIcon(pictures_.named("AppIcon32"))); });
+    // The icon is not needed before the window shows. Each size is there, so
+    // that a title bar or task bar on a denser screen takes a sharp one.
+    QTimer::singleShot(0, this, [this] {
+        QIcon icon;
+        for (const char* size : {"AppIcon32", "AppIcon64", "AppIcon256"})
+            icon.addPixmap(pictures_.named(size));
+        setWindowIcon(icon);
+    });
 }
 
 void Form1::buildMenus()

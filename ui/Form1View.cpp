@@ -2,6 +2,7 @@
 #include <QMenu>
 
 #include "platform/InputBlocker.h"
+#include "ui/BoardKeyboard.h"
 #include "ui/ClickLabel.h"
 #include "ui/Form1.h"
 #include "ui/StatusBar.h"
@@ -33,7 +34,7 @@ const char* helpIconPicture(HelpIcon icon)
     case HelpIcon::Blank:
         break;
     }
-    return "ButtonNormal";
+    return "HelpBlank";
 }
 
 }  // namespace
@@ -114,6 +115,9 @@ void Form1::showState()
     item("food")->setChecked(c == PictureCategory::Food);
     item("CustomMenu")->setChecked(c == PictureCategory::Custom);
     item("ShowNUMBERS")->setChecked(g.numbersShown());
+
+    keyboard_->show(g.playing());
+    showAccessibleNames();
 }
 
 }  // namespace vornel

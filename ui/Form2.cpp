@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "storage/DataFiles.h"
+#include "text/AccessibleNames.h"
 #include "text/Messages.h"
 #include "ui/ClickLabel.h"
 #include "ui/EndScreen.h"
@@ -33,7 +34,8 @@ Form2::Form2(
     timer1_->setInterval(WinAnimation::IntervalMs);
     connect(timer1_, &QTimer::timeout, this, &Form2::Timer1_Timer);
 
-    const EndScreenControls c = buildEndScreen(this, pictures, "Image37", Background, QColor(128, 0, 0));
+    const EndScreenControls c = buildEndScreen(
+        this, pictures, "Image37", Background, QColor(128, 0, 0), useGreek, AccessibleNames::Trophy);
     frame1_ = c.frame1;
     image3_ = c.image3;
     label1_ = c.label1;

@@ -6,6 +6,7 @@
 
 #include "game/Host.h"
 #include "storage/DataFiles.h"
+#include "text/AccessibleNames.h"
 #include "text/Messages.h"
 #include "ui/ClickLabel.h"
 #include "ui/EndScreen.h"
@@ -35,7 +36,8 @@ Form3::Form3(Host& host, bool useGreek, const QString& dataFolder, PictureLibrar
     timer1_->setInterval(LoseAnimation::IntervalMs);
     connect(timer1_, &QTimer::timeout, this, &Form3::Timer1_Timer);
 
-    const EndScreenControls c = buildEndScreen(this, pictures, "Picture101", Background, QColor(0, 0, 128));
+    const EndScreenControls c = buildEndScreen(
+        this, pictures, "Picture101", Background, QColor(0, 0, 128), useGreek, AccessibleNames::Hourglass);
     frame1_ = c.frame1;
     image3_ = c.image3;
     label1_ = c.label1;

@@ -6,8 +6,10 @@
 #include "game/CustomPictures.h"
 #include "game/Game.h"
 #include "game/SavedSettings.h"
+#include "text/AccessibleNames.h"
 #include "text/Messages.h"
 #include "text/Profile.h"
+#include "ui/Accessible.h"
 #include "ui/CaptionApply.h"
 #include "ui/ClickLabel.h"
 #include "ui/FileLists.h"
@@ -61,6 +63,10 @@ Form4::Form4(CustomPictures& custom, Game& game, const CardSettings& cards, Pict
         label1_[i]->setGeometry(px(180, 180, 495, 430));
         for (ClickLabel* part : {image1_[i], image9_[i], label1_[i]})
             connect(part, &ClickLabel::clicked, this, [this, i] { Image1_Click(i); });
+        // The slot reads as one button; its picture and number repeat it.
+        accessible::setRole(image1_[i], QAccessible::Button);
+        accessible::hideRepeat(image9_[i]);
+        accessible::hideRepeat(label1_[i]);
     }
 
     auto* label2 = new QLabel(this);
@@ -129,6 +135,12 @@ void Form4::Form_Load(const CardSettings& cards, const TextCatalog& catalog)
         captions_.setTitle(std::string(Messages::CustomTitle.english));
     }
     applyCaptions(this, captions_);
+    // A drop-down list reads its choice as its name; the description says what it is.
+    accessible::setName(drive1_, AccessibleNames::Places.in(useGreek_));
+    accessible::setDescription(drive1_, qs(AccessibleNames::Places.in(useGreek_)));
+    accessible::nameScrollBars(dir1_, AccessibleNames::Folders, useGreek_);
+    accessible::nameScrollBars(file1_, AccessibleNames::PictureFiles, useGreek_);
+    accessible::setName(image2_, AccessibleNames::Preview.in(useGreek_));
     showSlots();
 }
 
@@ -140,6 +152,10 @@ void Form4::showSlots()
         image9_[i]->setPixmap(pictures_.pixmap(slot.picture, image9_[i]->size(), devicePixelRatioF()));
         label1_[i]->setVisible(slot.empty());
         setBackground(image1_[i], i == custom_.selected() ? QColor(SelectionColour) : window);
+        const std::string name = AccessibleNames::pictureSlot(useGreek_, i + 1,
+            accessible::pictureName(slot.picture, useGreek_).toStdString(), i == custom_.selected());
+        for (QWidget* part : {image1_[i], image9_[i], label1_[i]})
+            accessible::setName(part, name);
     }
 }
 
@@ -178,6 +194,8 @@ void Form4::File1_Click()
     pixmap.setDevicePixelRatio(devicePixelRatioF());
     image2_->setPixmap(pixmap);
     label3_->setText(path);
+    accessible::setName(image2_, AccessibleNames::valued(useGreek_, AccessibleNames::Preview,
+        accessible::pictureName(path, useGreek_).toStdString()));
 }
 
 void Form4::File1_DblClick()

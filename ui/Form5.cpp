@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "text/Messages.h"
+#include "ui/Accessible.h"
 #include "ui/ClickLabel.h"
 #include "ui/PictureLibrary.h"
 #include "ui/Twips.h"
@@ -39,6 +40,7 @@ void Form5::Form_Load(bool useGreek, PictureLibrary& pictures)
     };
     QLabel* image1 = label("Image1", px(240, 240, 735, 670), {});
     image1->setPixmap(pictures.named("Image37", image1->size(), devicePixelRatioF()));
+    accessible::setName(image1, accessible::pictureName("Image37", useGreek));
 
     QLabel* title = label("lblTitle", px(1200, 240, 4290, 480), std::string(ApplicationTitle));
     title->setFont(makeFont("Liberation Sans", 14, true));
@@ -56,6 +58,7 @@ void Form5::Form_Load(bool useGreek, PictureLibrary& pictures)
         line->setObjectName(QStringLiteral("Line1(%1)").arg(i));
         line->setGeometry(px(105, i == 0 ? 1890 : 1875, 5520, 15));
         setBackground(line, i == 0 ? QColor(224, 224, 224) : QColor(128, 128, 128));
+        accessible::hideRepeat(line);
     }
 
     auto* label2 = new ClickLabel(this);
@@ -67,6 +70,7 @@ void Form5::Form_Load(bool useGreek, PictureLibrary& pictures)
     label2->setFont(f);
     setTextColour(label2, QColor(0, 0, 255));
     label2->setCursor(Qt::PointingHandCursor);
+    accessible::setRole(label2, QAccessible::Link);
     connect(label2, &ClickLabel::clicked, this, &Form5::Label2_Click);
 
     auto* cmdOK = new QPushButton("OK", this);

@@ -7,7 +7,9 @@
 #include <QPushButton>
 
 #include "game/Host.h"
+#include "text/AccessibleNames.h"
 #include "text/Messages.h"
+#include "ui/Accessible.h"
 #include "ui/PictureLibrary.h"
 #include "ui/Twips.h"
 #include "ui/Widgets.h"
@@ -32,6 +34,7 @@ Form6::Form6(Players players, Host& host, bool useGreek, PictureLibrary& picture
         l->setObjectName(name);
         l->setGeometry(r);
         l->setPixmap(pictures.named(holder, r.size(), devicePixelRatioF()));
+        accessible::setName(l, accessible::pictureName(holder, useGreek));
     };
     picture("Image1", "Image37", px(240, 240, 735, 670));
     picture("Image2", "Picture101", px(240, 1080, 735, 670));
@@ -51,6 +54,9 @@ Form6::Form6(Players players, Host& host, bool useGreek, PictureLibrary& picture
     for (const std::string& name : offered_)
         text1_->addItem(qs(name));
     text1_->setEditText(offered_.empty() ? QString() : qs(offered_.front()));
+    label1->setBuddy(text1_);
+    accessible::setName(text1_, AccessibleNames::PlayerName.in(useGreek));
+    accessible::setName(text1_->lineEdit(), AccessibleNames::PlayerName.in(useGreek));
     // Enter in the name box confirms, as the OK button does.
     connect(text1_->lineEdit(), &QLineEdit::returnPressed, this, &Form6::Command1_Click);
 

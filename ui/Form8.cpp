@@ -8,8 +8,10 @@
 #include <QScrollBar>
 
 #include "game/PictureSize.h"
+#include "text/AccessibleNames.h"
 #include "text/Messages.h"
 #include "text/Profile.h"
+#include "ui/Accessible.h"
 #include "ui/CaptionApply.h"
 #include "ui/ClickLabel.h"
 #include "ui/ColourValues.h"
@@ -86,6 +88,7 @@ Form8::Form8(const ColourValues& shown, CardSettings& cards, std::filesystem::pa
         picture1_[i]->setFrameShape(QFrame::Panel);
         picture1_[i]->setFrameShadow(QFrame::Sunken);
         picture1_[i]->setCursor(Qt::PointingHandCursor);
+        accessible::setRole(picture1_[i], QAccessible::Button);
         connect(picture1_[i], &ClickLabel::clicked, this, [this, i] { Picture1_Click(i); });
     }
 
@@ -139,6 +142,7 @@ Form8::Form8(const ColourValues& shown, CardSettings& cards, std::filesystem::pa
     button("Command10", px(5280, 4800, 2100, 420), &Form8::Command10_Click);
 
     label20_ = label(this, "Label20", px(0, 0, 1000, 255));
+    accessible::hideRepeat(label20_);  // a value passed on, never seen
 
     Form_Load(catalog);
 }
@@ -171,12 +175,29 @@ void Form8::Form_Load(const TextCatalog& catalog)
         captions_.setTitle(std::string(Messages::SettingsTitle.english));
     }
     applyCaptions(this, captions_);
+
+    for (int i = 0; i < 3; ++i) {
+        accessible::setName(cardPreviews_[i], AccessibleNames::CardSample.in(useGreek_));
+        accessible::setName(picturePreviews_[i], accessible::pictureName(samplePictures[i], useGreek_));
+    }
+    accessible::setName(hScroll1_, AccessibleNames::PictureWidth.in(useGreek_));
+    accessible::setName(vScroll1_, AccessibleNames::PictureHeight.in(useGreek_));
+    // The swatches are read by the captions beside them.
+    showSwatches();
 }
 
 void Form8::showSwatches()
 {
-    for (int i = 0; i < 5; ++i)
-        setBackground(picture1_[i], colourOf(edit_.swatches()[i]));
+    for (int i = 0; i < 5; ++i) {
+        const QColor c = colourOf(edit_.swatches()[i]);
+        setBackground(picture1_[i], c);
+        QString caption = label1_[i]->text().trimmed();
+        if (caption.endsWith(':'))
+            caption = caption.chopped(1).trimmed();
+        accessible::setName(picture1_[i],
+            AccessibleNames::colour(useGreek_, caption.toStdString(), c.red(), c.green(), c.blue()));
+        accessible::setDescription(picture1_[i], qs(AccessibleNames::ChooseColour.in(useGreek_)));
+    }
 }
 
 void Form8::showCardColour()

@@ -3,8 +3,12 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
+#include <map>
 
+#include "text/AccessibleNames.h"
 #include "text/Messages.h"
+#include "ui/Accessible.h"
 #include "ui/ColourValues.h"
 #include "ui/PictureLibrary.h"
 #include "ui/Twips.h"
@@ -27,9 +31,12 @@ QRect swatchRect(int row, int column)
     return QRect(1 + Gap / 2 + column * CellWidth, 1 + Gap / 2 + row * CellHeight, CellWidth - Gap, CellHeight - Gap);
 }
 
-QImage drawPalette()
+// Drawn in pixels on an image of `ratio` device pixels to a pixel: every
+// edge falls on whole device pixels at any density.
+QImage drawPalette(qreal ratio)
 {
-    QImage image(Form91::PictureSize, QImage::Format_RGB32);
+    QImage image((QSizeF(Form91::PictureSize) * ratio).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Form91::Background);
     QPainter p(&image);
     for (int row = 0; row < Form91::Rows; ++row) {
@@ -40,12 +47,10 @@ QImage drawPalette()
             // dark grey and black below and to the right.
             const auto edge = [&](QColor topLeft, QColor bottomRight, int inset) {
                 const QRect e = r.adjusted(inset, inset, -inset, -inset);
-                p.setPen(topLeft);
-                p.drawLine(e.topLeft(), e.topRight());
-                p.drawLine(e.topLeft(), e.bottomLeft());
-                p.setPen(bottomRight);
-                p.drawLine(e.bottomLeft(), e.bottomRight());
-                p.drawLine(e.topRight(), e.bottomRight());
+                p.fillRect(QRect(e.left(), e.top(), e.width(), 1), topLeft);
+                p.fillRect(QRect(e.left(), e.top(), 1, e.height()), topLeft);
+                p.fillRect(QRect(e.left(), e.bottom(), e.width(), 1), bottomRight);
+                p.fillRect(QRect(e.right(), e.top(), 1, e.height()), bottomRight);
             };
             edge(Qt::white, Qt::black, 0);
             edge(QColor(223, 223, 223), QColor(128, 128, 128), 1);
@@ -54,19 +59,37 @@ QImage drawPalette()
     return image;
 }
 
+// Where a denser screen draws the palette picture, in device pixels up and
+// to the left. A platform that reports the pointer in whole pixels rounds to
+// the nearest (xcb reports device pixels 2k - 1 and 2k both as pixel k), so
+// each pixel's colour is drawn over the device pixels that report it.
+int pictureShift(qreal ratio)
+{
+    return qFloor(ratio / 2);
+}
+
 // The palette picture; a press anywhere on it takes the pixel under the pointer.
 class PalettePicture : public QWidget {
 public:
-    std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, QPoint)> onMouseDown;
+    std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, QPointF)> onMouseDown;
 
     explicit PalettePicture(QWidget* parent) : QWidget(parent) { setFixedSize(Form91::PictureSize); }
 
 protected:
-    void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(0, 0, Form91::paletteImage()); }
+    void paintEvent(QPaintEvent*) override
+    {
+        const qreal ratio = devicePixelRatioF();
+        const qreal shift = pictureShift(ratio) / ratio;
+        QPainter p(this);
+        p.fillRect(rect(), QColor(Form91::Background));
+        p.drawImage(QPointF(-shift, -shift), Form91::paletteImage(ratio));
+    }
     void mousePressEvent(QMouseEvent* e) override
     {
+        // The position keeps its fraction: on a denser screen it names the
+        // device pixel under the pointer.
         if (onMouseDown)
-            onMouseDown(e->button(), e->modifiers(), e->position().toPoint());
+            onMouseDown(e->button(), e->modifiers(), e->position());
     }
 };
 
@@ -85,10 +108,24 @@ const std::array<QRgb, Form91::Columns * Form91::Rows>& Form91::swatchColours()
     return colours;
 }
 
-const QImage& Form91::paletteImage()
+const QImage& Form91::paletteImage(qreal ratio)
 {
-    static const QImage image = drawPalette();
-    return image;
+    static std::map<qreal, QImage> drawn;
+    auto it = drawn.find(ratio);
+    if (it == drawn.end())
+        it = drawn.emplace(ratio, drawPalette(ratio)).first;
+    return it->second;
+}
+
+std::optional<QRgb> Form91::colourAt(QPointF at, qreal ratio)
+{
+    if (at.x() < 0 || at.y() < 0 || at.x() >= PictureSize.width() || at.y() >= PictureSize.height())
+        return std::nullopt;
+    const QImage& image = paletteImage(ratio);
+    const int shift = pictureShift(ratio);
+    // The last device pixels, uncovered by the shifted picture, show the background.
+    const QPoint pixel(qFloor(at.x() * ratio) + shift, qFloor(at.y() * ratio) + shift);
+    return image.rect().contains(pixel) ? image.pixel(pixel) : Background;
 }
 
 QPoint Form91::swatchCentre(int row, int column)
@@ -97,7 +134,7 @@ QPoint Form91::swatchCentre(int row, int column)
 }
 
 Form91::Form91(PictureLibrary& pictures, bool useGreek, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), useGreek_(useGreek)
 {
     setObjectName("Form91");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -106,9 +143,12 @@ Form91::Form91(PictureLibrary& pictures, bool useGreek, QWidget* parent)
     auto* picture = new PalettePicture(this);
     picture->setObjectName("Picture1(0)");
     picture->move(px(120), px(120));
-    picture->onMouseDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at) {
+    picture->onMouseDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF at) {
         Picture1_MouseDown(0, button, shift, at);
     };
+    accessible::setRole(picture, QAccessible::Graphic);
+    accessible::setName(picture, AccessibleNames::Palette.in(useGreek));
+    accessible::setDescription(picture, qs(AccessibleNames::PaletteUse.in(useGreek)));
 
     auto* label2 = new QLabel(qs(Messages::PalettePreview.in(true)), this);
     label2->setObjectName("Label2");
@@ -130,6 +170,7 @@ void Form91::Form_Load(PictureLibrary& pictures, bool useGreek)
     setWindowIcon(QIcon(pictures.named("Image23")));
     if (!useGreek)
         findChild<QLabel*>("Label2")->setText(qs(Messages::PalettePreview.in(false)));
+    accessible::setName(label1_, qs(Messages::PalettePreview.in(useGreek)).remove(':'));
 }
 
 void Form91::showForChoice()
@@ -158,17 +199,22 @@ void Form91::setPaletteTarget(const QString& target)
 
 void Form91::setPreview(std::int32_t colour)
 {
-    setBackground(label1_, colourOf(colour));
+    const QColor c = colourOf(colour);
+    setBackground(label1_, c);
+    QString caption = qs(Messages::PalettePreview.in(useGreek_));
+    if (caption.endsWith(':'))
+        caption.chop(1);
+    accessible::setName(label1_, AccessibleNames::colour(useGreek_, caption.toStdString(), c.red(), c.green(), c.blue()));
 }
 
 // Any button takes the colour of the pixel under the pointer, edges and
 // background included.
-void Form91::Picture1_MouseDown(int, Qt::MouseButton, Qt::KeyboardModifiers, QPoint at)
+void Form91::Picture1_MouseDown(int, Qt::MouseButton, Qt::KeyboardModifiers, QPointF at)
 {
-    const QImage& image = paletteImage();
-    if (!image.rect().contains(at))
+    const std::optional<QRgb> pixel = colourAt(at, devicePixelRatioF());
+    if (!pixel)
         return;
-    const std::int32_t c = colourValue(QColor(image.pixel(at)));
+    const std::int32_t c = colourValue(QColor(*pixel));
     setPreview(c);
 
     const QString target = PaletteTarget();

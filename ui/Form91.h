@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class QLabel;
 
@@ -25,15 +26,19 @@ public:
 
     // The swatch colours, row by row from the top.
     static const std::array<QRgb, Columns * Rows>& swatchColours();
-    // The palette picture, drawn once.
-    static const QImage& paletteImage();
+    // The palette picture, drawn once for each screen density: `ratio`
+    // device pixels to a pixel.
+    static const QImage& paletteImage(qreal ratio = 1);
     static QPoint swatchCentre(int row, int column);
+    // The colour drawn under `at` (pixels, with fractions on a denser screen
+    // or rounded to whole ones) on a screen of `ratio`; none outside the picture.
+    static std::optional<QRgb> colourAt(QPointF at, qreal ratio);
 
     // "" while the card colour is chosen, "ΕΠΙΛΟΓΗ," and a digit for a swatch.
     QString PaletteTarget() const;
     void setPaletteTarget(const QString& target);
     void setPreview(std::int32_t colour);
-    void Picture1_MouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint at);
+    void Picture1_MouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF at);
 
     // Whether the player has been in this window since it was last shown
     // for a choice.
@@ -51,6 +56,7 @@ private:
     void Form_Load(PictureLibrary& pictures, bool useGreek);
 
     bool beenActive_ = false;
+    bool useGreek_;
 
     QLabel* label1_ = nullptr;  // preview box
     QLabel* label3_ = nullptr;  // the target, never shown

@@ -1,6 +1,7 @@
 #include "ui/HelpWindow.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -8,7 +9,10 @@
 #include <QVBoxLayout>
 
 #include "storage/SafeFile.h"
+#include "text/AccessibleNames.h"
 #include "text/Messages.h"
+#include "ui/Accessible.h"
+#include "ui/PictureLibrary.h"
 #include "ui/Widgets.h"
 
 namespace vornel {
@@ -22,21 +26,36 @@ constexpr std::size_t MaxHelpResourceBytes = std::size_t(16) << 20;
 
 // Reads the manual and its pictures only from regular files of sane size:
 // a pipe would hold the window, a device or a huge file would never end.
-// A file refused reads as empty, so that nothing else tries it again.
+// A file refused reads as empty, so that nothing else tries it again. On a
+// denser screen a picture "name@2x.png" beside "name.png" is drawn from its
+// own pixels instead of enlarged.
 class HelpBrowser : public QTextBrowser {
 public:
     using QTextBrowser::QTextBrowser;
 
+protected:
     QVariant loadResource(int type, const QUrl& name) override
     {
         const QUrl url = name.isRelative() ? source().resolved(name) : name;
         if (!url.isLocalFile() && !url.isRelative())
             return QTextBrowser::loadResource(type, name);
+        if (type == QTextDocument::ImageResource && devicePixelRatioF() > 1 && url.isLocalFile()) {
+            const QFileInfo file(url.toLocalFile());
+            const QString twice = file.path() + '/' + file.completeBaseName() + "@2x." + file.suffix();
+            QImage image = readPictureFile(twice, QSize(LargestSide, LargestSide), Qt::KeepAspectRatio);
+            if (!image.isNull()) {
+                image.setDevicePixelRatio(2);
+                return image;
+            }
+        }
         const std::optional<std::string> bytes = url.isLocalFile()
             ? readRegularFile(QFile::encodeName(url.toLocalFile()).toStdString(), MaxHelpResourceBytes)
             : std::nullopt;
         return bytes ? QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size())) : QByteArray("");
     }
+
+private:
+    static constexpr int LargestSide = 4096;
 };
 
 }  // namespace
@@ -59,6 +78,8 @@ HelpWindow::HelpWindow(bool useGreek, QWidget* parent)
     browser_->setObjectName("Browser");
     // Mail and web addresses go to the desktop's own programs.
     browser_->setOpenExternalLinks(true);
+    accessible::nameScrollBars(browser_, AccessibleNames::HelpText, useGreek);
+    setWindowTitle(qs(Messages::HelpTitle.in(useGreek)));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(back);

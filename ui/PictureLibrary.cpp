@@ -35,7 +35,10 @@ QPixmap PictureLibrary::named(const QString& name, QSize size, qreal ratio)
         return *it;
     QPixmap pixmap = named(name);
     if (!pixmap.isNull() && !size.isEmpty()) {
-        pixmap = pixmap.scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QSize device = (QSizeF(size) * ratio).toSize();
+        if (!isFilePath(name) && (pixmap.width() < device.width() || pixmap.height() < device.height()))
+            enlarged_ << QStringLiteral("%1 at %2x%3").arg(name).arg(device.width()).arg(device.height());
+        pixmap = pixmap.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         pixmap.setDevicePixelRatio(ratio);
     }
     sizes.insert(key, pixmap);

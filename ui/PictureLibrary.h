@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include "game/CustomPictures.h"
 #include "game/PictureSet.h"
@@ -29,6 +30,10 @@ public:
     QPixmap named(const QString& name, QSize size, qreal ratio);
     QPixmap pixmap(const PictureRef& picture, QSize size, qreal ratio);
 
+    // Built-in pictures that were asked for at more device pixels than
+    // their art has: they come out soft on the screen that asked.
+    const QStringList& enlarged() const { return enlarged_; }
+
     // Decodes the file now, once: pictures dealt later only scale it. A file
     // unchanged since it was last read is not decoded again.
     PictureRef readPicture(const std::string& path) override;
@@ -42,6 +47,7 @@ private:
     QHash<QString, QPixmap> originals_;
     QHash<QString, QHash<QString, QPixmap>> scaled_;  // by name, then by size
     QHash<QString, Stamp> stamps_;                    // of the files read
+    QStringList enlarged_;
 };
 
 }  // namespace vornel

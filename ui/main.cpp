@@ -6,6 +6,7 @@
 #include "platform/DesktopHost.h"
 #include "platform/LanguageStore.h"
 #include "storage/AppFolder.h"
+#include "ui/Accessible.h"
 #include "ui/Form1.h"
 
 int main(int argc, char* argv[])
@@ -14,6 +15,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName("Kelbar");
     QApplication::setApplicationName("vornel");
     QApplication::setFont(QFont("Liberation Sans", 8));
+    vornel::accessible::install();
 
     const vornel::DataFolders folders = vornel::chooseDataFolders(QString::fromStdString(vornel::AppFolder()),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));

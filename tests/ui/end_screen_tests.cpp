@@ -65,7 +65,8 @@ TEST_F(EndScreenTest, WinScreenShowsTheResultPerModeAndLanguageAndSoundsOnTheSix
     EXPECT_FALSE(greek->isVisible());
     EXPECT_EQ(greek->frameGeometry().topLeft(), main.frameGeometry().topLeft() + QPoint(80, 100));
     EXPECT_EQ(greek->windowTitle(), "NIKH !!!");
-    EXPECT_EQ(label(*greek, "Image2")->pixmap().cacheKey(), pictures.named("Image37", {49, 45}, 1).cacheKey());
+    EXPECT_EQ(label(*greek, "Image2")->pixmap().cacheKey(),
+        pictures.named("Image37", {49, 45}, greek->devicePixelRatioF()).cacheKey());
     greek->showWon(std::nullopt);
     EXPECT_EQ(label(*greek, "Label1")->text(), "  ΜΠΡΑΒΟ!!!   ΚΕΡΔΙΣΕΣ.");
     EXPECT_EQ(label(*greek, "Label1")->font().pointSize(), 14);

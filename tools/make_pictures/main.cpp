@@ -115,15 +115,19 @@ QImage softShadow(const QImage& glyph, int blur, int alpha)
 
 void drawEmoji(QPainter& p, const QString& text, const QRectF& box, qreal rotation = 0, bool withShadow = true)
 {
-    const QImage glyph = fitInto(renderGlyph(text), box.size().toSize());
+    // The glyph is fitted to the pixels the box covers, so that a painter
+    // drawing at a larger scale does not stretch a small glyph.
+    const qreal scale = std::sqrt(std::abs(p.worldTransform().determinant()));
+    const QImage glyph = fitInto(renderGlyph(text), (box.size() * scale).toSize());
+    const QSizeF size = QSizeF(glyph.size()) / scale;
     p.save();
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.translate(box.center());
     p.rotate(rotation);
-    const QPointF origin(-glyph.width() / 2.0, -glyph.height() / 2.0);
+    const QRectF target(QPointF(-size.width() / 2.0, -size.height() / 2.0), size);
     if (withShadow)
-        p.drawImage(origin + QPointF(1.5, 2.5), softShadow(glyph, 4, 70));
-    p.drawImage(origin, glyph);
+        p.drawImage(target.translated(1.5, 2.5), softShadow(glyph, 4, 70));
+    p.drawImage(target, glyph);
     p.restore();
 }
 
@@ -349,14 +353,14 @@ QImage bevelImage(QSize size, qreal radius, const BevelColours& colours)
     return image;
 }
 
+const BevelColours kButtonNormal{QColor(255, 252, 248), QColor(241, 233, 226), QColor(214, 200, 190),
+    QColor(128, 106, 96), QColor(255, 255, 255, 220)};
+
 void makeButtons()
 {
     // 2x of 97 x 25; the game stretches them to 73 x 25 or 97 x 25.
     const QSize size(194, 50);
-    save(bevelImage(size, 12,
-             {QColor(255, 252, 248), QColor(241, 233, 226), QColor(214, 200, 190), QColor(128, 106, 96),
-                 QColor(255, 255, 255, 220)}),
-        "ButtonNormal.png");
+    save(bevelImage(size, 12, kButtonNormal), "ButtonNormal.png");
     save(bevelImage(size, 12,
              {QColor(255, 248, 214), QColor(255, 216, 120), QColor(246, 176, 60), QColor(168, 104, 24),
                  QColor(255, 255, 235, 230)}),
@@ -379,6 +383,9 @@ QImage helpIcon(const BevelColours& colours, const QColor& starFill, const QColo
 
 void makeHelpIcons()
 {
+    // Before a championship offers the helps: the plain button face, at the
+    // help icon's size.
+    save(bevelImage(QSize(254, 50), 12, kButtonNormal), "HelpBlank.png");
     save(helpIcon({QColor(236, 255, 244), QColor(170, 234, 200), QColor(96, 196, 150), QColor(36, 124, 86),
                       QColor(255, 255, 255, 220)},
              QColor(255, 214, 64), QColor(170, 110, 10)),
@@ -459,16 +466,28 @@ void makeAppIcons()
 
 // ---------------------------------------------------------------- win and lose frames
 
-constexpr int kFrameSide = 180;  // 2x of about 90 x 90
+// The frames are drawn on a 180-unit square and written at 320 pixels, twice
+// the 160 x 160 picture of the win and lose screens.
+constexpr int kFrameSide = 180;
+constexpr int kFramePixels = 320;
+constexpr qreal kFrameScale = kFramePixels / qreal(kFrameSide);
+
+// A painter on the frame draws in frame units.
+void toFrameUnits(QPainter& p)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(kFrameScale, kFrameScale);
+}
 
 QImage frameBackground(const QColor& centre, const QColor& edge)
 {
-    QImage image(kFrameSide, kFrameSide, QImage::Format_RGB32);
+    QImage image(kFramePixels, kFramePixels, QImage::Format_RGB32);
     QPainter p(&image);
+    toFrameUnits(p);
     QRadialGradient fill(QPointF(kFrameSide / 2.0, kFrameSide / 2.0), kFrameSide * 0.72);
     fill.setColorAt(0, centre);
     fill.setColorAt(1, edge);
-    p.fillRect(image.rect(), fill);
+    p.fillRect(QRectF(0, 0, kFrameSide, kFrameSide), fill);
     return image;
 }
 
@@ -484,7 +503,7 @@ void makeWinFrames()
     for (int f = 0; f < kFrames; ++f) {
         QImage image = frameBackground(QColor(255, 250, 214), QColor(255, 214, 140));
         QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
+        toFrameUnits(p);
         const qreal phase = f / qreal(kFrames);
 
         p.setPen(Qt::NoPen);
@@ -556,20 +575,20 @@ void makeLoseFrames()
         const Pose& pose = poses[f];
 
         // Draw the turned hourglass apart first, to find where it touches down.
-        QImage sprite(kFrameSide, kFrameSide, QImage::Format_ARGB32_Premultiplied);
+        QImage sprite(kFramePixels, kFramePixels, QImage::Format_ARGB32_Premultiplied);
         sprite.fill(Qt::transparent);
         {
             QPainter sp(&sprite);
-            sp.setRenderHint(QPainter::Antialiasing);
+            toFrameUnits(sp);
             sp.translate(kFrameSide / 2.0, kFrameSide / 2.0);
             sp.scale(1 + (1 - pose.squash) * 0.6, pose.squash);
             drawEmoji(sp, hourglass, QRectF(-side / 2, -side / 2, side, side), pose.angle, false);
         }
-        const qreal shift = floorY + 2 - pose.lift - lowestRow(sprite);
+        const qreal shift = floorY + 2 - pose.lift - lowestRow(sprite) / kFrameScale;
 
         QImage image = frameBackground(QColor(236, 242, 250), QColor(176, 190, 214));
         QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
+        toFrameUnits(p);
 
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(120, 134, 160));
@@ -614,7 +633,7 @@ void makeLoseFrames()
                 p.drawPath(starPath(c, 8, 3.4));
         }
 
-        p.drawImage(QPointF(0, shift), sprite);
+        p.drawImage(QRectF(0, shift, kFrameSide, kFrameSide), sprite);
         p.end();
         save(image, QStringLiteral("Lose%1.png").arg(f));
     }

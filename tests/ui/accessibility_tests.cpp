@@ -1,0 +1,209 @@
+#include <QAbstractScrollArea>
+#include <QAccessible>
+#include <QAction>
+#include <QFile>
+
+#include "UiSupport.h"
+#include "platform/DesktopHost.h"
+#include "storage/CustomImagesFile.h"
+#include "storage/DataFiles.h"
+#include "text/AccessibleNames.h"
+#include "text/Profile.h"
+#include "ui/Form1.h"
+#include "ui/Form10.h"
+#include "ui/Form11.h"
+#include "ui/Form2.h"
+#include "ui/Form3.h"
+#include "ui/Form4.h"
+#include "ui/Form5.h"
+#include "ui/Form50.h"
+#include "ui/Form6.h"
+#include "ui/Form8.h"
+#include "ui/Form91.h"
+#include "ui/HelpWindow.h"
+
+namespace vornel {
+namespace {
+
+using testing::BoxAnswerer;
+using testing::click;
+
+// What a screen reader cannot name on `window`: its title, each visible
+// control and each menu item. Containers are named by what they hold,
+// decoration and an empty text have nothing to read, and a list reads its
+// items, not its viewport.
+std::string unnamed(QWidget* window)
+{
+    using A = QAccessible;
+    QStringList missing;
+    if (window->windowTitle().trimmed().isEmpty())
+        missing << window->objectName() + " has no title";
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        const auto* area = qobject_cast<QAbstractScrollArea*>(w->parentWidget());
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        if (w->window() != window || !w->isVisibleTo(window) || (area && area->viewport() == w) || !a ||
+            a->state().invisible || !a->text(A::Name).trimmed().isEmpty())
+            continue;
+        const A::Role role = a->role();
+        const bool holds = !w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty();
+        if (!(holds && (role == A::Client || role == A::Grouping || role == A::Pane)) && role != A::Border &&
+            role != A::Separator && role != A::StaticText)
+            missing << window->objectName() + ' ' + w->objectName() + ' ' + w->metaObject()->className();
+    }
+    for (QAction* action : window->findChildren<QAction*>())
+        if (!action->isSeparator() && action->text().isEmpty() && !action->objectName().isEmpty())
+            missing << "menu item " + action->objectName();
+    return missing.join('\n').toStdString();
+}
+
+// Acts on the modal window of type T as soon as it is up.
+template <class T> void whenModal(std::function<void(T*)> act)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (auto* w = qobject_cast<T*>(QApplication::activeModalWidget()); w && w->isVisible()) {
+            timer->deleteLater();
+            act(w);
+        }
+    });
+    timer->start(0);
+}
+
+struct AccessibleTest : ::testing::TestWithParam<bool> {
+    QTemporaryDir data;
+    QTemporaryDir photos;
+    DesktopHost host;
+    BoxAnswerer boxes;
+    bool greek = GetParam();
+
+    AccessibleTest()
+    {
+        QFile::copy(QStringLiteral(VORNEL_ASSETS "/english.ini"), data.filePath("english.ini"));
+    }
+    template <typename T = QWidget> T* child(QWidget& w, const QString& name)
+    {
+        T* c = w.findChild<T*>(name);
+        EXPECT_NE(c, nullptr) << name.toStdString();
+        return c;
+    }
+};
+
+TEST_P(AccessibleTest, EveryControlOfEveryWindowHasANameInTheLanguage)
+{
+    Form1 w(host, greek, data.path());
+    w.Form_Load();
+    auto* form6 = w.findChild<Form6*>("Form6");
+    ASSERT_NE(form6, nullptr);
+    EXPECT_EQ(unnamed(form6), "");
+    click(child(*form6, "Command1"));
+    ASSERT_TRUE(w.isVisible());
+    EXPECT_EQ(unnamed(&w), "") << "idle";
+
+    // Playing, with the championship panel and its helps up.
+    boxes.ok();
+    child<QAction>(w, "gggggg")->trigger();
+    ASSERT_TRUE(w.game().playing());
+    click(child(w, "Label1(0)"));
+    EXPECT_EQ(unnamed(&w), "") << "playing";
+
+    // The win and lose screens, made at start-up, and About.
+    w.winScreen()->showWon(3);
+    w.loseScreen()->showLost();
+    child<QAction>(w, "about")->trigger();
+    const std::initializer_list<QWidget*> screens{w.winScreen(), w.loseScreen(), child(w, "Form5")};
+    for (QWidget* screen : screens) {
+        EXPECT_EQ(unnamed(screen), "");
+        screen->hide();
+    }
+
+    // Settings and the palette it opens.
+    child<QAction>(w, "EikSize")->trigger();
+    auto* form8 = child<Form8>(w, "Form8");
+    EXPECT_EQ(unnamed(form8), "");
+    click(child(*form8, "Picture1(0)"));
+    ASSERT_NE(form8->palette(), nullptr);
+    EXPECT_EQ(unnamed(form8->palette()), "");
+    form8->close();
+
+    // The player's own pictures, with one chosen: read by the file's name.
+    QImage photo(40, 30, QImage::Format_RGB32);
+    photo.fill(Qt::darkCyan);
+    ASSERT_TRUE(photo.save(photos.filePath("sunset.png")));
+    CustomImages stored;
+    stored.paths[0] = photos.filePath("sunset.png").toStdString();
+    ASSERT_TRUE(writeCustomImages(w.dataFile(DataFile::CustomImages), stored));
+    whenModal<Form4>([&](Form4* form4) {
+        EXPECT_EQ(unnamed(form4), "");
+        const QString slot = QAccessible::queryAccessibleInterface(child(*form4, "Image1(0)"))->text(QAccessible::Name);
+        EXPECT_EQ(slot.toStdString(), greek ? "Εικόνα 1: sunset, επιλεγμένη" : "Picture 1: sunset, selected");
+        form4->reject();
+    });
+    child<QAction>(w, "SetCustomIcon")->trigger();
+
+    const TextCatalog catalog(std::filesystem::path(data.filePath("english.ini").toStdString()));
+    Form10 add(host, greek, catalog, w.pictures(), &w);
+    Form11 remove(w.wallpapers().list(), greek, catalog, w.pictures(), &w);
+    Form50 scores(w.dataFile(DataFile::SingleScores), w.dataFile(DataFile::ChampionshipScores), host, greek, catalog, &w);
+    HelpWindow help(greek, &w);
+    help.openFile(QStringLiteral(VORNEL_ASSETS "/Help.hlp"), greek);
+    const std::initializer_list<QWidget*> windows{&add, &remove, &scores, &help};
+    for (QWidget* window : windows) {
+        window->show();
+        EXPECT_EQ(unnamed(window), "");
+    }
+}
+
+TEST_P(AccessibleTest, TheMainWindowReadsCardsValuesAndActionsAsTheyAreAndFollowsTheLanguage)
+{
+    Form1 w(host, greek, data.path());
+    w.Form_Load();
+    click(child(*w.findChild<Form6*>("Form6"), "Command1"));
+    auto name = [&](const QString& control) {
+        return QAccessible::queryAccessibleInterface(child(w, control))->text(QAccessible::Name).toStdString();
+    };
+    const std::string card = greek ? "Κάρτα" : "Card";
+    EXPECT_EQ(name("Image6(2)"), greek ? "Διακοπή, μη διαθέσιμο" : "Stop, not available");
+    child<QAction>(w, "newgame")->trigger();
+    EXPECT_EQ(name("Label3"), greek ? "Χρόνος που απομένει: 01:15" : "Time left: 01:15");
+    EXPECT_EQ(name("Image6(2)"), greek ? "Διακοπή, διαθέσιμο" : "Stop, available");
+    EXPECT_EQ(name("Label1(6)"), card + " 7");
+
+    // A back is a push button whose press is the click.
+    QAccessibleInterface* back = QAccessible::queryAccessibleInterface(child(w, "Label1(0)"));
+    EXPECT_EQ(back->role(), QAccessible::Button);
+    back->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_TRUE(w.game().board().slot(0).isOpen());
+    int partner = 1;
+    while (!w.game().board().sameImage(0, partner))
+        ++partner;
+    const std::string picture = AccessibleNames::picture(greek, w.game().board().slot(0).picture->name);
+    EXPECT_EQ(name("Image1(0)"), card + " 1: " + picture);
+    click(child(w, QStringLiteral("Label1(%1)").arg(partner)));
+    EXPECT_EQ(name("Image1(0)"), card + " 1: " + picture + (greek ? ", ταιριασμένη" : ", matched"));
+
+    // The other language's menu item changes the names at once.
+    child<QAction>(w, greek ? "english_menu" : "Greek_menu")->trigger();
+    EXPECT_TRUE(name("Image1(0)").starts_with(greek ? "Card 1: " : "Κάρτα 1: ")) << name("Image1(0)");
+}
+
+// A screen reader listening from the start asks about each control as soon
+// as it changes, before the window has said what the control is.
+TEST(AccessibleRoles, HoldWhenAScreenReaderListensWhileTheWindowIsBuilt)
+{
+    QAccessible::installUpdateHandler([](QAccessibleEvent* e) { e->accessibleInterface(); });
+    QAccessible::setActive(true);
+    PictureLibrary pictures;
+    Form5 about(false, pictures, nullptr);
+    QAccessibleInterface* link = QAccessible::queryAccessibleInterface(about.findChild<QWidget*>("Label2"));
+    QAccessible::setActive(false);
+    QAccessible::installUpdateHandler(nullptr);
+    EXPECT_EQ(link->role(), QAccessible::Link);
+    EXPECT_EQ(link->text(QAccessible::Name), "Send e-mail");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&about)->role(), QAccessible::Window);
+}
+
+INSTANTIATE_TEST_SUITE_P(GreekAndEnglish, AccessibleTest, ::testing::Bool(),
+    [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Greek" : "English"; });
+
+}  // namespace
+}  // namespace vornel

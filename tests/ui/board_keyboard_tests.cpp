@@ -1,0 +1,71 @@
+#include <QAction>
+
+#include "UiSupport.h"
+#include "platform/DesktopHost.h"
+#include "ui/BoardKeyboard.h"
+#include "ui/Form1.h"
+#include "ui/Form6.h"
+
+namespace vornel {
+namespace {
+
+using testing::click;
+using Step = BoardFocus::Step;
+
+TEST(BoardFocus, ArrowsWalkTheFiveByFourGridAndStopAtItsEdges)
+{
+    BoardFocus focus;
+    EXPECT_FALSE(focus.move(Step::Left) || focus.move(Step::Up));
+    const std::pair<Step, int> walk[] = {{Step::Right, 1}, {Step::Right, 2}, {Step::Right, 3}, {Step::Right, 4},
+        {Step::Down, 9}, {Step::Down, 14}, {Step::Down, 19}, {Step::Left, 18}, {Step::Up, 13}};
+    for (auto [step, card] : walk)
+        EXPECT_TRUE(focus.move(step) && focus.index() == card) << card;
+    for (int i = 0; i < 3; ++i)
+        focus.move(Step::Left);
+    EXPECT_EQ(focus.index(), 10);
+    EXPECT_FALSE(focus.move(Step::Left)) << "no wrap into the row above";
+    EXPECT_FALSE(focus.move(Step::Down) && focus.move(Step::Down)) << "stops at the last row";
+    EXPECT_EQ(focus.index(), 15);
+}
+
+TEST(BoardKeyboard, KeysTurnCardsThroughTheClickWhileAGameRunsAndLeaveTheShortcutsAlone)
+{
+    QTemporaryDir data;
+    DesktopHost host;
+    Form1 w(host, false, data.path());
+    w.Form_Load();
+    click(w.findChild<Form6*>("Form6")->findChild<QWidget*>("Command1"));
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QWidget* board = w.findChild<QWidget*>("Frame1");
+    QWidget* frame = w.findChild<QWidget*>("BoardFocus");
+    auto card = [&](int i) { return w.findChild<QWidget*>(QStringLiteral("Image1(%1)").arg(i))->geometry(); };
+
+    EXPECT_FALSE(frame->isVisibleTo(&w)) << "hidden while no game runs";
+    QTest::keyClick(board, Qt::Key_Space);
+    QTest::keyClick(board, Qt::Key_F2);  // the menu's new game still
+    ASSERT_TRUE(w.game().playing());
+    EXPECT_TRUE(frame->isVisibleTo(&w) && frame->geometry().contains(card(0)));
+
+    QTest::keyClick(board, Qt::Key_Right);
+    QTest::keyClick(board, Qt::Key_Down);
+    EXPECT_TRUE(frame->geometry().contains(card(6)));
+    QTest::keyClick(board, Qt::Key_Space);
+    ASSERT_TRUE(w.game().board().slot(6).isOpen());
+    QTest::keyClick(board, Qt::Key_Return);  // an open card takes no click
+    EXPECT_TRUE(w.game().board().slot(6).isOpen() && w.game().mainWindowEnabled());
+
+    // Enter on a card of another picture makes a wrong pair; until it turns
+    // back the window takes no keys.
+    const bool leftIsPartner = w.game().board().sameImage(6, 5);
+    QTest::keyClick(board, leftIsPartner ? Qt::Key_Right : Qt::Key_Left);
+    const int other = leftIsPartner ? 7 : 5;
+    QTest::keyClick(board, Qt::Key_Enter);
+    EXPECT_TRUE(w.game().board().slot(other).isFaceUp());
+    EXPECT_FALSE(w.game().mainWindowEnabled());
+    QTest::keyClick(board, Qt::Key_Right);
+    EXPECT_TRUE(frame->geometry().contains(card(other))) << "no move while the pair shows";
+}
+
+}  // namespace
+}  // namespace vornel
