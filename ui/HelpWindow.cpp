@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -64,6 +65,9 @@ HelpWindow::HelpWindow(bool useGreek, QWidget* parent)
     : QWidget(parent, Qt::Window), useGreek_(useGreek)
 {
     setObjectName("HelpWindow");
+    // The manual's pictures are megabytes: they go with the window.
+    setAttribute(Qt::WA_DeleteOnClose);
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
     resize(820, 620);
     if (parent)
         setWindowIcon(parent->windowIcon());

@@ -33,6 +33,10 @@ QPixmap PictureLibrary::named(const QString& name, QSize size, qreal ratio)
     auto it = sizes.find(key);
     if (it != sizes.end())
         return *it;
+    // A picture is shown at a few sizes at a time; the settings window's bars
+    // can ask for hundreds over a session, and none of them need stay.
+    if (sizes.size() >= MaxSizesKept)
+        sizes.clear();
     QPixmap pixmap = named(name);
     if (!pixmap.isNull() && !size.isEmpty()) {
         const QSize device = (QSizeF(size) * ratio).toSize();

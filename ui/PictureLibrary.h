@@ -24,6 +24,8 @@ public:
     static constexpr int LargestSide = 256;
     // Any other picture file (one shown over a whole window) keeps more.
     static constexpr int LargestShownSide = 2048;
+    // Sizes kept scaled for each picture.
+    static constexpr qsizetype MaxSizesKept = 8;
 
     QPixmap named(const QString& name);
     // Stretched to `size` (device-independent pixels) for a screen of `ratio`.

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QStandardPaths>
+#include <malloc.h>
 
 #include "platform/DataFolder.h"
 #include "platform/DesktopHost.h"
@@ -11,6 +12,11 @@
 
 int main(int argc, char* argv[])
 {
+    // Pictures come and go in blocks of megabytes; served from mappings of
+    // their own they go back to the system when freed, and a long session
+    // stays the size it was.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Kelbar");
     QApplication::setApplicationName("vornel");
