@@ -148,7 +148,8 @@ void Form1::Form_Load()
     layOutBoard();
     if (saved.numbersHidden == 0)
         game_.toggleNumbers();
-    showWallpaper(wallpapers_.restore());
+    // Nobody sees the picture before the player window gives way to this one.
+    wallpaperPending_ = wallpapers_.restore() == WallpaperView::Shown;
     showWallpaperMenu();
     cards_ = CardSettings::fromRecords(saved);
     switch (difficultyFromCode(saved.difficulty)) {

@@ -78,6 +78,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     // ---- Handlers ---------------------------------------------------------
@@ -167,6 +168,7 @@ private:
     QTimer* timer2_ = nullptr;  // clock
     QTimer* timer3_ = nullptr;  // reveal
     bool started_ = false;      // the player window has shown the window once
+    bool wallpaperPending_ = false;  // the saved one, decoded at the first showing
 
     QWidget* form_ = nullptr;  // the client area
     QLabel* label33_ = nullptr;

@@ -50,8 +50,17 @@ void Form1::AfaireshTAPER_Click()
     showWallpaperMenu();
 }
 
+void Form1::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (wallpaperPending_)
+        showWallpaper(WallpaperView::Shown);
+}
+
 void Form1::showWallpaper(WallpaperView view)
 {
+    if (view != WallpaperView::Unchanged)
+        wallpaperPending_ = false;
     switch (view) {
     case WallpaperView::Unchanged:
         return;
