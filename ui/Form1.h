@@ -140,6 +140,7 @@ private:
     void buildMenus();
     void applyCaptions();
     void layOutBoard();
+    void showCardBacks();
     void showWallpaper(WallpaperView view);
     // The wallpaper entries of the menu follow the list: captions, check
     // marks, enabled state, one item each.
@@ -169,6 +170,7 @@ private:
     QTimer* timer3_ = nullptr;  // reveal
     bool started_ = false;      // the player window has shown the window once
     bool wallpaperPending_ = false;  // the saved one, decoded at the first showing
+    bool picturesShown_ = false;     // the window's own pictures, from its first showing
 
     QWidget* form_ = nullptr;  // the client area
     QLabel* label33_ = nullptr;

@@ -50,13 +50,6 @@ void Form1::AfaireshTAPER_Click()
     showWallpaperMenu();
 }
 
-void Form1::showEvent(QShowEvent* e)
-{
-    QMainWindow::showEvent(e);
-    if (wallpaperPending_)
-        showWallpaper(WallpaperView::Shown);
-}
-
 void Form1::showWallpaper(WallpaperView view)
 {
     if (view != WallpaperView::Unchanged)
