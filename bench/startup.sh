@@ -68,7 +68,7 @@ export XDG_RUNTIME_DIR=$tmp/run
 # timed start finds the same files. The shipped files are linked in.
 mkdir "$tmp/game"
 cp "${bin[game]}" "$tmp/game/vornel"
-for f in english.ini Win.SON CRASH1.SON Help.hlp Photos HelpPictures; do
+for f in english.ini Win.SON CRASH1.SON Help.hlp Photos HelpPictures vornel_sound.so; do
   [ -e "$(dirname "${bin[game]}")/$f" ] && ln -s "$(cd "$(dirname "${bin[game]}")" && pwd)/$f" "$tmp/game/$f"
 done
 bin[game]=$tmp/game/vornel
