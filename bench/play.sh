@@ -102,18 +102,25 @@ ticks() { # PID -> utime + stime of the whole process, in clock ticks
   echo $((f[11] + f[12]))
 }
 
-switches() { # PID -> context switches of all its threads (each is a wake-up)
-  cat /proc/"$1"/task/*/status 2>/dev/null |
-    awk '/ctxt_switches:/ { n += $2 } END { print n + 0 }'
+threads() { # PID -> "TID RUN_NS SWITCHES" for each of its threads
+  local t ns
+  for t in /proc/"$1"/task/*; do
+    read -r ns _ 2>/dev/null <"$t/schedstat" || continue
+    awk -v tid="${t##*/}" -v ns="$ns" '/ctxt_switches:/ { n += $2 } END { print tid, ns, n + 0 }' "$t/status" 2>/dev/null
+  done
 }
 
-# CPU ticks and wake-ups of $pid over SECONDS, as "TICKS WAKEUPS".
+# CPU of $pid over SECONDS: "TICKS RUN_US WAKEUPS". Ticks are utime + stime
+# of the whole process; the run time (ns clock) and the wake-ups (context
+# switches) are summed over its threads, so a thread that ends in between
+# takes its share along and a new one counts from 0.
 measure() {
   local t0 s0
-  t0=$(ticks "$pid"); s0=$(switches "$pid")
+  t0=$(ticks "$pid"); s0=$(threads "$pid")
   sleep "$seconds"
   kill -0 "$pid" 2>/dev/null || { echo "the game exited:" >&2; cat "$tmp/game.log" >&2; exit 1; }
-  echo "$(($(ticks "$pid") - t0)) $(($(switches "$pid") - s0))"
+  echo "$(($(ticks "$pid") - t0)) $(awk 'NR == FNR { ns[$1] = $2; sw[$1] = $3; next }
+    { n += $2 - ns[$1]; s += $3 - sw[$1] } END { printf "%d %d\n", n / 1000, s }' <(echo "$s0") <(threads "$pid"))"
 }
 
 # Starts the game, confirms the name offered (a click in the player window
@@ -176,19 +183,19 @@ for kind in plain wallpaper; do
   printf "%-44s %s\n" "wrong pair: 2nd press to both faces$label" "$(stats "$tmp/wrong.$kind")"
 done
 echo
-printf "%-44s %8s %8s %9s\n" "CPU over $seconds s" ticks ms wake-ups
+printf "%-44s %8s %8s %8s %9s\n" "CPU over $seconds s" ticks ms "run ms" wake-ups
 for row in idle.plain game.plain idle.wallpaper game.wallpaper; do
-  read -r t w <<<"${cpu[$row]}"
+  read -r t r w <<<"${cpu[$row]}"
   case $row in
     idle.plain) label="main window, no game" ;;
     game.plain) label="game running, clock ticking" ;;
     idle.wallpaper) label="main window, no game, wallpaper" ;;
     game.wallpaper) label="game running, clock ticking, wallpaper" ;;
   esac
-  printf "%-44s %8d %8d %9d\n" "$label" "$t" $((t * 1000 / hz)) "$w"
+  printf "%-44s %8d %8d %8.1f %9d\n" "$label" "$t" $((t * 1000 / hz)) "$(echo "$r" | awk '{ print $1 / 1000 }')" "$w"
 done
 echo
 echo "latency: from the XTEST press (or key) sent to the end of the backing"
 echo "store's flush after the face's paint, plus one round trip to the server."
-echo "CPU: utime + stime of the game's process (clock tick $((1000 / hz)) ms);"
-echo "wake-ups: context switches of all its threads."
+echo "CPU: utime + stime of the game's process (clock tick $((1000 / hz)) ms); run ms:"
+echo "its threads' run time (ns clock); wake-ups: their context switches."

@@ -168,9 +168,16 @@ cpu_us() { # PID -> CPU time of all its threads so far, in us (ns clock)
   cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ n += $1 } END { printf "%d\n", n / 1000 }'
 }
 
-switches() { # PID -> context switches of all its threads (each is a wake-up)
-  cat /proc/"$1"/task/*/status 2>/dev/null |
-    awk '/ctxt_switches:/ { n += $2 } END { print n + 0 }'
+switches() { # PID -> "TID CONTEXT_SWITCHES" for each of its threads (each is a wake-up)
+  local t
+  for t in /proc/"$1"/task/*; do
+    awk -v tid="${t##*/}" '/ctxt_switches:/ { n += $2 } END { print tid, n + 0 }' "$t/status" 2>/dev/null
+  done
+}
+
+wakeups() { # BEFORE AFTER (outputs of switches) -> wake-ups in between. A thread
+  # that ended in between takes its count along; a new one counts from 0.
+  awk 'NR == FNR { before[$1] = $2; next } { n += $2 - before[$1] } END { print n + 0 }' <(echo "$1") <(echo "$2")
 }
 
 wallpaper_saved() { # -> true when skor.qdx holds a wallpaper path (record 20)
@@ -233,16 +240,18 @@ for name in bare game; do
   pids+=("$pid")
 done
 sleep 1
+declare -A woken
 for name in game bare; do
   pid=${idle[$name]}
   alive "$name"
-  idle[$name]="$pid $(ticks "$pid") $(switches "$pid")"
+  woken[$name]=$(switches "$pid")
+  idle[$name]="$pid $(ticks "$pid")"
 done
 sleep 5
 for name in game bare; do
-  read -r pid t0 s0 <<<"${idle[$name]}"
+  read -r pid t0 <<<"${idle[$name]}"
   alive "$name"
-  idle[$name]="$(($(ticks "$pid") - t0)) $(($(switches "$pid") - s0))"
+  idle[$name]="$(($(ticks "$pid") - t0)) $(wakeups "${woken[$name]}" "$(switches "$pid")")"
   kill "$pid"
 done
 hz=$(getconf CLK_TCK)
