@@ -4,16 +4,20 @@
 # player does: from a data folder of its own with a name and a wallpaper saved.
 # Reports, never enforces: it exits non-zero only when something failed to run.
 #
-# usage: bench/startup.sh [-n RUNS] [GAME_BINARY [BARE_BINARY]]
+# usage: bench/startup.sh [-n RUNS | -c] [GAME_BINARY [BARE_BINARY]]
 #   Without binaries it builds both into <repo>/build-bench (Release).
-#   RUNS: timed starts of each program, alternating (default 10).
+#   RUNS: timed starts of each program, alternating (default 30).
+#   -c: instead of timing, counts the instructions each program runs up to
+#   its first window's map, with callgrind: the same on a busy machine.
 set -uo pipefail
 
 runs=30
-while getopts n:h opt; do
+count=
+while getopts n:ch opt; do
   case $opt in
     n) runs=$OPTARG ;;
-    *) sed -n '2,8p' "$0"; exit 2 ;;
+    c) count=1 ;;
+    *) sed -n '2,11p' "$0"; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
@@ -36,7 +40,7 @@ fi
 for b in "${bin[@]}"; do
   [ -x "$b" ] || { echo "not an executable: $b" >&2; exit 1; }
 done
-for t in Xvfb xev xwininfo xprop xdotool; do
+for t in Xvfb xev xwininfo xprop xdotool ${count:+valgrind}; do
   command -v $t >/dev/null || { echo "needs $t: apt-get install -y xvfb x11-utils xdotool" >&2; exit 1; }
 done
 
@@ -114,6 +118,8 @@ await() { # NAME [EXCEPT_WINDOW]
   exit 1
 }
 
+wrapper=()  # what each start runs the program under
+
 # Starts the program NAME (game or bare) and waits until its first top-level
 # window is mapped: the game's player window, the bare main window.
 # Sets: pid, win, start_us.
@@ -125,7 +131,7 @@ launch() { # NAME
   (
     t=${EPOCHREALTIME/[.,]/}
     echo "$t" >"$tmp/t0"
-    XDG_CONFIG_HOME=$tmp/cfg.$name exec "${bin[$name]}"
+    XDG_CONFIG_HOME=$tmp/cfg.$name exec "${wrapper[@]}" "${bin[$name]}"
   ) >>"$tmp/$name.log" 2>&1 &
   pid=$!
   await "$name"
@@ -203,6 +209,23 @@ wallpaper_saved && [ -s "$tmp/game/names.QDX" ] ||
 launch bare
 size[bare]=$(geometry "$win")
 stop
+
+if [ -n "$count" ]; then
+  # callgrind writes a part of its profile as the program calls
+  # xcb_map_window for the first time: that part holds everything before.
+  declare -A instructions
+  for name in game bare; do
+    wrapper=(valgrind --tool=callgrind --dump-before=xcb_map_window "--callgrind-out-file=$tmp/$name.cg.%p")
+    launch "$name"
+    stop
+    instructions[$name]=$(awk '/^summary:/ { print $2; exit }' "$tmp/$name.cg.$pid.1" 2>/dev/null)
+    [ -n "${instructions[$name]}" ] || { echo "$name: callgrind wrote no profile" >&2; exit 1; }
+  done
+  awk -v g="${instructions[game]}" -v b="${instructions[bare]}" 'BEGIN {
+    printf "\ninstructions up to the first window'"'"'s map (callgrind, millions)\n"
+    printf "game %.1f   bare %.1f   game vs bare x%.2f\n", g / 1e6, b / 1e6, g / b }'
+  exit 0
+fi
 
 echo "timing $runs starts of each on :$d ..."
 for i in $(seq "$runs"); do
