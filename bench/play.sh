@@ -12,10 +12,10 @@
 #
 # usage: bench/play.sh [-n RUNS] [-s SECONDS] [BUILD_BIN_FOLDER]
 #   Without a folder it builds vornel and play_latency into <repo>/build-bench
-#   (Release). RUNS defaults to 10, SECONDS to 60.
+#   (Release). RUNS defaults to 20, SECONDS to 60.
 set -uo pipefail
 
-runs=10
+runs=20
 seconds=60
 while getopts n:s:h opt; do
   case $opt in
