@@ -54,12 +54,23 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-# A private X server on the first free display.
-d=90; while [ -e /tmp/.X$d-lock ]; do d=$((d + 1)); done
-Xvfb :$d -screen 0 1280x1024x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 & pids+=($!)
-export DISPLAY=:$d
-for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
-xwininfo -root >/dev/null 2>&1 || { echo "Xvfb :$d did not start" >&2; exit 1; }
+# A private X server on the first free display from :90. Another user of the
+# machine may take a display between the look and the start: then the next.
+d=89
+for _ in $(seq 10); do
+  d=$((d + 1)); while [ -e /tmp/.X$d-lock ]; do d=$((d + 1)); done
+  Xvfb :$d -screen 0 1280x1024x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
+  xvfb=$!
+  export DISPLAY=:$d
+  for _ in $(seq 100); do
+    xwininfo -root >/dev/null 2>&1 && break 2
+    kill -0 $xvfb 2>/dev/null || break
+    sleep 0.1
+  done
+  kill $xvfb 2>/dev/null
+done
+xwininfo -root >/dev/null 2>&1 || { echo "Xvfb :$d did not start:" >&2; cat "$tmp/xvfb.log" >&2; exit 1; }
+pids+=($xvfb)
 
 # The same environment for both programs: no desktop session of the caller
 # may pull them off the private server, and no saved settings carry over.
