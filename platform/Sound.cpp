@@ -1,11 +1,7 @@
 #include "platform/Sound.h"
 
-#include <QAudioDevice>
 #include <QCoreApplication>
-#include <QMediaDevices>
-#include <QPointer>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QLibrary>
 
 #include "storage/SafeFile.h"
 
@@ -16,28 +12,22 @@ namespace {
 // A sound is a few seconds at most; a larger file is not one of ours.
 constexpr std::size_t MaxSoundBytes = 8u << 20;
 
-// Qt Multimedia tells stderr about a missing sound server or device; the
-// game stays silent about its sounds, as it always has.
-class QuietMessages {
-public:
-    QuietMessages() : previous_(qInstallMessageHandler(drop)) { }
-    ~QuietMessages() { qInstallMessageHandler(previous_); }
-    QuietMessages(const QuietMessages&) = delete;
-    QuietMessages& operator=(const QuietMessages&) = delete;
+using PlayWave = void (*)(const QString& path);
 
-private:
-    static void drop(QtMsgType, const QMessageLogContext&, const QString&) { }
-    QtMessageHandler previous_;
-};
-
-// The one player of the program, made at the first sound: it connects to
-// the sound server, which start-up need not wait for.
-QSoundEffect* player()
+// The player module, loaded at the first sound: beside the program in a
+// build, under the library folder once installed. Without it, silence.
+PlayWave waveplayer()
 {
-    static QPointer<QSoundEffect> effect;
-    if (!effect && QCoreApplication::instance())
-        effect = new QSoundEffect(QCoreApplication::instance());
-    return effect;
+    static const PlayWave play = [] {
+        const QString programFolder = QCoreApplication::applicationDirPath();
+        for (const QString& folder : {programFolder, programFolder + "/../" VORNEL_MODULE_DIR}) {
+            QLibrary module(folder + "/vornel_sound");
+            if (auto f = reinterpret_cast<PlayWave>(module.resolve("vornelPlayWave")))
+                return f;
+        }
+        return PlayWave(nullptr);
+    }();
+    return play;
 }
 
 }  // namespace
@@ -50,18 +40,10 @@ bool isWaveFile(const QString& path)
 
 void PlaySound(const QString& path)
 {
-    if (!isWaveFile(path))
+    if (!isWaveFile(path) || !QCoreApplication::instance())
         return;
-    QuietMessages quiet;
-    QSoundEffect* effect = player();
-    // Without a device the effect would only complain at every play.
-    if (!effect || QMediaDevices::defaultAudioOutput().isNull())
-        return;
-    const QUrl url = QUrl::fromLocalFile(path);
-    effect->stop();
-    if (effect->source() != url)
-        effect->setSource(url);
-    effect->play();
+    if (PlayWave play = waveplayer())
+        play(path);
 }
 
 }  // namespace vornel

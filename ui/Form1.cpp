@@ -149,7 +149,7 @@ void Form1::Form_Load()
     layOutBoard();
     if (saved.numbersHidden == 0)
         game_.toggleNumbers();
-    showWallpaper(wallpapers_.restore());
+    wallpaperPending_ = wallpapers_.restore() == WallpaperView::Shown;
     showWallpaperMenu();
     cards_ = CardSettings::fromRecords(saved);
     switch (difficultyFromCode(saved.difficulty)) {
@@ -209,6 +209,20 @@ void Form1::createEndScreens()
     form3_ = new Form3(host_, language_.UseGreek, dataFolder_, pictures_, this, PlaySound);
     disableMainWhileUp(form3_, enable);
     connect(form3_, &Form3::dismissed, this, &Form1::RestoreSettings);
+}
+
+// The window's pictures and the saved wallpaper wait for its first showing:
+// at start-up the player window comes first, and nobody sees them before.
+void Form1::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (!picturesShown_) {
+        picturesShown_ = true;
+        showCardBacks();
+        showState();
+    }
+    if (wallpaperPending_)
+        showWallpaper(WallpaperView::Shown);
 }
 
 void Form1::closeEvent(QCloseEvent* e)

@@ -79,6 +79,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     // ---- Handlers ---------------------------------------------------------
@@ -143,6 +144,7 @@ private:
     // What screen readers read: roles once, names from the game's state.
     void buildAccessibility();
     void showAccessibleNames();
+    void showCardBacks();
     void showWallpaper(WallpaperView view);
     // The wallpaper entries of the menu follow the list: captions, check
     // marks, enabled state, one item each.
@@ -171,6 +173,8 @@ private:
     QTimer* timer2_ = nullptr;  // clock
     QTimer* timer3_ = nullptr;  // reveal
     bool started_ = false;      // the player window has shown the window once
+    bool wallpaperPending_ = false;  // the saved one, decoded at the first showing
+    bool picturesShown_ = false;     // the window's own pictures, from its first showing
 
     QWidget* form_ = nullptr;  // the client area
     QLabel* label33_ = nullptr;

@@ -328,10 +328,10 @@ void Form1::layOutBoard()
         image1_[i]->setGeometry(px(cards[i].frame));
         image9_[i]->setGeometry(px(cards[i].face));
         label1_[i]->setGeometry(px(cards[i].back));
-        // The frame line takes a pixel on each side of the stretched back.
-        label1_[i]->setPixmap(pictures_.named("CardBack", label1_[i]->contentsRect().size(), devicePixelRatioF()));
         label8_[i]->setGeometry(px(cards[i].number));
     }
+    if (picturesShown_)
+        showCardBacks();
     const int top = image6_[0]->y();
     for (int i = 0; i < 3; ++i) {
         image6_[i]->move(image6_[i]->x(), top);
@@ -340,6 +340,13 @@ void Form1::layOutBoard()
     for (int i = 0; i < 2; ++i) {
         label11_[i]->setGeometry(image7_[i]->geometry().translated(0, px(40)));
     }
+}
+
+void Form1::showCardBacks()
+{
+    // The frame line takes a pixel on each side of the stretched back.
+    for (ClickLabel* back : label1_)
+        back->setPixmap(pictures_.named("CardBack", back->contentsRect().size(), devicePixelRatioF()));
 }
 
 }  // namespace vornel

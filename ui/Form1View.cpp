@@ -67,7 +67,8 @@ void Form1::showState()
 
     for (int i = 0; i < Board::SlotCount; ++i) {
         const CardSlot& slot = g.board().slot(i);
-        image9_[i]->setPixmap(pictures_.pixmap(slot.picture, image9_[i]->size(), ratio));
+        if (picturesShown_)
+            image9_[i]->setPixmap(pictures_.pixmap(slot.picture, image9_[i]->size(), ratio));
         image1_[i]->setVisible(slot.faceVisible);
         label1_[i]->setVisible(slot.backVisible);
         label8_[i]->setVisible(slot.numberVisible);
@@ -87,7 +88,8 @@ void Form1::showState()
     for (QLabel* l : {label27_, label28_})
         setTextColour(l, g.panelCaptionsGrey() ? QColor(0xC0, 0xC0, 0xC0) : QColor(Qt::black));
     for (int i = 0; i < 2; ++i) {
-        image7_[i]->setPixmap(pictures_.named(helpIconPicture(g.helps().icon[i]), image7_[i]->size(), ratio));
+        if (picturesShown_)
+            image7_[i]->setPixmap(pictures_.named(helpIconPicture(g.helps().icon[i]), image7_[i]->size(), ratio));
         label11_[i]->setEnabled(g.helps().labelEnabled[i]);
         QFont f = label11_[i]->font();
         f.setBold(g.helps().labelBold[i]);
@@ -95,8 +97,9 @@ void Form1::showState()
     }
 
     for (int i = 0; i < 3; ++i) {
-        image6_[i]->setPixmap(pictures_.named(
-            buttons_.highlighted(i) ? "ButtonHighlight" : "ButtonNormal", image6_[i]->size(), ratio));
+        if (picturesShown_)
+            image6_[i]->setPixmap(pictures_.named(
+                buttons_.highlighted(i) ? "ButtonHighlight" : "ButtonNormal", image6_[i]->size(), ratio));
         QFont f = label9_[i]->font();
         f.setBold(buttons_.bold(i));
         label9_[i]->setFont(f);

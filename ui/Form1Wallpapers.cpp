@@ -52,6 +52,8 @@ void Form1::AfaireshTAPER_Click()
 
 void Form1::showWallpaper(WallpaperView view)
 {
+    if (view != WallpaperView::Unchanged)
+        wallpaperPending_ = false;
     switch (view) {
     case WallpaperView::Unchanged:
         return;

@@ -26,7 +26,8 @@ Form2::Form2(
     : QWidget(mainWindow, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       useGreek_(useGreek),
       soundPath_(dataFolder + '/' + DataFile::WinSound),
-      playSound_(std::move(playSound))
+      playSound_(std::move(playSound)),
+      pictures_(pictures)
 {
     setObjectName("Form2");
     timer1_ = new QTimer(this);
@@ -39,7 +40,6 @@ Form2::Form2(
     frame1_ = c.frame1;
     image3_ = c.image3;
     label1_ = c.label1;
-    image4_ = framePictures(pictures, "Win", WinAnimation::Frames, image3_);
 
     label2_ = new ClickLabel(this);
     label2_->setObjectName("Label2");
@@ -80,15 +80,23 @@ void Form2::showWon(std::optional<int> completedLevel)
 void Form2::Form_Activate()
 {
     animation_.start();
-    image3_->setPixmap(image4_.at(animation_.frame()));
+    image3_->setPixmap(frame(animation_.frame()));
     frame1_->show();
     timer1_->start();
+}
+
+const QPixmap& Form2::frame(int index)
+{
+    // Made at the first win, not at start-up, where nobody waits for them.
+    if (image4_.empty())
+        image4_ = framePictures(pictures_, "Win", WinAnimation::Frames, image3_);
+    return image4_.at(index);
 }
 
 void Form2::Timer1_Timer()
 {
     const AnimationTick t = animation_.tick();
-    image3_->setPixmap(image4_.at(t.frame));
+    image3_->setPixmap(frame(t.frame));
     if (t.sound && playSound_)
         playSound_(soundPath_);
     if (t.finished)

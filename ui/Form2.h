@@ -46,6 +46,7 @@ protected:
 private:
     void Form_Activate();
     void Timer1_Timer();
+    const QPixmap& frame(int index);
     void Form_Click();
     void Label1_Click();
     void Label2_Click();
@@ -59,7 +60,8 @@ private:
     QString soundPath_;
     SoundPlayer playSound_;
     WinAnimation animation_;
-    std::vector<QPixmap> image4_;  // the frames
+    PictureLibrary& pictures_;
+    std::vector<QPixmap> image4_;  // the frames, made when first shown
     QTimer* timer1_ = nullptr;
     ClickLabel* frame1_ = nullptr;
     ClickLabel* image3_ = nullptr;

@@ -28,7 +28,8 @@ Form3::Form3(Host& host, bool useGreek, const QString& dataFolder, PictureLibrar
       host_(host),
       useGreek_(useGreek),
       soundPath_(dataFolder + '/' + DataFile::LoseSound),
-      playSound_(std::move(playSound))
+      playSound_(std::move(playSound)),
+      pictures_(pictures)
 {
     setObjectName("Form3");
     timer1_ = new QTimer(this);
@@ -41,7 +42,6 @@ Form3::Form3(Host& host, bool useGreek, const QString& dataFolder, PictureLibrar
     frame1_ = c.frame1;
     image3_ = c.image3;
     label1_ = c.label1;
-    image9_ = framePictures(pictures, "Lose", LoseAnimation::Frames, image3_);
 
     connect(label1_, &ClickLabel::clicked, this, &Form3::Label1_Click);
     connect(c.image1, &ClickLabel::clicked, this, &Form3::Image1_Click);
@@ -86,9 +86,17 @@ void Form3::Form_Activate()
 {
     animation_.start();
     label1_->hide();
-    image3_->setPixmap(image9_.at(animation_.frame()));
+    image3_->setPixmap(frame(animation_.frame()));
     frame1_->show();
     timer1_->start();
+}
+
+const QPixmap& Form3::frame(int index)
+{
+    // Made at the first loss, not at start-up, where nobody waits for them.
+    if (image9_.empty())
+        image9_ = framePictures(pictures_, "Lose", LoseAnimation::Frames, image3_);
+    return image9_.at(index);
 }
 
 void Form3::Timer1_Timer()
@@ -97,7 +105,7 @@ void Form3::Timer1_Timer()
     if (shaking_)
         return;
     const AnimationTick t = animation_.tick();
-    image3_->setPixmap(image9_.at(t.frame));
+    image3_->setPixmap(frame(t.frame));
     if (t.shake)
         Shake();
     if (t.sound && playSound_)

@@ -51,6 +51,7 @@ protected:
 private:
     void Form_Activate();
     void Timer1_Timer();
+    const QPixmap& frame(int index);
     void Shake();
     void Form_Click();
     void Label1_Click();
@@ -67,7 +68,8 @@ private:
     SoundPlayer playSound_;
     LoseAnimation animation_;
     bool shaking_ = false;
-    std::vector<QPixmap> image9_;  // the frames
+    PictureLibrary& pictures_;
+    std::vector<QPixmap> image9_;  // the frames, made when first shown
     QTimer* timer1_ = nullptr;
     ClickLabel* frame1_ = nullptr;
     ClickLabel* image3_ = nullptr;

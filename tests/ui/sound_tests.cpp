@@ -33,5 +33,30 @@ TEST(Sounds, OnlyRegularWaveFilesReachThePlayerAndOthersPlayNothing)
     }
 }
 
+// Qt Multimedia comes in with the player module at the first sound, not at
+// every start of the program; without the module the game would be silent.
+TEST(Sounds, TheFirstWaveLoadsThePlayerModule)
+{
+    auto mapped = [](const char* name) {
+        QFile maps("/proc/self/maps");
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(name);
+    };
+    if (mapped("vornel_sound"))
+        GTEST_SKIP() << "a sound of an earlier test in this process loaded it";
+    EXPECT_FALSE(mapped("libQt6Multimedia"));
+    // A tenth of a second of silence: 16-bit mono PCM at 8 kHz.
+    const QByteArray silence = QByteArray("RIFF") + QByteArray::fromHex("64060000") + "WAVEfmt " +
+        QByteArray::fromHex("10000000" "0100" "0100" "401f0000" "803e0000" "0200" "1000") + "data" +
+        QByteArray::fromHex("40060000") + QByteArray(1600, 0);
+    QTemporaryDir dir;
+    QFile wave(dir.filePath("silence.SON"));
+    ASSERT_TRUE(wave.open(QIODevice::WriteOnly) && wave.write(silence) == silence.size());
+    wave.close();
+    ASSERT_TRUE(isWaveFile(wave.fileName()));
+    PlaySound(wave.fileName());
+    EXPECT_TRUE(mapped("vornel_sound.so"));
+    EXPECT_TRUE(mapped("libQt6Multimedia"));
+}
+
 }  // namespace
 }  // namespace vornel
