@@ -25,11 +25,7 @@ public:
     int messagesExpected = 0;
     std::deque<double> scriptedRandom;  // used first, then the seeded generator
 
-    std::vector<std::string> questions;
-    std::vector<std::string> questionTitles;
-    std::vector<std::string> messages;
-    std::vector<std::string> messageTitles;
-    std::vector<std::string> inputPrompts;
+    std::vector<std::string> questions, questionTitles, messages, messageTitles, inputPrompts;
     int reseeds = 0;
     int eventsProcessed = 0;
     int busyPointers = 0;  // shown minus restored
@@ -47,11 +43,7 @@ public:
     {
         questions.push_back(text);
         questionTitles.push_back(title);
-        if (yesNoAnswers.empty())
-            fail("question: " + text);
-        const bool answer = yesNoAnswers.front();
-        yesNoAnswers.pop_front();
-        return answer;
+        return take(yesNoAnswers, "question: " + text);
     }
     void showMessage(const std::string& text, const std::string& title, MessageIcon) override
     {
@@ -64,22 +56,14 @@ public:
     std::string inputBox(const std::string& prompt, const std::string&, const std::string&) override
     {
         inputPrompts.push_back(prompt);
-        if (inputAnswers.empty())
-            fail("input box: " + prompt);
-        std::string answer = inputAnswers.front();
-        inputAnswers.pop_front();
-        return answer;
+        return take(inputAnswers, "input box: " + prompt);
     }
     void setBusyPointer(bool busy) override { busyPointers += busy ? 1 : -1; }
     void processEvents() override { ++eventsProcessed; }
     double random() override
     {
-        if (!scriptedRandom.empty()) {
-            const double r = scriptedRandom.front();
-            scriptedRandom.pop_front();
-            return r;
-        }
-        return std::uniform_real_distribution<double>(0.0, 1.0)(generator_);
+        return scriptedRandom.empty() ? std::uniform_real_distribution<double>(0.0, 1.0)(generator_)
+                                      : take(scriptedRandom, "");
     }
     void randomize() override { ++reseeds; }
 
@@ -88,6 +72,14 @@ private:
     {
         ADD_FAILURE() << "unplanned " << what;
         throw Unscripted(what);
+    }
+    template <class T> static T take(std::deque<T>& planned, const std::string& what)
+    {
+        if (planned.empty())
+            fail(what);
+        T answer = std::move(planned.front());
+        planned.pop_front();
+        return answer;
     }
 
     std::mt19937 generator_;

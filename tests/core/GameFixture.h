@@ -27,33 +27,18 @@ struct GameFixture : ::testing::Test {
     }
 
     // A click on a card, as the window passes it on.
-    TurnOutcome click(int i)
-    {
-        return game.takesCardClick(i) ? game.klik(i) : TurnOutcome::Opened;
-    }
-    int partnerOf(int i) const
-    {
-        for (int j = 0; j < Board::SlotCount; ++j)
-            if (j != i && game.board().sameImage(i, j))
-                return j;
-        return -1;
-    }
-    int strangerTo(int i) const
-    {
-        for (int j = 0; j < Board::SlotCount; ++j)
-            if (j != i && !game.board().sameImage(i, j))
-                return j;
-        return -1;
-    }
+    TurnOutcome click(int i) { return game.takesCardClick(i) ? game.klik(i) : TurnOutcome::Opened; }
+    int partnerOf(int i) const { return find(i, true); }
+    int strangerTo(int i) const { return find(i, false); }
     // Turns every pair up, as a player with a perfect memory would.
     TurnOutcome solveBoard()
     {
         TurnOutcome last = TurnOutcome::Opened;
         for (int i = 0; i < Board::SlotCount; ++i) {
-            if (game.board().slot(i).isFaceUp())
-                continue;
-            click(i);
-            last = click(partnerOf(i));
+            if (!game.board().slot(i).isFaceUp()) {
+                click(i);
+                last = click(partnerOf(i));
+            }
         }
         return last;
     }
@@ -62,11 +47,25 @@ struct GameFixture : ::testing::Test {
         for (int k = 0; k < n; ++k)
             game.clockTick();
     }
+    void flipBack()
+    {
+        for (int t = 0; t < 3; ++t)
+            game.flipBackTick();
+    }
     // The result screen is dismissed and the window is active again.
     NextStepOutcome dismissResult()
     {
         game.setMainWindowEnabled(true);
         return game.RestoreSettings();
+    }
+
+private:
+    int find(int i, bool same) const
+    {
+        for (int j = 0; j < Board::SlotCount; ++j)
+            if (j != i && game.board().sameImage(i, j) == same)
+                return j;
+        return -1;
     }
 };
 

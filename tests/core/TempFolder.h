@@ -6,14 +6,14 @@
 
 namespace vornel::testing {
 
-// A fresh folder, removed with everything in it at the end of the test.
+// A fresh folder (under `base`), removed with everything in it at the end of the test.
 class TempFolder {
 public:
-    TempFolder()
+    explicit TempFolder(const std::filesystem::path& base = std::filesystem::temp_directory_path())
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vornel-test-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("no temporary folder");
+        std::string pattern = (base / "vornel-test-XXXXXX").string();
+        if (!::mkdtemp(pattern.data()))
+            throw std::runtime_error("no temporary folder in " + base.string());
         path_ = pattern;
     }
     ~TempFolder()
@@ -25,7 +25,8 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+    std::string string() const { return path_.string(); }
+    std::filesystem::path operator/(const std::filesystem::path& name) const { return path_ / name; }
 
 private:
     std::filesystem::path path_;

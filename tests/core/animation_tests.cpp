@@ -58,12 +58,9 @@ TEST(EndAnimations, StoppedOrFinishedTicksAskForNothingAndStartBeginsAfresh)
         a.tick();
     a.stop();
     const AnimationTick idle = a.tick();
-    EXPECT_EQ(idle.frame, a.frame());
-    EXPECT_FALSE(idle.sound || idle.shake || idle.finished);
+    EXPECT_FALSE(idle.sound || idle.shake || idle.finished || idle.frame != a.frame());
     a.start();
-    EXPECT_EQ(a.AnimTicks(), 0);
-    EXPECT_EQ(a.frame(), 6);
-    EXPECT_EQ(play(a).finishedAt, 17);
+    EXPECT_EQ(play(a).sounds, (std::vector<int>{6, 8, 14, 16}));
     EXPECT_FALSE(a.tick().sound);
 }
 

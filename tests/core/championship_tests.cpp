@@ -7,6 +7,30 @@ namespace {
 
 using testing::GameFixture;
 
+TEST(ChampionshipRules, LevelSecondsAndPointsFollowLevelAndDifficulty)
+{
+    // 110 seconds, ten fewer a level, fewer again at harder difficulties, ten more on the bonus level.
+    EXPECT_EQ(championshipSeconds(1, Difficulty::Normal, false), 90);
+    EXPECT_EQ(championshipSeconds(3, Difficulty::Hard, false), 60);
+    EXPECT_EQ(championshipSeconds(3, Difficulty::Hard, true), 70);
+    EXPECT_EQ(championshipSeconds(3, Difficulty::Normal, true), 80);
+    EXPECT_EQ(championshipSeconds(6, Difficulty::Easy, false), 50);
+
+    // Points of the level just completed, Level already moved on.
+    struct Case {
+        int level;
+        std::optional<Difficulty> d;
+        int secondsLeft, points;
+    };
+    for (const Case& c : {Case{2, Difficulty::Normal, 40, 40}, Case{2, Difficulty::Hard, 40, 80},
+             Case{2, Difficulty::Easy, 40, 40}, Case{2, std::nullopt, 40, 0}, Case{3, Difficulty::Normal, 40, 40},
+             Case{7, Difficulty::Normal, 25, 125}, Case{7, Difficulty::Hard, 25, 175}}) {
+        Championship champ;
+        champ.Level = c.level;
+        EXPECT_EQ(champ.BatmosProtatlhmatos(c.d, c.secondsLeft), c.points) << c.level << " " << c.secondsLeft;
+    }
+}
+
 struct ChampionshipFixture : GameFixture {
     void start()
     {
@@ -21,12 +45,13 @@ struct ChampionshipFixture : GameFixture {
         game.levelWon();
         return dismissResult();
     }
-    int openCard() const
+    // Card 0 and its partner matched and a third card open; returns that card.
+    int matchOnePairAndOpenACard()
     {
-        for (int i = 0; i < Board::SlotCount; ++i)
-            if (game.board().slot(i).isOpen())
-                return i;
-        return -1;
+        click(0);
+        click(partnerOf(0));
+        click(strangerTo(0));
+        return strangerTo(0);
     }
 };
 
@@ -38,7 +63,6 @@ TEST_F(ChampionshipFixture, StartsAtLevelOneWithTwoLivesHelpsAndTheNote)
     EXPECT_EQ(host.eventsProcessed, 1);
     EXPECT_EQ(game.championship().Level, 1);
     EXPECT_EQ(game.championship().Lives, 2);
-    EXPECT_EQ(game.session().Score, 0);
     EXPECT_EQ(game.clock().text(), "01:30");
     EXPECT_TRUE(game.panelVisible() && game.panelEnabled());
     EXPECT_EQ(game.helps().icon[0], HelpIcon::Available);
@@ -61,19 +85,16 @@ TEST_F(ChampionshipFixture, ThirdTurnOfOneCardInLevelOneLosesTheBonus)
     for (int round = 0; round < 2; ++round) {
         click(a);
         click(b);
-        for (int t = 0; t < 3; ++t)
-            game.flipBackTick();
+        flipBack();
     }
     EXPECT_TRUE(game.championship().BonusEligible);
     EXPECT_EQ(game.championship().OpenCount[a], 2);
     click(a);
     EXPECT_FALSE(game.championship().BonusEligible);
-    EXPECT_EQ(game.championship().OpenCount[a], 2);
 }
 
 TEST_F(ChampionshipFixture, BonusBoxInsistsOnALevelFromTwoToSixAndRoundsDecimals)
 {
-    game.chooseDifficulty(Difficulty::Hard);
     start();
     host.inputAnswers = {"1", "7", "2-6", "", "abc", "5.5"};
     EXPECT_EQ(solveBoard(), TurnOutcome::BoardComplete);
@@ -83,31 +104,17 @@ TEST_F(ChampionshipFixture, BonusBoxInsistsOnALevelFromTwoToSixAndRoundsDecimals
     EXPECT_FALSE(game.clock().running);
 }
 
-TEST_F(ChampionshipFixture, LevelClockShrinksAndTheBonusLevelGetsTenSecondsMore)
-{
-    game.chooseDifficulty(Difficulty::Hard);
-    start();
-    host.inputAnswers = {"3"};
-    const int t1 = game.clock().SecondsLeft;
-    EXPECT_EQ(winLevel(), NextStepOutcome::LevelDealt);  // level 1 on Hard earns 2 x t
-    EXPECT_EQ(game.session().Score, 2 * t1);
-    EXPECT_EQ(game.championship().Level, 2);
-    EXPECT_EQ(game.clock().text(), "01:10");
-    ticks(4);
-    winLevel();  // level 2 on Hard earns 3 x t
-    EXPECT_EQ(game.session().Score, 2 * t1 + 3 * 66);
-    EXPECT_EQ(game.clock().text(), "01:10");  // level 3: 60 seconds and the bonus
-}
-
-TEST_F(ChampionshipFixture, LevelPointsOnNormalAndEasy)
+TEST_F(ChampionshipFixture, LevelsScoreAndShrinkWithTheBonusLevelTenSecondsLonger)
 {
     start();  // Normal
     host.inputAnswers = {"2"};
     ticks(10);
-    winLevel();  // level 1 on Normal earns t
+    EXPECT_EQ(winLevel(), NextStepOutcome::LevelDealt);  // level 1 on Normal earns t
     EXPECT_EQ(game.session().Score, 80);
+    EXPECT_EQ(game.championship().Level, 2);
+    EXPECT_EQ(game.clock().text(), "01:30");  // 80 seconds and the bonus
     ticks(30);
-    winLevel();  // level 2 on Normal earns 1 x t, with the bonus level's 10 seconds
+    winLevel();  // level 2 on Normal earns 1 x t
     EXPECT_EQ(game.session().Score, 80 + 60);
 
     // A new difficulty counts for the points at once, for the clock at the next deal:
@@ -126,22 +133,20 @@ TEST_F(ChampionshipFixture, SixWonLevelsAddTheFinalBonusAndEnterTheChampionshipT
     host.inputAnswers = {"4"};
     for (int level = 1; level <= 5; ++level)
         winLevel();
-    EXPECT_EQ(game.championship().Level, 6);
     solveBoard();
     game.levelWon();
     EXPECT_EQ(game.championship().Level, 7);
-    const int total = game.session().Score + 100;
+    const std::string total = std::to_string(game.session().Score + 100);
     host.messagesExpected = 1;
     EXPECT_EQ(dismissResult(), NextStepOutcome::ChampionshipComplete);
-    EXPECT_EQ(host.messages.back(), "Congratulations  Ada.\n\n You make a best skor.\nYour place is FIRST and your skor is: " +
-            std::to_string(total));
-    EXPECT_EQ(readScoreTable(folder / DataFile::ChampionshipScores).scores[0].toText(), std::to_string(total));
-    EXPECT_EQ(readScoreTable(folder / DataFile::SingleScores).scores[0].type, TaggedValue::Type::Empty);
-    EXPECT_EQ(game.statusLine(), "Championship Best Skor : " + std::to_string(total) + " - Ada");
-    EXPECT_FALSE(game.session().inChampionship());
+    EXPECT_EQ(host.messages.back(),
+        "Congratulations  Ada.\n\n You make a best skor.\nYour place is FIRST and your skor is: " + total);
+    EXPECT_EQ(readScoreTable(folder / DataFile::ChampionshipScores).scores[0].toText(), total);
+    EXPECT_TRUE(readScoreTable(folder / DataFile::SingleScores).scores[0].isEmpty());
+    EXPECT_EQ(game.statusLine(), "Championship Best Skor : " + total + " - Ada");
+    EXPECT_FALSE(game.session().inChampionship() || game.panelVisible());
     EXPECT_EQ(game.session().Score, 0);
     EXPECT_EQ(game.championship().Level, 0);
-    EXPECT_FALSE(game.panelVisible());
 }
 
 TEST_F(ChampionshipFixture, SecondLostLifeEndsTheChampionshipWithoutAnEntry)
@@ -164,8 +169,7 @@ TEST_F(ChampionshipFixture, SecondLostLifeEndsTheChampionshipWithoutAnEntry)
     EXPECT_EQ(host.messageTitles.back(), "");
     EXPECT_FALSE(game.session().inChampionship());
     EXPECT_EQ(game.session().Score, 0);
-    EXPECT_TRUE(game.mainWindowEnabled());
-    EXPECT_TRUE(game.panelCaptionsGrey());
+    EXPECT_TRUE(game.mainWindowEnabled() && game.panelCaptionsGrey());
     EXPECT_TRUE(game.helps().available[0] && game.helps().available[1]);
     EXPECT_EQ(game.RestoreSettings(), NextStepOutcome::Nothing);
     EXPECT_FALSE(game.playing());
@@ -181,45 +185,17 @@ TEST_F(ChampionshipFixture, GreekEndOfChancesHasItsOwnTitle)
     EXPECT_EQ(host.messageTitles.back(), "ΤΕΛΟΣ ΕΥΚΑΙΡΙΩΝ");
 }
 
-TEST_F(ChampionshipFixture, StopDuringTheRevealRestoresTheCardsBeforeResettingThem)
-{
-    start();
-    const int p = partnerOf(0);
-    click(0);
-    click(p);
-    click(strangerTo(0) == p ? partnerOf(p) : strangerTo(0));
-    game.useHelp(Helps::TenSeconds);
-    EXPECT_FALSE(game.championship().BonusEligible);
-    EXPECT_FALSE(game.clock().running);
-    EXPECT_TRUE(game.helps().revealRunning);
-
-    host.yesNoAnswers = {true};
-    EXPECT_EQ(game.stop(), StopOutcome::ChampionshipStopped);
-    EXPECT_EQ(host.questions.back(), "Είσαι σίγουρος οτι θέλεις να τερματίσεις το πρωτάθλημα;");
-    EXPECT_FALSE(game.helps().revealRunning);
-    EXPECT_FALSE(game.clock().running);
-    EXPECT_FALSE(game.session().inChampionship());
-    EXPECT_EQ(game.championship().Level, 0);
-    EXPECT_TRUE(game.helps().available[0]);
-    for (int i = 0; i < Board::SlotCount; ++i)
-        EXPECT_FALSE(game.board().slot(i).isFaceUp());
-}
-
 TEST_F(ChampionshipFixture, RevealPutsEveryCardBackAsItWasAfterTenTicks)
 {
     start();
-    const int p = partnerOf(0);
-    click(0);
-    click(p);
-    const int open = strangerTo(0) == p ? partnerOf(p) : strangerTo(0);
-    click(open);
-    const int score = game.session().Score;
+    const int open = matchOnePairAndOpenACard();
     game.useHelp(Helps::TenSeconds);
-    EXPECT_EQ(game.session().Score, score - 5);
+    EXPECT_EQ(game.session().Score, -5);
+    EXPECT_FALSE(game.championship().BonusEligible || game.clock().running);
     EXPECT_EQ(game.helps().icon[0], HelpIcon::Used);
     EXPECT_FALSE(game.helps().labelEnabled[0] || game.helps().available[0]);
-    for (int i = 0; i < Board::SlotCount; ++i)
-        EXPECT_TRUE(game.board().slot(i).isFaceUp());
+    for (const CardSlot& s : game.board().cards())
+        EXPECT_TRUE(s.isFaceUp());
     EXPECT_FALSE(game.useHelp(Helps::TwoPairs));  // nothing while the reveal runs
     EXPECT_TRUE(game.helps().labelEnabled[1]);
 
@@ -231,13 +207,28 @@ TEST_F(ChampionshipFixture, RevealPutsEveryCardBackAsItWasAfterTenTicks)
     EXPECT_TRUE(game.clock().running);
     for (int i = 0; i < Board::SlotCount; ++i) {
         const CardSlot& s = game.board().slot(i);
-        if (i == 0 || i == p)
+        if (i == 0 || i == partnerOf(0))
             EXPECT_TRUE(s.isMatched()) << i;
         else if (i == open)
             EXPECT_TRUE(s.isOpen()) << i;
         else
             EXPECT_TRUE(!s.isFaceUp() && s.backVisible && s.numberVisible) << i;
     }
+}
+
+TEST_F(ChampionshipFixture, StopDuringTheRevealRestoresTheCardsBeforeResettingThem)
+{
+    start();
+    matchOnePairAndOpenACard();
+    game.useHelp(Helps::TenSeconds);
+    host.yesNoAnswers = {true};
+    EXPECT_EQ(game.stop(), StopOutcome::ChampionshipStopped);
+    EXPECT_EQ(host.questions.back(), "Είσαι σίγουρος οτι θέλεις να τερματίσεις το πρωτάθλημα;");
+    EXPECT_FALSE(game.helps().revealRunning || game.clock().running || game.session().inChampionship());
+    EXPECT_EQ(game.championship().Level, 0);
+    EXPECT_TRUE(game.helps().available[0]);
+    for (const CardSlot& s : game.board().cards())
+        EXPECT_FALSE(s.isFaceUp());
 }
 
 TEST_F(ChampionshipFixture, TwoPairsSolvesTwoFaceDownPairsAndTheOpenCardsPartner)
@@ -247,39 +238,37 @@ TEST_F(ChampionshipFixture, TwoPairsSolvesTwoFaceDownPairsAndTheOpenCardsPartner
     const int partner = partnerOf(0);
     // The first draw lands on the open card's partner: both are solved.
     host.scriptedRandom = {(partner + 0.5) / 20.0};
-    const int score = game.session().Score;
     EXPECT_FALSE(game.useHelp(Helps::TwoPairs));
     EXPECT_TRUE(game.board().slot(0).isMatched() && game.board().slot(partner).isMatched());
     EXPECT_EQ(game.turn().FirstCard, 0);
-    EXPECT_EQ(openCard(), -1);
-    int matched = 0;
-    for (const CardSlot& s : game.board().cards())
+    int matched = 0, open = 0;
+    for (const CardSlot& s : game.board().cards()) {
         matched += s.isMatched();
+        open += s.isOpen();
+    }
     EXPECT_EQ(matched, 4);
-    EXPECT_EQ(game.session().Score, score - 5);
-    EXPECT_FALSE(game.championship().BonusEligible);
+    EXPECT_EQ(open, 0);
+    EXPECT_EQ(game.session().Score, -5);
+    EXPECT_FALSE(game.championship().BonusEligible || game.helps().available[1]);
     EXPECT_TRUE(game.clock().running);
     EXPECT_EQ(host.eventsProcessed, 1 + 2);
-    EXPECT_FALSE(game.helps().available[1]);
 }
 
 TEST_F(ChampionshipFixture, TwoPairsThatCompletesTheBoardEndsTheLevel)
 {
     start();
-    // Leave one pair face down.
-    const int last = 0, lastPartner = partnerOf(0);
+    const int last = 0, lastPartner = partnerOf(0);  // the one pair left face down
     for (int i = 0; i < Board::SlotCount; ++i) {
-        if (i == last || i == lastPartner || game.board().slot(i).isFaceUp())
-            continue;
-        click(i);
-        click(partnerOf(i));
+        if (i != last && i != lastPartner && !game.board().slot(i).isFaceUp()) {
+            click(i);
+            click(partnerOf(i));
+        }
     }
     EXPECT_TRUE(game.useHelp(Helps::TwoPairs));
     EXPECT_TRUE(game.board().allMatched());
     EXPECT_EQ(host.eventsProcessed, 1 + 1);  // the second draw was skipped
     EXPECT_FALSE(game.mainWindowEnabled());
     game.levelWon();
-    EXPECT_FALSE(game.clock().running);
     EXPECT_EQ(game.championship().Level, 2);
 }
 
@@ -291,21 +280,6 @@ TEST_F(ChampionshipFixture, HelpsInLaterLevelsKeepTheBonusChoice)
     game.useHelp(Helps::TenSeconds);
     EXPECT_TRUE(game.championship().BonusEligible);
     EXPECT_EQ(game.championship().BonusLevel, 5);
-}
-
-TEST(LevelPoints, FollowTheDifficultyWithTheLevelAlreadyAdvanced)
-{
-    Championship c;
-    c.Level = 2;  // level 1 completed
-    EXPECT_EQ(c.BatmosProtatlhmatos(Difficulty::Normal, 40), 40);
-    EXPECT_EQ(c.BatmosProtatlhmatos(Difficulty::Hard, 40), 80);
-    EXPECT_EQ(c.BatmosProtatlhmatos(Difficulty::Easy, 40), 40);
-    EXPECT_EQ(c.BatmosProtatlhmatos(std::nullopt, 40), 0);
-    c.Level = 3;
-    EXPECT_EQ(c.BatmosProtatlhmatos(Difficulty::Normal, 40), 40);
-    c.Level = 7;
-    EXPECT_EQ(c.BatmosProtatlhmatos(Difficulty::Normal, 25), 125);
-    EXPECT_EQ(c.BatmosProtatlhmatos(Difficulty::Hard, 25), 175);
 }
 
 }  // namespace

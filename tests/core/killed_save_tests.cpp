@@ -1,14 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
-#include <cstdio>
 #include <functional>
 #include <poll.h>
 #include <random>
 #include <sys/inotify.h>
 
-#include "FileFixture.h"
+#include "FileBytes.h"
+#include "TempFolder.h"
 #include "storage/BackgroundFile.h"
 #include "storage/ColoursFile.h"
 #include "storage/CustomImagesFile.h"
@@ -46,6 +47,13 @@ std::string g(int generation, int i)
 {
     return (generation ? "Ωμέγα " : "alpha ") + std::to_string(1000 + i) + std::string(100, 'x');
 }
+std::vector<std::string> many(int generation, int count)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < count; ++i)
+        texts.push_back("/home/ada/" + g(generation, i));
+    return texts;
+}
 
 const std::vector<SavingModule> modules{
     {DataFile::SingleScores, true,
@@ -57,30 +65,18 @@ const std::vector<SavingModule> modules{
             }
             return writeScoreTable(f, t);
         }},
-    {DataFile::Names, false,
-        [](const fs::path& f, int gen) {
-            std::vector<std::string> names;
-            for (int i = 0; i < 150; ++i)
-                names.push_back(g(gen, i));
-            return writeNames(f, names);
-        }},
+    {DataFile::Names, false, [](const fs::path& f, int gen) { return writeNames(f, many(gen, 150)); }},
     {"settings in skor.qdx", true,
         [](const fs::path& f, int gen) {
-            SettingsRecords s;
-            s.cardPictureHeight = 600 + gen;
-            s.cardPictureWidth = 700 + gen;
-            s.cardColour = TaggedValue::fromInt32(0x00C000 + gen);
-            s.difficulty = static_cast<std::int16_t>(1 + gen);
-            s.category = static_cast<std::int16_t>(3 + gen);
-            s.wallpaperPath = g(gen, 0);
-            s.numbersHidden = static_cast<std::int16_t>(gen);
-            return writeSettingsRecords(f, s);
+            const auto n = static_cast<std::int16_t>(gen);
+            return writeSettingsRecords(f,
+                {600 + gen, 700 + gen, TaggedValue::fromInt32(0x00C000 + gen), std::int16_t(1 + n), std::int16_t(3 + n),
+                    g(gen, 0), n});
         }},
     {DataFile::CustomImages, true,
         [](const fs::path& f, int gen) {
             CustomImages images;
-            for (int i = 0; i < CustomImages::SlotCount; ++i)
-                images.paths[i] = g(gen, i);
+            std::ranges::copy(many(gen, CustomImages::SlotCount), images.paths.begin());
             images.lastFolder = g(gen, 10);
             return writeCustomImages(f, images);
         }},
@@ -93,16 +89,10 @@ const std::vector<SavingModule> modules{
             return writeDefaultColours(
                 f, {{gen, gen + 1, gen + 2, gen + 3, gen + 4}, TaggedValue::fromInt32(-gen - 5)});
         }},
-    {DataFile::Background, false,
-        [](const fs::path& f, int gen) {
-            std::vector<std::string> paths;
-            for (int i = 0; i < 150; ++i)
-                paths.push_back("/home/ada/" + g(gen, i) + ".bmp");
-            return writeBackgroundFile(f, paths);
-        }},
+    {DataFile::Background, false, [](const fs::path& f, int gen) { return writeBackgroundFile(f, many(gen, 150)); }},
 };
 
-class KilledSaveTest : public FileFixture, public ::testing::WithParamInterface<SavingModule> { };
+class KilledSaveTest : public ::testing::TestWithParam<SavingModule> { };
 
 // The child saves the two generations in turn without end; it tells the
 // parent when its saves begin.
@@ -125,7 +115,8 @@ TEST_P(KilledSaveTest, AKilledSaveLeavesTheOldOrTheNewContent)
     const SavingModule& m = GetParam();
     // The kills test the order of a save's steps, not the disk: in memory a
     // save does not wait for one, and many kills fit the time.
-    const fs::path folder = fs::is_directory("/dev/shm") ? makeFolder("/dev/shm") : dir;
+    const TempFolder temp(fs::is_directory("/dev/shm") ? "/dev/shm" : fs::temp_directory_path());
+    const fs::path folder = temp.path();
     const fs::path file =
         folder / (std::string(m.file).find(' ') == std::string::npos ? m.file : DataFile::SingleScores);
     if (m.others) {
@@ -204,12 +195,10 @@ TEST_P(KilledSaveTest, AKilledSaveLeavesTheOldOrTheNewContent)
         }
     }
     ::close(created);
-    std::printf("%s: %d kills, %d left the first content, %d the second, %d hit a save half done\n", m.file, kills,
-        seen[0], seen[1], orphans);
     // The kills hit both generations, and some hit a save half done.
-    EXPECT_GT(seen[0], 0);
-    EXPECT_GT(seen[1], 0);
-    EXPECT_GT(orphans, 0);
+    EXPECT_TRUE(seen[0] > 0 && seen[1] > 0 && orphans > 0)
+        << kills << " kills: " << seen[0] << " left the first content, " << seen[1] << " the second, " << orphans
+        << " hit a save half done";
 
     // The next save clears what a killed one left.
     ASSERT_TRUE(m.write(file, readBytes(file) == bytes[0] ? 1 : 0));

@@ -5,16 +5,19 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 
-#include "FileFixture.h"
+#include "FileBytes.h"
+#include "TempFolder.h"
+#include "storage/BackgroundFile.h"
 #include "storage/SafeFile.h"
 
 using namespace vornel;
 using namespace vornel::testing;
-using namespace std::string_literals;
 
 namespace {
 
-using SafeFileTest = FileFixture;
+struct SafeFileTest : ::testing::Test {
+    TempFolder dir;
+};
 
 std::string everyByte(int times)
 {
@@ -24,9 +27,11 @@ std::string everyByte(int times)
     return bytes;
 }
 
-fs::perms permsOf(const fs::path& file)
+struct stat statOf(const fs::path& file)
 {
-    return fs::status(file).permissions();
+    struct stat st { };
+    ::stat(file.c_str(), &st);
+    return st;
 }
 
 }  // namespace
@@ -38,10 +43,8 @@ TEST_F(SafeFileTest, ReadsARegularFileWholeUpToItsLimit)
     EXPECT_EQ(readRegularFile(file), everyByte(3));
     EXPECT_EQ(readRegularFile(file, 768), everyByte(3));
     EXPECT_EQ(readRegularFile(file, 767), std::nullopt);
-
     writeBytes(file, "");
     EXPECT_EQ(readRegularFile(file), "");
-
     fs::resize_file(file, MaxDataFileBytes);
     EXPECT_EQ(readRegularFile(file), std::string(MaxDataFileBytes, '\0'));
     fs::resize_file(file, MaxDataFileBytes + 1);
@@ -58,7 +61,6 @@ TEST_F(SafeFileTest, AnythingButARegularFileReadsAsNothingAtOnce)
         const fs::path path = dir / name;
         EXPECT_TRUE(passesInChild([&] { return !readRegularFile(path); })) << name;
     }
-
     writeBytes(dir / "file", "x");
     fs::create_symlink(dir / "file", dir / "link");
     for (const char* name : {"file", "link", "pipe", "endless"})
@@ -67,18 +69,20 @@ TEST_F(SafeFileTest, AnythingButARegularFileReadsAsNothingAtOnce)
         EXPECT_FALSE(fileExists(dir / name)) << name;
 }
 
-TEST_F(SafeFileTest, ReplaceWritesTheContentAndKeepsTheMode)
+TEST_F(SafeFileTest, ReplaceWritesANewFileBesideTheOldAndKeepsTheMode)
 {
     const fs::path file = dir / "skor.qdx";
     ASSERT_TRUE(replaceFileContents(file, everyByte(2)));
     EXPECT_EQ(readBytes(file), everyByte(2));
-    EXPECT_EQ(permsOf(file), fs::perms(0644));
+    EXPECT_EQ(statOf(file).st_mode & 0777, 0644u);
 
     fs::permissions(file, fs::perms(0600));
+    const ino_t old = statOf(file).st_ino;
     ASSERT_TRUE(replaceFileContents(file, "new"));
     EXPECT_EQ(readBytes(file), "new");
-    EXPECT_EQ(permsOf(file), fs::perms(0600));
-    EXPECT_EQ(entries(dir), std::set<std::string>{"skor.qdx"});
+    EXPECT_EQ(statOf(file).st_mode & 0777, 0600u);
+    EXPECT_NE(statOf(file).st_ino, old);  // renamed over the old one, never written in place
+    EXPECT_EQ(entries(dir.path()), std::set<std::string>{"skor.qdx"});
 }
 
 TEST_F(SafeFileTest, ReplaceThroughALinkChangesTheFileItLeadsTo)
@@ -113,7 +117,7 @@ TEST_F(SafeFileTest, FailedReplaceLeavesTheOldFileAndNoTemporaryFile)
         return ::setrlimit(RLIMIT_FSIZE, &size) == 0 && !replaceFileContents(file, everyByte(32));
     }));
     EXPECT_EQ(readBytes(file), "old");
-    EXPECT_EQ(entries(dir), (std::set<std::string>{"folder", "skor.qdx"}));
+    EXPECT_EQ(entries(dir.path()), (std::set<std::string>{"folder", "skor.qdx"}));
 }
 
 TEST_F(SafeFileTest, ReplaceRemovesTemporaryFilesNobodyIsWriting)
@@ -125,8 +129,19 @@ TEST_F(SafeFileTest, ReplaceRemovesTemporaryFilesNobodyIsWriting)
     // A save still running holds a lock on its file.
     const int busy = ::open((dir / ".skor.qdx.Busy01").c_str(), O_RDONLY | O_CLOEXEC);
     ASSERT_EQ(::flock(busy, LOCK_EX), 0);
-
     ASSERT_TRUE(replaceFileContents(dir / "skor.qdx", "new"));
     ::close(busy);
-    EXPECT_EQ(entries(dir), kept);
+    EXPECT_EQ(entries(dir.path()), kept);
+}
+
+// A line of the wallpaper file or a stored picture path may hold any byte.
+TEST_F(SafeFileTest, APathWithANulInsideNamesNoFile)
+{
+    const fs::path sea = dir / "sea.bmp";
+    writeBytes(sea, "BM");
+    const std::string cut = sea.string() + '\0' + "x";
+    EXPECT_FALSE(fileExists(cut) || readRegularFile(cut) || replaceFileContents(cut, "new"));
+    EXPECT_EQ(readBytes(sea), "BM");
+    writeBytes(dir / "background.dat", cut + "\r\n" + sea.string() + "\r\n");
+    EXPECT_EQ(readBackgroundFile(dir / "background.dat"), std::vector<std::string>{sea.string()});
 }

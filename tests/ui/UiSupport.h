@@ -1,20 +1,29 @@
 #pragma once
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+
+#include "platform/DesktopHost.h"
+#include "ui/Form1.h"
+#include "ui/Form6.h"
 
 namespace vornel::testing {
 
 // Answers modal boxes as they open, with the answers a test planned, and
 // remembers what they said. A box nobody planned for is refused (No,
-// Cancel, or closed) and fails the test.
+// Cancel, or closed) and fails the test, unless `otherwise` answers it.
 class BoxAnswerer : public QObject {
 public:
     struct Answer {
@@ -26,6 +35,10 @@ public:
     QStringList titles;
     // Looks at the screen while a box is up, before it is answered.
     std::function<void(QWidget* box)> inspect;
+    // When set, picks the button for an unplanned box (OK where it has no such
+    // button) and closes any other modal window, noting its name in `windows`.
+    std::function<QMessageBox::StandardButton(const QString& text)> otherwise;
+    QStringList windows;
 
     BoxAnswerer()
     {
@@ -51,24 +64,36 @@ private:
             return;
         auto* box = qobject_cast<QMessageBox*>(w);
         auto* input = qobject_cast<QInputDialog*>(w);
-        if (!box && !input)
+        auto* dialog = qobject_cast<QDialog*>(w);
+        if (!box && !input) {
+            if (otherwise && dialog) {
+                lastAnswered_ = w;
+                windows << w->objectName();
+                dialog->reject();
+            }
             return;
+        }
         lastAnswered_ = w;
         if (inspect)
             inspect(w);
         titles << w->windowTitle();
         texts << (box ? box->text() : input->labelText());
+        if (planned.empty() && otherwise)
+            planned.push_back({otherwise(texts.back()), {}});
         if (planned.empty()) {
             ADD_FAILURE() << "unplanned box: " << texts.back().toStdString();
-            box ? box->reject() : input->reject();
+            dialog->reject();
             return;
         }
         const Answer a = planned.front();
         planned.pop_front();
+        QAbstractButton* b = box ? box->button(a.button) : nullptr;
+        if (box && !b && otherwise)
+            b = box->button(QMessageBox::Ok);
         if (input) {
             input->setTextValue(a.typed);
             input->accept();
-        } else if (QAbstractButton* b = box->button(a.button)) {
+        } else if (b) {
             b->click();
         } else {
             ADD_FAILURE() << "the box has no such button: " << texts.back().toStdString();
@@ -80,21 +105,28 @@ private:
     QPointer<QWidget> lastAnswered_;
 };
 
-// Notes that a window was closed.
-class CloseWatcher : public QObject {
+// Acts on a modal window of type T as soon as it is up; fails the test if
+// it never comes.
+template <class T> class WhenModal : public QObject {
 public:
-    explicit CloseWatcher(bool* closed) : closed_(closed) { }
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override
+    explicit WhenModal(std::function<void(T*)> act) : act_(std::move(act))
     {
-        if (e->type() == QEvent::Close)
-            *closed_ = true;
-        return false;
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            auto* w = qobject_cast<T*>(QApplication::activeModalWidget());
+            if (!w || !w->isVisible())
+                return;
+            timer_.stop();
+            done_ = true;
+            act_(w);
+        });
+        timer_.start(0);
     }
+    ~WhenModal() override { EXPECT_TRUE(done_) << "the window never opened"; }
 
 private:
-    bool* closed_;
+    std::function<void(T*)> act_;
+    QTimer timer_;
+    bool done_ = false;
 };
 
 inline void click(QWidget* w, Qt::MouseButton button = Qt::LeftButton)
@@ -102,5 +134,66 @@ inline void click(QWidget* w, Qt::MouseButton button = Qt::LeftButton)
     ASSERT_NE(w, nullptr);
     QTest::mouseClick(w, button, {}, w->rect().center());
 }
+
+// The control `name` of `w` ("Label1(3)" for an element of an array).
+template <typename T = QWidget> T* child(QWidget& w, const QString& name)
+{
+    T* c = w.findChild<T*>(name);
+    EXPECT_NE(c, nullptr) << name.toStdString();
+    return c;
+}
+
+inline QWidget* card(QWidget& w, const char* part, int i)
+{
+    return child(w, QStringLiteral("%1(%2)").arg(part).arg(i));
+}
+
+// The timer's period run out `times` times, without waiting for it.
+inline void tick(QWidget& w, const char* timer, int times = 1)
+{
+    for (int n = 0; n < times; ++n)
+        QMetaObject::invokeMethod(child<QTimer>(w, timer), "timeout", Qt::DirectConnection);
+}
+
+// Start-up, and the player window answered with `name`.
+inline void start(Form1& w, const QString& name = "Ada")
+{
+    w.Form_Load();
+    auto* form6 = w.findChild<Form6*>("Form6");
+    ASSERT_NE(form6, nullptr);
+    EXPECT_FALSE(w.isVisible());
+    form6->nameBox()->setEditText(name);
+    click(child(*form6, "Command1"));
+    ASSERT_TRUE(w.isVisible());
+}
+
+// Turns every pair up by clicks; `last` is the last card turned.
+inline void clearBoard(Form1& w, int* last = nullptr)
+{
+    for (int i = 0; i < 20; ++i)
+        for (int j = i + 1; j < 20 && !w.game().board().slot(i).isMatched(); ++j)
+            if (w.game().board().sameImage(i, j)) {
+                if (last)
+                    *last = j;
+                click(card(w, "Label1", i));
+                click(card(w, "Label1", j));
+            }
+}
+
+// A data folder of its own, the desktop and the box answerer.
+template <class Base = ::testing::Test> struct UiFixture : Base {
+    QTemporaryDir data;
+    DesktopHost host;
+    BoxAnswerer boxes;
+
+    std::filesystem::path file(const char* name) const { return std::filesystem::path(data.path().toStdString()) / name; }
+    void writeFile(const QString& name, const QByteArray& bytes)
+    {
+        QFile f(data.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+};
+using UiTest = UiFixture<>;
 
 }  // namespace vornel::testing

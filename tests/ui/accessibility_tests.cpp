@@ -4,12 +4,10 @@
 #include <QFile>
 
 #include "UiSupport.h"
-#include "platform/DesktopHost.h"
 #include "storage/CustomImagesFile.h"
 #include "storage/DataFiles.h"
 #include "text/AccessibleNames.h"
 #include "text/Profile.h"
-#include "ui/Form1.h"
 #include "ui/Form10.h"
 #include "ui/Form11.h"
 #include "ui/Form2.h"
@@ -17,7 +15,6 @@
 #include "ui/Form4.h"
 #include "ui/Form5.h"
 #include "ui/Form50.h"
-#include "ui/Form6.h"
 #include "ui/Form8.h"
 #include "ui/Form91.h"
 #include "ui/HelpWindow.h"
@@ -25,8 +22,7 @@
 namespace vornel {
 namespace {
 
-using testing::BoxAnswerer;
-using testing::click;
+using namespace testing;
 
 // What a screen reader cannot name on `window`: its title, each visible
 // control and each menu item. Containers are named by what they hold,
@@ -56,47 +52,19 @@ std::string unnamed(QWidget* window)
     return missing.join('\n').toStdString();
 }
 
-// Acts on the modal window of type T as soon as it is up.
-template <class T> void whenModal(std::function<void(T*)> act)
-{
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto* w = qobject_cast<T*>(QApplication::activeModalWidget()); w && w->isVisible()) {
-            timer->deleteLater();
-            act(w);
-        }
-    });
-    timer->start(0);
-}
-
-struct AccessibleTest : ::testing::TestWithParam<bool> {
-    QTemporaryDir data;
+struct AccessibleTest : UiFixture<::testing::TestWithParam<bool>> {
     QTemporaryDir photos;
-    DesktopHost host;
-    BoxAnswerer boxes;
     bool greek = GetParam();
 
-    AccessibleTest()
-    {
-        QFile::copy(QStringLiteral(VORNEL_ASSETS "/english.ini"), data.filePath("english.ini"));
-    }
-    template <typename T = QWidget> T* child(QWidget& w, const QString& name)
-    {
-        T* c = w.findChild<T*>(name);
-        EXPECT_NE(c, nullptr) << name.toStdString();
-        return c;
-    }
+    AccessibleTest() { QFile::copy(QStringLiteral(VORNEL_ASSETS "/english.ini"), data.filePath("english.ini")); }
 };
 
 TEST_P(AccessibleTest, EveryControlOfEveryWindowHasANameInTheLanguage)
 {
     Form1 w(host, greek, data.path());
     w.Form_Load();
-    auto* form6 = w.findChild<Form6*>("Form6");
-    ASSERT_NE(form6, nullptr);
-    EXPECT_EQ(unnamed(form6), "");
-    click(child(*form6, "Command1"));
-    ASSERT_TRUE(w.isVisible());
+    EXPECT_EQ(unnamed(child(w, "Form6")), "");
+    click(child(*child(w, "Form6"), "Command1"));
     EXPECT_EQ(unnamed(&w), "") << "idle";
 
     // Playing, with the championship panel and its helps up.
@@ -110,8 +78,7 @@ TEST_P(AccessibleTest, EveryControlOfEveryWindowHasANameInTheLanguage)
     w.winScreen()->showWon(3);
     w.loseScreen()->showLost();
     child<QAction>(w, "about")->trigger();
-    const std::initializer_list<QWidget*> screens{w.winScreen(), w.loseScreen(), child(w, "Form5")};
-    for (QWidget* screen : screens) {
+    for (QWidget* screen : {child(w, "Form2"), child(w, "Form3"), child(w, "Form5")}) {
         EXPECT_EQ(unnamed(screen), "");
         screen->hide();
     }
@@ -132,7 +99,7 @@ TEST_P(AccessibleTest, EveryControlOfEveryWindowHasANameInTheLanguage)
     CustomImages stored;
     stored.paths[0] = photos.filePath("sunset.png").toStdString();
     ASSERT_TRUE(writeCustomImages(w.dataFile(DataFile::CustomImages), stored));
-    whenModal<Form4>([&](Form4* form4) {
+    WhenModal<Form4> custom([&](Form4* form4) {
         EXPECT_EQ(unnamed(form4), "");
         const QString slot = QAccessible::queryAccessibleInterface(child(*form4, "Image1(0)"))->text(QAccessible::Name);
         EXPECT_EQ(slot.toStdString(), greek ? "Εικόνα 1: sunset, επιλεγμένη" : "Picture 1: sunset, selected");
@@ -146,8 +113,7 @@ TEST_P(AccessibleTest, EveryControlOfEveryWindowHasANameInTheLanguage)
     Form50 scores(w.dataFile(DataFile::SingleScores), w.dataFile(DataFile::ChampionshipScores), host, greek, catalog, &w);
     HelpWindow help(greek, &w);
     help.openFile(QStringLiteral(VORNEL_ASSETS "/Help.hlp"), greek);
-    const std::initializer_list<QWidget*> windows{&add, &remove, &scores, &help};
-    for (QWidget* window : windows) {
+    for (QWidget* window : std::initializer_list<QWidget*>{&add, &remove, &scores, &help}) {
         window->show();
         EXPECT_EQ(unnamed(window), "");
     }
@@ -156,8 +122,7 @@ TEST_P(AccessibleTest, EveryControlOfEveryWindowHasANameInTheLanguage)
 TEST_P(AccessibleTest, TheMainWindowReadsCardsValuesAndActionsAsTheyAreAndFollowsTheLanguage)
 {
     Form1 w(host, greek, data.path());
-    w.Form_Load();
-    click(child(*w.findChild<Form6*>("Form6"), "Command1"));
+    start(w);
     auto name = [&](const QString& control) {
         return QAccessible::queryAccessibleInterface(child(w, control))->text(QAccessible::Name).toStdString();
     };

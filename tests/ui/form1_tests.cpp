@@ -1,101 +1,38 @@
 #include <QAction>
-#include <QComboBox>
-#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
-#include <QPushButton>
 
 #include "UiSupport.h"
-#include "platform/DesktopHost.h"
+#include "storage/DataFiles.h"
+#include "storage/RecordFile.h"
 #include "storage/SettingsRecords.h"
-#include "ui/Form1.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"
-#include "ui/Form6.h"
+#include "ui/Form5.h"
 
 namespace vornel {
 namespace {
 
-using testing::BoxAnswerer;
-using testing::click;
+using namespace testing;
 
-struct Form1Test : ::testing::Test {
-    QTemporaryDir data;
-    DesktopHost host;
-    BoxAnswerer boxes;
+// Where the win and lose screens show: 2250 and 1650 twips from the main window's outer corner.
+QPoint screenPlace(Form1& w)
+{
+    return w.frameGeometry().topLeft() + QPoint(150, 110);
+}
 
-    void writeCatalogue(const QByteArray& text)
-    {
-        QFile f(data.filePath("english.ini"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
-    }
-    template <typename T = QWidget> T* child(QWidget& w, const QString& name)
-    {
-        T* c = w.findChild<T*>(name);
-        EXPECT_NE(c, nullptr) << name.toStdString();
-        return c;
-    }
-    // Start-up, and the player window answered with `name`.
-    void start(Form1& w, const QString& name = "Ada")
-    {
-        w.Form_Load();
-        auto* form6 = w.findChild<Form6*>("Form6");
-        ASSERT_NE(form6, nullptr);
-        EXPECT_FALSE(w.isVisible());
-        form6->nameBox()->setEditText(name);
-        click(child(*form6, "Command1"));
-        ASSERT_TRUE(w.isVisible());
-    }
-    QWidget* card(Form1& w, const char* part, int i) { return child(w, QStringLiteral("%1(%2)").arg(part).arg(i)); }
-    void tick(QWidget& w, const char* timer, int times = 1)
-    {
-        for (int n = 0; n < times; ++n)
-            QMetaObject::invokeMethod(child<QTimer>(w, timer), "timeout", Qt::DirectConnection);
-    }
-    // Turns every pair up by clicks; `last` is the last card turned.
-    void clearBoard(Form1& w, int* last = nullptr)
-    {
-        for (int i = 0; i < 20; ++i) {
-            if (w.game().board().slot(i).isMatched())
-                continue;
-            for (int j = i + 1; j < 20; ++j)
-                if (w.game().board().sameImage(i, j)) {
-                    if (last)
-                        *last = j;
-                    click(card(w, "Label1", i));
-                    click(card(w, "Label1", j));
-                    break;
-                }
-        }
-    }
-    // Where the win and lose screens show: 2250 and 1650 twips from the main window's outer corner.
-    QPoint screenPlace(Form1& w) { return w.frameGeometry().topLeft() + QPoint(150, 110); }
-};
-
-TEST_F(Form1Test, MenuTreeCarriesEveryItemWithItsShortcutChecksAndPlainSeparators)
+TEST_F(UiTest, AFirstRunShowsTheDefaultChoicesWithPlainSeparatorsAndCreatesAnEmptyScoreFile)
 {
     Form1 w(host, true, data.path());
     start(w);
-    for (const char* name : {"file", "newfolder", "epilogew", "epip", "kath", "language_menu", "tapetsaries", "help"})
-        EXPECT_NE(w.findChild<QMenu*>(name), nullptr) << name;
-    const std::map<QString, QString> shortcuts{
-        {"newgame", "F2"}, {"gggggg", "F3"}, {"NextImage", "Ctrl+N"}, {"periexomena", "F1"}};
-    for (const auto& [name, keys] : shortcuts)
-        EXPECT_EQ(child<QAction>(w, name)->shortcut(), QKeySequence(keys)) << name.toStdString();
-
-    EXPECT_EQ(child<QMenu>(w, "file")->title(), "&Αρχείο");
-    EXPECT_EQ(child<QAction>(w, "about")->text(), "Σχετικά με το Παιχνίδι Μνήμης");
+    EXPECT_EQ(QFileInfo(data.filePath("skor.qdx")).size(), 0);
     const QList<QAction*> file = child<QMenu>(w, "file")->actions();
     ASSERT_EQ(file.size(), 6);
-    EXPECT_TRUE(file[2]->isSeparator() && file[4]->isSeparator());
-    EXPECT_TRUE(file[2]->text().isEmpty());
+    EXPECT_TRUE(file[2]->isSeparator() && file[4]->isSeparator() && file[2]->text().isEmpty());
+    for (const char* item : {"kanoniko", "antikeim", "ShowNUMBERS", "None(0)"})
+        EXPECT_TRUE(child<QAction>(w, item)->isChecked()) << item;
     EXPECT_EQ(child<QAction>(w, "None(0)")->text(), "Καμμία");
-    EXPECT_TRUE(child<QAction>(w, "kanoniko")->isChecked());
-    EXPECT_TRUE(child<QAction>(w, "antikeim")->isChecked());
-    EXPECT_TRUE(child<QAction>(w, "ShowNUMBERS")->isChecked());
-    EXPECT_EQ(child<QLabel>(w, "Label8(19)")->text(), "20");
-    EXPECT_EQ(child<QLabel>(w, "Label5")->text(), "Επίπεδα: Κανονικό");
     EXPECT_EQ(child<QLabel>(w, "Label4")->text(), "Κατηγορίες: Αντικείμενα");
 
     child<QAction>(w, "dyskolo")->trigger();
@@ -105,36 +42,30 @@ TEST_F(Form1Test, MenuTreeCarriesEveryItemWithItsShortcutChecksAndPlainSeparator
     // No pictures of the player's own yet: asked, No, and the category stays.
     boxes.no();
     child<QAction>(w, "CustomMenu")->trigger();
-    ASSERT_EQ(boxes.texts.size(), 1);
-    EXPECT_EQ(boxes.texts[0], "Δεν έχετε επιλέξει 10 προσωπικές εικόνες.Θέλετε να τις επιλέξετε τώρα;");
+    EXPECT_EQ(boxes.texts.value(0), "Δεν έχετε επιλέξει 10 προσωπικές εικόνες.Θέλετε να τις επιλέξετε τώρα;");
     EXPECT_FALSE(child<QAction>(w, "CustomMenu")->isChecked());
     EXPECT_TRUE(child<QAction>(w, "antikeim")->isChecked());
 }
 
-TEST_F(Form1Test, EnglishCaptionsComeFromTheCatalogueButNeverMakeSeparators)
+TEST_F(UiTest, EnglishCaptionsComeFromTheCatalogueButNeverMakeSeparators)
 {
-    writeCatalogue("[english1]\r\nnewgame=Game\r\nEPIP=Levels\r\nkanoniko=Normal\r\nLabel9(0)=New Game\r\n"
-                   "Label11(1)=2 pairs\r\nexit=-\r\nLabel50=Player\r\n");
-    Form1 english(host, false, data.path());
-    english.Form_Load();
-    EXPECT_EQ(child<QAction>(english, "newgame")->text(), "Game");
-    EXPECT_EQ(child<QLabel>(english, "Label9(0)")->text(), "New Game");
-    EXPECT_EQ(child<QLabel>(english, "Label9(2)")->text(), "Διακοπή");  // not in the catalogue
-    EXPECT_EQ(child<QLabel>(english, "Label11(1)")->text(), "2 pairs");
-    EXPECT_EQ(child<QLabel>(english, "Label5")->text(), "Levels: Normal");
-    EXPECT_EQ(child<QAction>(english, "None(0)")->text(), "None");
-    EXPECT_FALSE(child<QAction>(english, "exit")->isSeparator());
-    EXPECT_EQ(child<QAction>(english, "exit")->text(), "-");
+    writeFile("english.ini", "[english1]\r\nnewgame=Game\r\nEPIP=Levels\r\nkanoniko=Normal\r\nLabel9(0)=New Game\r\n"
+                             "Label11(1)=2 pairs\r\nexit=-\r\nLabel50=Player\r\n");
+    Form1 w(host, false, data.path());
+    w.Form_Load();
+    EXPECT_EQ(child<QAction>(w, "newgame")->text(), "Game");
+    EXPECT_EQ(child<QLabel>(w, "Label9(0)")->text(), "New Game");
+    EXPECT_EQ(child<QLabel>(w, "Label9(2)")->text(), "Διακοπή");  // not in the catalogue
+    EXPECT_EQ(child<QLabel>(w, "Label11(1)")->text(), "2 pairs");
+    EXPECT_EQ(child<QLabel>(w, "Label5")->text(), "Levels: Normal");
+    EXPECT_EQ(child<QAction>(w, "None(0)")->text(), "None");
+    EXPECT_FALSE(child<QAction>(w, "exit")->isSeparator());
+    EXPECT_EQ(child<QAction>(w, "exit")->text(), "-");
     // Before a player is chosen the name label shows its own caption.
-    EXPECT_EQ(english.game().session().PlayerName, "Player");
-
-    Form1 greek(host, true, data.path());
-    greek.Form_Load();
-    EXPECT_EQ(child<QAction>(greek, "newgame")->text(), "Παιχνίδι");
-    EXPECT_EQ(child<QLabel>(greek, "Label9(0)")->text(), "Νέο Παιχνίδι");
+    EXPECT_EQ(w.game().session().PlayerName, "Player");
 }
 
-TEST_F(Form1Test, ClicksOnPictureButtonsAndCardsPlayAndAWrongPairHoldsTheWindow)
+TEST_F(UiTest, ClicksOnPictureButtonsAndCardsPlayAndAWrongPairHoldsTheWindow)
 {
     Form1 w(host, true, data.path());
     start(w);
@@ -144,13 +75,10 @@ TEST_F(Form1Test, ClicksOnPictureButtonsAndCardsPlayAndAWrongPairHoldsTheWindow)
 
     click(child(w, "Label9(0)"));
     EXPECT_TRUE(clock->isActive());
-    EXPECT_EQ(clock->interval(), 1000);
     EXPECT_EQ(child<QLabel>(w, "Label3")->text(), "01:15");
-    EXPECT_EQ(child<QLabel>(w, "Label24")->text(), "150");
     EXPECT_FALSE(child<QMenu>(w, "file")->menuAction()->isEnabled());
 
     click(card(w, "Label1", 5));
-    EXPECT_TRUE(w.game().board().slot(5).isOpen());
     EXPECT_TRUE(card(w, "Image1", 5)->isVisible());
     EXPECT_FALSE(card(w, "Label1", 5)->isVisible());
     EXPECT_FALSE(child<QLabel>(w, "Image9(5)")->pixmap().isNull());
@@ -159,7 +87,7 @@ TEST_F(Form1Test, ClicksOnPictureButtonsAndCardsPlayAndAWrongPairHoldsTheWindow)
     for (int i = 0; i < 20 && third < 0; ++i)
         if (i != 5 && !w.game().board().sameImage(5, i))
             (other < 0 ? other : third) = i;
-    click(card(w, "Label8", other));
+    click(card(w, "Label8", other));  // a card's number is its back too
     EXPECT_TRUE(child<QTimer>(w, "Timer1")->isActive());
     click(card(w, "Label1", third));
     EXPECT_FALSE(w.game().board().slot(third).isFaceUp());
@@ -169,18 +97,16 @@ TEST_F(Form1Test, ClicksOnPictureButtonsAndCardsPlayAndAWrongPairHoldsTheWindow)
     QTest::mouseMove(stop, stop->rect().center());
     EXPECT_FALSE(stop->font().bold());
 
-    for (int t = 0; t < 3; ++t)
-        tick(w, "Timer1");
+    tick(w, "Timer1", 3);
     EXPECT_FALSE(card(w, "Image1", 5)->isVisible());
     EXPECT_TRUE(card(w, "Label1", other)->isVisible());
     click(card(w, "Label1", third));
     EXPECT_TRUE(w.game().board().slot(third).isOpen());
-
     QTest::mouseMove(stop, stop->rect().center() + QPoint(1, 0));
     EXPECT_TRUE(stop->font().bold());
 }
 
-TEST_F(Form1Test, ShortcutsOfDisabledMenusDoNothingDuringAGame)
+TEST_F(UiTest, ShortcutsOfDisabledMenusDoNothingDuringAGame)
 {
     Form1 w(host, true, data.path());
     start(w);
@@ -195,7 +121,7 @@ TEST_F(Form1Test, ShortcutsOfDisabledMenusDoNothingDuringAGame)
     EXPECT_EQ(w.game().board().slot(0).picture, first);
 }
 
-TEST_F(Form1Test, AWonGameShowsTheWinScreenAndItsDismissalEntersTheBestScores)
+TEST_F(UiTest, AWonGameShowsTheWinScreenAndItsDismissalEntersTheBestScores)
 {
     Form1 w(host, false, data.path());
     start(w, "grace");
@@ -206,55 +132,22 @@ TEST_F(Form1Test, AWonGameShowsTheWinScreenAndItsDismissalEntersTheBestScores)
     EXPECT_EQ(win->frameGeometry().topLeft(), screenPlace(w));
     EXPECT_EQ(child<QLabel>(*win, "Label1")->text(), "YOY WIN !!!");
     EXPECT_FALSE(child<QTimer>(w, "Timer2")->isActive());
-    EXPECT_FALSE(w.game().mainWindowEnabled());
-    // The main window takes no click while the screen is up.
-    auto* newGame = child(w, "Label9(0)");
-    click(newGame);
-    EXPECT_TRUE(w.game().board().allMatched());
 
-    boxes.ok();  // the place
+    // The score is recorded with the main window already given back.
+    bool enabledUnderBox = false;
+    boxes.inspect = [&](QWidget*) { enabledUnderBox = !win->isVisible() && w.game().mainWindowEnabled(); };
+    boxes.ok();
     click(child(*win, "Label1"));
     ASSERT_TRUE(BoxAnswerer::waitFor([&] { return boxes.texts.size() == 1; }));
-    EXPECT_FALSE(win->isVisible());
+    EXPECT_TRUE(enabledUnderBox);
     EXPECT_EQ(boxes.texts[0],
         "Congratulations  grace.\n\n You make a best skor.\nYour place is FIRST and your skor is: 150");
     EXPECT_EQ(boxes.titles[0], "Sarvel VORNEL v.2");
-    EXPECT_TRUE(w.game().newGameAvailable() && w.game().mainWindowEnabled());
-    EXPECT_TRUE(child<QMenu>(w, "file")->menuAction()->isEnabled());
-    EXPECT_EQ(child<QLabel>(w, "Label3")->text(), "00:00");
-    EXPECT_EQ(child<QLabel>(w, "Label24")->text(), "0");
+    EXPECT_TRUE(w.game().newGameAvailable() && child<QMenu>(w, "file")->menuAction()->isEnabled());
     EXPECT_EQ(child<QLabel>(w, "Label2")->text(), "     Best Skor Game : 150 - grace");
 }
 
-TEST_F(Form1Test, ALostSingleGameShowsTheLoseScreenWithScoreZeroAndNoEntry)
-{
-    Form1 w(host, true, data.path());
-    start(w);
-    click(child(w, "Label9(0)"));
-    // A wrong pair is still up when the time runs out.
-    click(card(w, "Label1", 0));
-    for (int j = 1; j < 20; ++j)
-        if (!w.game().board().sameImage(0, j)) {
-            click(card(w, "Label1", j));
-            break;
-        }
-    tick(w, "Timer2", 75);
-    Form3* lose = w.loseScreen();
-    ASSERT_TRUE(lose->isVisible());
-    EXPECT_EQ(lose->frameGeometry().topLeft(), screenPlace(w));
-    EXPECT_EQ(child<QLabel>(w, "Label24")->text(), "0");
-    EXPECT_FALSE(child<QTimer>(w, "Timer2")->isActive());
-    tick(w, "Timer1", 3);
-    EXPECT_FALSE(w.game().mainWindowEnabled()) << "the flip-back gave the window back";
-    tick(*lose, "Timer1", 37);
-    EXPECT_EQ(child<QLabel>(*lose, "Label1")->text(), "            ΔΥΣΤΥΧΩΣ ΕΧΑΣΕΣ !!!");
-    click(lose);
-    EXPECT_FALSE(lose->isVisible());
-    EXPECT_TRUE(w.game().mainWindowEnabled() && w.game().newGameAvailable());
-    EXPECT_TRUE(boxes.texts.isEmpty());
-}
-
-TEST_F(Form1Test, TheBoardIsShownBeforeTheBonusQuestionOpens)
+TEST_F(UiTest, TheBoardIsShownBeforeTheBonusQuestionAndTheWinScreenDealsTheNextLevel)
 {
     Form1 w(host, true, data.path());
     start(w);
@@ -274,11 +167,9 @@ TEST_F(Form1Test, TheBoardIsShownBeforeTheBonusQuestionOpens)
     EXPECT_TRUE(lastFaceShown);
     EXPECT_EQ(boxes.titles[1], "BONUS");
     EXPECT_EQ(w.game().championship().BonusLevel, 3);
-    EXPECT_EQ(w.game().championship().Level, 2);
     ASSERT_TRUE(w.winScreen()->isVisible());
     EXPECT_EQ(child<QLabel>(*w.winScreen(), "Label1")->text(), "Το επίπεδο 1 το ολοκλήρωσες με επιτυχία.");
 
-    // Its dismissal deals level 2 at once.
     click(w.winScreen());
     EXPECT_TRUE(w.game().playing());
     EXPECT_TRUE(child<QTimer>(w, "Timer2")->isActive());
@@ -286,7 +177,7 @@ TEST_F(Form1Test, TheBoardIsShownBeforeTheBonusQuestionOpens)
     EXPECT_EQ(child<QLabel>(w, "Label3")->text(), "01:20");
 }
 
-TEST_F(Form1Test, TwoLostLivesEndTheChampionshipOnTheLoseScreen)
+TEST_F(UiTest, TwoLostLivesEndTheChampionshipWithItsMessageOverTheLoseScreen)
 {
     Form1 w(host, false, data.path());
     start(w);
@@ -296,14 +187,12 @@ TEST_F(Form1Test, TwoLostLivesEndTheChampionshipOnTheLoseScreen)
     Form3* lose = w.loseScreen();
     tick(w, "Timer2", 90);
     ASSERT_TRUE(lose->isVisible());
+    EXPECT_EQ(lose->frameGeometry().topLeft(), screenPlace(w));
     EXPECT_EQ(child<QLabel>(*lose, "Label1")->text(), "      You lose.   Try again in level 1 .");
     EXPECT_EQ(child<QLabel>(w, "Label26")->text(), "1");
-    EXPECT_EQ(child<QLabel>(w, "Label24")->text(), "-10");
     click(child(*lose, "Image1"));
     EXPECT_TRUE(w.game().playing()) << "the same level is dealt again";
-    EXPECT_EQ(child<QLabel>(w, "Label3")->text(), "01:30");
 
-    // The end message comes while the lose screen is up; then it closes at once.
     bool loseScreenUnderBox = false;
     QString textUnderBox;
     boxes.inspect = [&](QWidget*) {
@@ -316,24 +205,22 @@ TEST_F(Form1Test, TwoLostLivesEndTheChampionshipOnTheLoseScreen)
     EXPECT_EQ(boxes.texts[1], "Sorry, you lose. TRY AGAIN!!!");
     EXPECT_TRUE(loseScreenUnderBox);
     EXPECT_EQ(textUnderBox, "    SORRY, YOU LOSE !!!") << "no level to play again";
-    EXPECT_FALSE(lose->isVisible());
-    EXPECT_FALSE(child<QTimer>(*lose, "Timer1")->isActive());
-    EXPECT_EQ(child<QLabel>(*lose, "Label1")->text(), "    SORRY, YOU LOSE !!!");
+    EXPECT_FALSE(lose->isVisible() || child<QTimer>(*lose, "Timer1")->isActive());
     EXPECT_TRUE(w.game().mainWindowEnabled() && w.game().newGameAvailable());
     EXPECT_FALSE(child(w, "Frame4")->isVisible());
-    EXPECT_EQ(child<QLabel>(w, "Label24")->text(), "0");
-    EXPECT_EQ(child<QLabel>(w, "Label25")->text(), "0");
 }
 
-TEST_F(Form1Test, StartUpRestoresTheSavedChoicesAndClosingSavesThem)
+TEST_F(UiTest, StartUpAppliesTheStoredChoicesAndClosingWritesWhatWasAppliedAndClosesTheOtherWindows)
 {
-    const auto skor = std::filesystem::path(data.path().toStdString()) / "skor.qdx";
-    SettingsRecords saved;
-    saved.difficulty = 3;
-    saved.category = 2;
-    saved.numbersHidden = 1;
-    saved.wallpaperPath = "/nowhere/sea.bmp";
-    ASSERT_TRUE(writeSettingsRecords(skor, saved));
+    RecordFile records(file(DataFile::SingleScores));
+    records.writeInt32(SettingsRecord::CardPictureHeight, 100);  // too small: the design size
+    records.writeInt32(SettingsRecord::CardPictureWidth, 101);
+    records.writeTagged(SettingsRecord::CardColour, TaggedValue::fromInt16(255));
+    records.writeInt16(SettingsRecord::Difficulty, 3);
+    records.writeInt16(SettingsRecord::Category, 2);
+    records.writeInt16(SettingsRecord::NumbersHidden, 1);
+    records.writeText(SettingsRecord::WallpaperPath, "/nowhere/sea.bmp");
+    ASSERT_TRUE(records.save());
     {
         Form1 w(host, true, data.path());
         start(w);
@@ -341,19 +228,30 @@ TEST_F(Form1Test, StartUpRestoresTheSavedChoicesAndClosingSavesThem)
         EXPECT_TRUE(child<QAction>(w, "pros")->isChecked());
         EXPECT_FALSE(child<QAction>(w, "ShowNUMBERS")->isChecked());
         EXPECT_EQ(child<QLabel>(w, "Label8(0)")->text(), "");
+        EXPECT_TRUE(child<QAction>(w, "None(0)")->isChecked()) << "a missing wallpaper shows none";
+        // The board is laid out for the stored size at the end of start-up.
+        EXPECT_EQ(child(w, "Image9(0)")->width(), 7);
 
         child<QAction>(w, "eykolo")->trigger();
         child<QAction>(w, "food")->trigger();
-        child<QAction>(w, "ShowNUMBERS")->trigger();
+        child<QAction>(w, "about")->trigger();
+        QPointer<QWidget> about = w.findChild<Form5*>("Form5");
+        ASSERT_TRUE(about && about->isVisible());
         child<QAction>(w, "exit")->trigger();
+        EXPECT_FALSE(w.isVisible());
+        EXPECT_TRUE(about.isNull() || !about->isVisible());
     }
-    const SettingsRecords after = readSettingsRecords(skor);
+    const SettingsRecords after = readSettingsRecords(file(DataFile::SingleScores));
     EXPECT_EQ(after.difficulty, 1);
     EXPECT_EQ(after.category, 3);
-    EXPECT_EQ(after.numbersHidden, 0);
-    EXPECT_EQ(after.wallpaperPath, "/nowhere/sea.bmp");
-    EXPECT_EQ(after.cardPictureWidth, 735);
-    EXPECT_EQ(after.cardColour, TaggedValue::fromInt32(0x00C000));
+    EXPECT_EQ(after.numbersHidden, 1);
+    EXPECT_EQ(after.wallpaperPath, "/nowhere/sea.bmp") << "kept for the next run";
+    EXPECT_EQ(after.cardPictureHeight, 670);
+    EXPECT_EQ(after.cardPictureWidth, 101);
+    EXPECT_EQ(after.cardColour, TaggedValue::fromInt32(255));
+    // No wallpapers of the user's: the file is there, and empty.
+    EXPECT_TRUE(QFileInfo(data.filePath("background.dat")).isFile());
+    EXPECT_EQ(QFileInfo(data.filePath("background.dat")).size(), 0);
 }
 
 }  // namespace

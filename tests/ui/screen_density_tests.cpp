@@ -1,16 +1,11 @@
 #include <QAction>
 #include <QLabel>
-#include <QDir>
-#include <QRegularExpression>
+#include <QTextBlock>
 #include <QTextBrowser>
 
 #include "UiSupport.h"
-#include "platform/DesktopHost.h"
-#include "ui/Form1.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"
-#include "ui/Form5.h"
-#include "ui/Form6.h"
 #include "ui/Form8.h"
 #include "ui/Form91.h"
 #include "ui/HelpWindow.h"
@@ -21,8 +16,8 @@
 namespace vornel {
 namespace {
 
-using testing::BoxAnswerer;
-using testing::click;
+using namespace testing;
+using ScreenDensity = UiTest;
 
 // Every picture a label of `window` shows is made for the window's screen:
 // its pixel ratio, and pixels enough to cover the label.
@@ -41,41 +36,35 @@ std::string unsharpPictures(QWidget* window)
     return unsharp.join('\n').toStdString();
 }
 
-TEST(ScreenDensity, EveryWindowDrawsItsPicturesFromPixelsOfItsOwnScreen)
+TEST_F(ScreenDensity, EveryWindowDrawsItsPicturesFromPixelsOfItsOwnScreen)
 {
-    QTemporaryDir data;
-    DesktopHost host;
-    BoxAnswerer boxes;
     Form1 w(host, false, data.path());
     w.Form_Load();
-    auto* form6 = w.findChild<Form6*>("Form6");
-    EXPECT_EQ(unsharpPictures(form6), "");
-    click(form6->findChild<QWidget*>("Command1"));
+    EXPECT_EQ(unsharpPictures(child(w, "Form6")), "");
+    click(child(*child(w, "Form6"), "Command1"));
     const qreal ratio = w.devicePixelRatioF();
 
     boxes.ok();
-    w.findChild<QAction*>("gggggg")->trigger();
-    click(w.findChild<QWidget*>("Label1(0)"));
+    child<QAction>(w, "gggggg")->trigger();
+    click(child(w, "Label1(0)"));
     EXPECT_EQ(unsharpPictures(&w), "");
 
     w.winScreen()->showWon(1);
     w.loseScreen()->showLost();
-    w.findChild<QAction*>("about")->trigger();
-    const std::initializer_list<QWidget*> screens{w.winScreen(), w.loseScreen(), w.findChild<QWidget*>("Form5")};
-    for (QWidget* screen : screens) {
+    child<QAction>(w, "about")->trigger();
+    for (QWidget* screen : {child(w, "Form2"), child(w, "Form3"), child(w, "Form5")}) {
         EXPECT_EQ(unsharpPictures(screen), "");
         screen->hide();
     }
 
-    w.findChild<QAction*>("EikSize")->trigger();
-    auto* form8 = w.findChild<Form8*>("Form8");
+    child<QAction>(w, "EikSize")->trigger();
+    auto* form8 = child<Form8>(w, "Form8");
     EXPECT_EQ(unsharpPictures(form8), "");
-    click(form8->findChild<QWidget*>("Picture1(2)"));
+    click(child(*form8, "Picture1(2)"));
     // The palette is drawn at the screen's density, and a press takes the
     // colour drawn under the pointer, whether the position comes exact or,
     // as on X11, rounded to whole pixels.
-    QWidget* palette = form8->palette()->findChild<QWidget*>("Picture1(0)");
-    const QImage drawn = palette->grab().toImage();
+    const QImage drawn = child(*form8->palette(), "Picture1(0)")->grab().toImage();
     EXPECT_EQ(drawn.devicePixelRatio(), ratio);
     EXPECT_EQ(drawn.size(), (QSizeF(Form91::PictureSize) * ratio).toSize());
     int wrong = 0;
@@ -95,22 +84,42 @@ TEST(ScreenDensity, EveryWindowDrawsItsPicturesFromPixelsOfItsOwnScreen)
     EXPECT_TRUE(w.windowIcon().availableSizes().contains(QSize(64, 64)));
 }
 
-// Each picture of the manual, as the help window loads it.
-TEST(ScreenDensity, TheManualsPicturesComeAtTheScreensDensity)
+// The manual shipped with the game: every link leads to an anchor that is
+// there, and every picture is beside it and comes at the screen's density.
+TEST(ScreenDensityOfTheManual, LinksLeadSomewhereAndPicturesComeAtTheScreensDensity)
 {
     HelpWindow help(true, nullptr);
     help.openFile(QStringLiteral(VORNEL_ASSETS "/Help.hlp"), true);
-    const QDir folder(QStringLiteral(VORNEL_ASSETS "/HelpPictures"));
-    const QStringList plain = folder.entryList({"*.png"}).filter(QRegularExpression("^[^@]*$"));
-    EXPECT_GE(plain.size(), 6);
-    for (const QString& name : plain) {
-        const QVariant loaded =
-            help.browser()->loadResource(QTextDocument::ImageResource, QUrl("HelpPictures/" + name));
+    QSet<QString> anchors;
+    QStringList links, images;
+    for (QTextBlock block = help.browser()->document()->begin(); block.isValid(); block = block.next()) {
+        for (const QString& name : block.charFormat().anchorNames())
+            anchors.insert(name);
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            for (const QString& name : f.anchorNames())
+                anchors.insert(name);
+            if (f.isAnchor() && !f.anchorHref().isEmpty())
+                links << f.anchorHref();
+            if (f.isImageFormat())
+                images << f.toImageFormat().name();
+        }
+    }
+    EXPECT_TRUE(anchors.contains("el") && anchors.contains("en"));
+    EXPECT_GE(links.size(), 20);
+    for (const QString& link : links)
+        EXPECT_TRUE(link.startsWith("mailto:") || anchors.contains(link.mid(1))) << link.toStdString();
+
+    EXPECT_GE(images.size(), 6);
+    for (const QString& name : images) {
+        const QVariant loaded = help.browser()->loadResource(QTextDocument::ImageResource, QUrl(name));
         const QImage image = loaded.userType() == QMetaType::QImage ? loaded.value<QImage>()
                                                                     : QImage::fromData(loaded.toByteArray());
+        ASSERT_FALSE(image.isNull()) << name.toStdString();
         EXPECT_EQ(image.devicePixelRatio(), help.devicePixelRatioF()) << name.toStdString();
         // Laid out at the size of the picture for a plain screen.
-        EXPECT_EQ(image.deviceIndependentSize(), QSizeF(QImage(folder.filePath(name)).size())) << name.toStdString();
+        EXPECT_EQ(image.deviceIndependentSize(), QSizeF(QImage(QStringLiteral(VORNEL_ASSETS "/") + name).size()))
+            << name.toStdString();
     }
 }
 

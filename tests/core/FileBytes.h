@@ -1,21 +1,18 @@
 #pragma once
-#include <gtest/gtest.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
+#include <utility>
 
 namespace vornel::testing {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 inline std::string readBytes(const fs::path& file)
 {
@@ -30,10 +27,30 @@ inline void writeBytes(const fs::path& file, const std::string& bytes)
     std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-// Puts `bytes` at the start of record `record`, the rest of it unchanged.
-inline void putHead(std::string& file, int record, const std::string& bytes)
+using Heads = std::initializer_list<std::pair<int, std::string>>;
+
+// `file` with each listed record starting with the given bytes, the rest of it unchanged.
+inline std::string patched(std::string file, Heads heads)
 {
-    file.replace(static_cast<std::size_t>(record - 1) * 128, bytes.size(), bytes);
+    for (const auto& [record, bytes] : heads)
+        file.replace(static_cast<std::size_t>(record - 1) * 128, bytes.size(), bytes);
+    return file;
+}
+
+// `count` records of zeros, patched.
+inline std::string records(int count, Heads heads = {})
+{
+    return patched(std::string(count * 128, '\0'), heads);
+}
+
+// A text as a record holds it: the 16-bit length, then the code-page bytes.
+inline std::string text(const std::string& ansi)
+{
+    return std::string{static_cast<char>(ansi.size()), '\0'} + ansi;
+}
+inline std::string taggedText(const std::string& ansi)
+{
+    return "\x08\x00"s + text(ansi);
 }
 
 // Names in the folder, hidden ones included.
@@ -63,33 +80,5 @@ template <class Probe> bool passesInChild(Probe probe)
         return false;
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
-
-// A fresh folder for each test, removed with everything in it.
-class FileFixture : public ::testing::Test {
-protected:
-    void SetUp() override { dir = makeFolder(fs::temp_directory_path()); }
-    void TearDown() override
-    {
-        for (const fs::path& folder : folders_) {
-            std::error_code ec;
-            fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add, ec);
-            fs::remove_all(folder, ec);
-        }
-    }
-
-    // Another fresh folder, under `base`; removed with the test's own.
-    fs::path makeFolder(const fs::path& base)
-    {
-        std::string pattern = (base / "vornel-files-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("no temporary folder in " + base.string());
-        return folders_.emplace_back(pattern);
-    }
-
-    fs::path dir;
-
-private:
-    std::vector<fs::path> folders_;
-};
 
 }  // namespace vornel::testing
