@@ -49,39 +49,9 @@ for t in Xvfb xwininfo xdotool; do
   command -v $t >/dev/null || { echo "needs $t: apt-get install -y xvfb x11-utils xdotool" >&2; exit 1; }
 done
 
-tmp=$(mktemp -d /tmp/vornel-play.XXXXXX)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-
-# A private X server on the first free display from :90. Another user of the
-# machine may take a display between the look and the start: then the next.
-d=89
-for _ in $(seq 10); do
-  d=$((d + 1)); while [ -e /tmp/.X$d-lock ]; do d=$((d + 1)); done
-  Xvfb :$d -screen 0 1280x1024x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
-  xvfb=$!
-  export DISPLAY=:$d
-  for _ in $(seq 100); do
-    xwininfo -root >/dev/null 2>&1 && break 2
-    kill -0 $xvfb 2>/dev/null || break
-    sleep 0.1
-  done
-  kill $xvfb 2>/dev/null
-done
-xwininfo -root >/dev/null 2>&1 || { echo "Xvfb :$d did not start:" >&2; cat "$tmp/xvfb.log" >&2; exit 1; }
-pids+=($xvfb)
-
-# No desktop session of the caller may pull the programs off the private
-# server, and no saved settings carry over.
-unset WAYLAND_DISPLAY XDG_SESSION_TYPE QT_QPA_PLATFORM
-mkdir -m 700 "$tmp/run"
-export XDG_RUNTIME_DIR=$tmp/run
+# shellcheck source=bench/private_x.sh
+source "$repo/bench/private_x.sh"
+start_private_x play
 
 # ---- 1. Latencies ------------------------------------------------------------
 
