@@ -1,6 +1,9 @@
 #include "ui/EndScreen.h"
 
+#include <QCloseEvent>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include "text/AccessibleNames.h"
 #include "ui/Accessible.h"
@@ -13,12 +16,21 @@ namespace vornel {
 
 using namespace widgets;
 
-EndScreenControls buildEndScreen(QWidget* window, PictureLibrary& pictures, const char* decoration,
-    const QColor& background, const QColor& textColour, bool useGreek, const Bilingual& animation)
+EndScreen::EndScreen(const EndScreenLook& look, bool useGreek, const QString& dataFolder, PictureLibrary& pictures,
+    QWidget* mainWindow, SoundPlayer playSound)
+    : QWidget(mainWindow, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      useGreek_(useGreek),
+      look_(look),
+      soundPath_(dataFolder + '/' + look.sound),
+      playSound_(std::move(playSound)),
+      pictures_(pictures)
 {
-    window->setFixedSize(px(5580), px(3600));
-    setBackground(window, background);
-    const qreal ratio = window->devicePixelRatioF();
+    setObjectName(look.objectName);
+    setFixedSize(px(5580), px(3600));
+    setBackground(this, look.background);
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName("Timer1");
+    timer1_->setInterval(look.intervalMs);
 
     auto clickable = [](QWidget* parent, const char* name, QRect r) {
         auto* l = new ClickLabel(parent);
@@ -26,52 +38,81 @@ EndScreenControls buildEndScreen(QWidget* window, PictureLibrary& pictures, cons
         l->setGeometry(r);
         return l;
     };
-    EndScreenControls c;
     // The text first, so that the animation's frame covers it while it runs.
-    c.label1 = clickable(window, "Label1", px(120, 600, 5340, 1560));
-    c.label1->setWordWrap(true);
-    c.label1->setAlignment(Qt::AlignCenter);
-    setTextColour(c.label1, textColour);
+    label1_ = clickable(this, "Label1", px(120, 600, 5340, 1560));
+    label1_->setWordWrap(true);
+    label1_->setAlignment(Qt::AlignCenter);
+    setTextColour(label1_, look.text);
 
-    c.frame1 = clickable(window, "Frame1", px(120, 120, 5340, 2520));
-    setBackground(c.frame1, background);
-    c.image3 = clickable(c.frame1, "Image3", px(1470, 60, 2400, 2400));
-    c.image3->setScaledContents(false);
+    frame1_ = clickable(this, "Frame1", px(120, 120, 5340, 2520));
+    setBackground(frame1_, look.background);
+    image3_ = clickable(frame1_, "Image3", px(1470, 60, 2400, 2400));
+    image3_->setScaledContents(false);
 
-    const QPixmap picture = pictures.named(decoration, QSize(px(735), px(675)), ratio);
-    c.image1 = clickable(window, "Image1", px(180, 2760, 735, 675));
-    c.image2 = clickable(window, "Image2", px(4665, 2760, 735, 675));
-    c.image1->setPixmap(picture);
-    c.image2->setPixmap(picture);
+    const QPixmap picture = pictures.named(look.decoration, QSize(px(735), px(675)), devicePixelRatioF());
+    image1_ = clickable(this, "Image1", px(180, 2760, 735, 675));
+    image2_ = clickable(this, "Image2", px(4665, 2760, 735, 675));
+    image1_->setPixmap(picture);
+    image2_->setPixmap(picture);
 
     // Every part is clicked to go on; the frame repeats its animation.
-    accessible::hideRepeat(c.frame1);
-    accessible::setName(c.image3, animation.in(useGreek));
-    for (ClickLabel* part : {c.image1, c.image2})
-        accessible::setName(part, accessible::pictureName(decoration, useGreek));
-    for (ClickLabel* part : {c.label1, c.image3, c.image1, c.image2})
+    accessible::hideRepeat(frame1_);
+    accessible::setName(image3_, look.animation.in(useGreek));
+    for (ClickLabel* part : {image1_, image2_})
+        accessible::setName(part, accessible::pictureName(look.decoration, useGreek));
+    for (ClickLabel* part : {label1_, image3_, image1_, image2_})
         accessible::setDescription(part, qs(AccessibleNames::ClickToGoOn.in(useGreek)));
-    return c;
+
+    placeFromMain(this, mainWindow, 1200, 1500);
 }
 
-std::vector<QPixmap> framePictures(PictureLibrary& pictures, const char* prefix, int count, const QWidget* image3)
+const QPixmap& EndScreen::frame(int index)
 {
-    std::vector<QPixmap> frames;
-    for (int i = 0; i < count; ++i)
-        frames.push_back(
-            pictures.named(QStringLiteral("%1%2").arg(prefix).arg(i), image3->size(), image3->devicePixelRatioF()));
-    return frames;
+    if (frames_.empty()) {
+        for (int i = 0; i < look_.frames; ++i)
+            frames_.push_back(pictures_.named(QStringLiteral("%1%2").arg(look_.framePrefix).arg(i), image3_->size(),
+                image3_->devicePixelRatioF()));
+    }
+    return frames_.at(index);
 }
 
-void drawEndScreenLines(QWidget* window, const QColor& colour)
+void EndScreen::playSound() const
 {
-    QPainter p(window);
-    p.setPen(QPen(colour, 2));
-    const int l = px(45), t = px(45), r = window->width() - px(45), b = window->height() - px(45);
-    p.drawLine(l, t, r, t);  // Line1
-    p.drawLine(l, b, r, b);  // Line2
-    p.drawLine(l, t, l, b);  // Line3
-    p.drawLine(r, t, r, b);  // Line4
+    if (playSound_)
+        playSound_(soundPath_);
+}
+
+void EndScreen::mousePressEvent(QMouseEvent* e)
+{
+    e->accept();
+    if (e->button() == Qt::LeftButton)
+        Form_Click();
+}
+
+void EndScreen::closeEvent(QCloseEvent* e)
+{
+    // The window's close box or keys dismiss it as a click does; it stays loaded.
+    e->ignore();
+    if (isVisible())
+        Form_Click();
+}
+
+void EndScreen::hideEvent(QHideEvent* e)
+{
+    stopAnimation();
+    QWidget::hideEvent(e);
+}
+
+void EndScreen::paintEvent(QPaintEvent*)
+{
+    // Line1 to Line4 round the window's edge.
+    QPainter p(this);
+    p.setPen(QPen(look_.lines, 2));
+    const int l = px(45), t = px(45), r = width() - px(45), b = height() - px(45);
+    p.drawLine(l, t, r, t);
+    p.drawLine(l, b, r, b);
+    p.drawLine(l, t, l, b);
+    p.drawLine(r, t, r, b);
 }
 
 void placeFromMain(QWidget* window, const QWidget* mainWindow, int left, int top)

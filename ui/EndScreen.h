@@ -2,37 +2,76 @@
 #include <QColor>
 #include <QPixmap>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "text/Messages.h"
+
+class QTimer;
 
 namespace vornel {
 
 class ClickLabel;
 class PictureLibrary;
 
-// The parts the win and lose screens share, at the same design places: a
-// framed animation picture over the result text, and two decorative
-// pictures at the foot. Every part is clickable.
-struct EndScreenControls {
-    ClickLabel* frame1 = nullptr;  // holds the animation picture
-    ClickLabel* image3 = nullptr;  // the animation picture
-    ClickLabel* label1 = nullptr;  // the result text, under the animation
-    ClickLabel* image1 = nullptr;
-    ClickLabel* image2 = nullptr;
+// How a win or lose screen looks and sounds.
+struct EndScreenLook {
+    const char* objectName;
+    const char* decoration;  // a built-in picture, in both pictures at the foot
+    const char* framePrefix;  // the animation's frames "<prefix>0" …
+    int frames;
+    int intervalMs;
+    const char* sound;  // a file of the data folder
+    QColor background, text, lines;
+    Bilingual animation;  // what screen readers call the animation picture
 };
 
-// Builds the shared parts on `window`, a fixed-size window of the game's
-// end-screen size, with `decoration` (a built-in picture) in both pictures.
-// `animation` names the animation for screen readers.
-EndScreenControls buildEndScreen(QWidget* window, PictureLibrary& pictures, const char* decoration,
-    const QColor& background, const QColor& textColour, bool useGreek, const Bilingual& animation);
+// The shape the win and lose screens share: made once, hidden, over the
+// main window; a framed animation picture over the result text, two
+// decorative pictures at the foot, every part clickable. A click anywhere
+// or the close box dismisses it; hidden, it neither animates nor sounds.
+class EndScreen : public QWidget {
+    Q_OBJECT
+public:
+    using SoundPlayer = std::function<void(const QString& path)>;
 
-// The animation's frames "<prefix>0" … as sized for the animation picture.
-std::vector<QPixmap> framePictures(PictureLibrary& pictures, const char* prefix, int count, const QWidget* image3);
+    const QString& SoundPath() const { return soundPath_; }
 
-// The four decorative lines Line1 to Line4 round the window's edge.
-void drawEndScreenLines(QWidget* window, const QColor& colour);
+signals:
+    // Hidden by a click; the main window's activation is to run next.
+    void dismissed();
+
+protected:
+    EndScreen(const EndScreenLook& look, bool useGreek, const QString& dataFolder, PictureLibrary& pictures,
+        QWidget* mainWindow, SoundPlayer playSound);
+
+    virtual void Form_Click() = 0;
+    virtual void stopAnimation() = 0;
+    // Animation frame `index`, made at the first showing, not at start-up,
+    // where nobody waits for them.
+    const QPixmap& frame(int index);
+    void playSound() const;
+
+    void mousePressEvent(QMouseEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+
+    bool useGreek_;
+    QTimer* timer1_ = nullptr;
+    ClickLabel* frame1_ = nullptr;  // holds the animation picture
+    ClickLabel* image3_ = nullptr;  // the animation picture
+    ClickLabel* label1_ = nullptr;  // the result text, under the animation
+    ClickLabel* image1_ = nullptr;
+    ClickLabel* image2_ = nullptr;
+
+private:
+    const EndScreenLook& look_;
+    QString soundPath_;
+    SoundPlayer playSound_;
+    PictureLibrary& pictures_;
+    std::vector<QPixmap> frames_;
+};
 
 // Moves `window` so that its outer top-left corner lies `left` and `top`
 // twips from the outer top-left corner of `mainWindow`.

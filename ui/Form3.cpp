@@ -1,7 +1,5 @@
 #include "ui/Form3.h"
 
-#include <QCloseEvent>
-#include <QMouseEvent>
 #include <QTimer>
 
 #include "game/Host.h"
@@ -9,7 +7,6 @@
 #include "text/AccessibleNames.h"
 #include "text/Messages.h"
 #include "ui/ClickLabel.h"
-#include "ui/EndScreen.h"
 #include "ui/Twips.h"
 #include "ui/Widgets.h"
 
@@ -18,38 +15,21 @@ namespace vornel {
 using namespace widgets;
 
 namespace {
-const QColor Background(226, 231, 242);
-const QColor Lines(90, 104, 140);
+const EndScreenLook Look{"Form3", "Picture101", "Lose", LoseAnimation::Frames, LoseAnimation::IntervalMs,
+    DataFile::LoseSound, QColor(226, 231, 242), QColor(0, 0, 128), QColor(90, 104, 140), AccessibleNames::Hourglass};
 }  // namespace
 
 Form3::Form3(Host& host, bool useGreek, const QString& dataFolder, PictureLibrary& pictures, QWidget* mainWindow,
     SoundPlayer playSound)
-    : QWidget(mainWindow, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      host_(host),
-      useGreek_(useGreek),
-      soundPath_(dataFolder + '/' + DataFile::LoseSound),
-      playSound_(std::move(playSound)),
-      pictures_(pictures)
+    : EndScreen(Look, useGreek, dataFolder, pictures, mainWindow, std::move(playSound)), host_(host)
 {
-    setObjectName("Form3");
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName("Timer1");
-    timer1_->setInterval(LoseAnimation::IntervalMs);
     connect(timer1_, &QTimer::timeout, this, &Form3::Timer1_Timer);
-
-    const EndScreenControls c = buildEndScreen(
-        this, pictures, "Picture101", Background, QColor(0, 0, 128), useGreek, AccessibleNames::Hourglass);
-    frame1_ = c.frame1;
-    image3_ = c.image3;
-    label1_ = c.label1;
-
     connect(label1_, &ClickLabel::clicked, this, &Form3::Label1_Click);
-    connect(c.image1, &ClickLabel::clicked, this, &Form3::Image1_Click);
-    connect(c.image2, &ClickLabel::clicked, this, &Form3::Image2_Click);
+    connect(image1_, &ClickLabel::clicked, this, &Form3::Image1_Click);
+    connect(image2_, &ClickLabel::clicked, this, &Form3::Image2_Click);
     connect(frame1_, &ClickLabel::clicked, this, &Form3::Frame1_Click);
     connect(image3_, &ClickLabel::clicked, this, &Form3::Image3_Click);
 
-    placeFromMain(this, mainWindow, 1200, 1500);
     setWindowTitle(qs(Messages::LoseTitle.in(useGreek)));
     showFixedText();
 }
@@ -91,14 +71,6 @@ void Form3::Form_Activate()
     timer1_->start();
 }
 
-const QPixmap& Form3::frame(int index)
-{
-    // Made at the first loss, not at start-up, where nobody waits for them.
-    if (image9_.empty())
-        image9_ = framePictures(pictures_, "Lose", LoseAnimation::Frames, image3_);
-    return image9_.at(index);
-}
-
 void Form3::Timer1_Timer()
 {
     // A tick let run by the shake's own event runs waits for the next one.
@@ -108,8 +80,8 @@ void Form3::Timer1_Timer()
     image3_->setPixmap(frame(t.frame));
     if (t.shake)
         Shake();
-    if (t.sound && playSound_)
-        playSound_(soundPath_);
+    if (t.sound)
+        playSound();
     if (t.finished) {
         stopAnimation();
         label1_->show();
@@ -178,33 +150,6 @@ void Form3::Frame1_Click()
 void Form3::Image3_Click()
 {
     Frame1_Click();
-}
-
-void Form3::mousePressEvent(QMouseEvent* e)
-{
-    e->accept();
-    if (e->button() == Qt::LeftButton)
-        Form_Click();
-}
-
-void Form3::closeEvent(QCloseEvent* e)
-{
-    // The window's close box or keys dismiss it as a click does.
-    e->ignore();
-    if (isVisible())
-        Form_Click();
-}
-
-void Form3::hideEvent(QHideEvent* e)
-{
-    // A hidden screen neither animates nor shakes the main window.
-    stopAnimation();
-    QWidget::hideEvent(e);
-}
-
-void Form3::paintEvent(QPaintEvent*)
-{
-    drawEndScreenLines(this, Lines);
 }
 
 }  // namespace vornel
