@@ -1,7 +1,6 @@
 #include "ui/Form10.h"
 
 #include <QDir>
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -11,8 +10,8 @@
 #include "ui/Accessible.h"
 #include "ui/CaptionApply.h"
 #include "ui/FileLists.h"
-#include "ui/PictureFile.h"
 #include "ui/PictureLibrary.h"
+#include "ui/PicturePreview.h"
 #include "ui/Twips.h"
 #include "ui/Widgets.h"
 
@@ -52,17 +51,7 @@ Form10::Form10(Host& host, bool useGreek, const TextCatalog& catalog, PictureLib
     file1_->setObjectName("File1");
     file1_->setGeometry(px(3240, 120, 2880, 3120));
 
-    image1_ = new QLabel(this);
-    image1_->setObjectName("Image1");
-    image1_->setGeometry(px(6240, 120, 2820, 2220));
-    image1_->setFrameShape(QFrame::Box);
-    image1_->setAlignment(Qt::AlignCenter);
-    label1_ = new QLabel(this);
-    label1_->setObjectName("Label1");
-    label1_->setGeometry(px(6840, 840, 1620, 780));
-    label1_->setAlignment(Qt::AlignCenter);
-    label1_->setWordWrap(true);
-    label1_->setFont(makeFont("Liberation Sans", 10, true));
+    preview_ = std::make_unique<PicturePreview>(this, px(6240, 120, 2820, 2220), px(6840, 840, 1620, 780));
 
     list2_ = new QListWidget(this);
     list2_->setObjectName("List2");
@@ -109,7 +98,7 @@ void Form10::Form_Load(const TextCatalog& catalog)
     accessible::nameScrollBars(dir1_, AccessibleNames::Folders, useGreek_);
     accessible::nameScrollBars(file1_, AccessibleNames::PictureFiles, useGreek_);
     accessible::nameScrollBars(list2_, AccessibleNames::ChosenWallpapers, useGreek_);
-    accessible::setName(image1_, AccessibleNames::Preview.in(useGreek_));
+    preview_->nameForReaders(useGreek_);
 }
 
 std::vector<std::string> Form10::chosenPaths() const
@@ -147,14 +136,7 @@ void Form10::Dir1_Change()
 
 void Form10::File1_Click()
 {
-    label1_->hide();
-    const QImage picture = readPictureFile(chosenFile(), image1_->size() * devicePixelRatioF());
-    // A file that is no picture leaves the last preview.
-    if (!picture.isNull()) {
-        image1_->setPixmap(previewPixmap(picture, image1_->contentsRect().size(), devicePixelRatioF()));
-        accessible::setName(image1_, AccessibleNames::valued(useGreek_, AccessibleNames::Preview,
-            accessible::pictureName(chosenFile(), useGreek_).toStdString()));
-    }
+    preview_->show(chosenFile(), useGreek_);
 }
 
 void Form10::Command1_Click()

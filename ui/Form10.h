@@ -1,14 +1,16 @@
 #pragma once
 #include <QDialog>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "text/Captions.h"
+#include "ui/PicturePreview.h"
 
-class QLabel;
 class QListWidget;
 
 namespace vornel {
+
 
 class DriveList;
 class FileList;
@@ -43,8 +45,7 @@ private:
     FolderList* dir1_ = nullptr;
     FileList* file1_ = nullptr;
     QListWidget* list2_ = nullptr;
-    QLabel* image1_ = nullptr;
-    QLabel* label1_ = nullptr;
+    std::unique_ptr<PicturePreview> preview_;
 };
 
 }  // namespace vornel

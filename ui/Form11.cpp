@@ -1,6 +1,5 @@
 #include "ui/Form11.h"
 
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -9,8 +8,8 @@
 #include "text/Messages.h"
 #include "ui/Accessible.h"
 #include "ui/CaptionApply.h"
-#include "ui/PictureFile.h"
 #include "ui/PictureLibrary.h"
+#include "ui/PicturePreview.h"
 #include "ui/Twips.h"
 #include "ui/Widgets.h"
 
@@ -45,17 +44,7 @@ Form11::Form11(const WallpaperList& wallpapers, bool useGreek, const TextCatalog
     list1_->setObjectName("List1");
     list1_->setGeometry(px(120, 120, 3480, 3120));
 
-    image1_ = new QLabel(this);
-    image1_->setObjectName("Image1");
-    image1_->setGeometry(px(3840, 120, 2940, 2220));
-    image1_->setFrameShape(QFrame::Box);
-    image1_->setAlignment(Qt::AlignCenter);
-    label1_ = new QLabel(this);
-    label1_->setObjectName("Label1");
-    label1_->setGeometry(px(4500, 840, 1620, 780));
-    label1_->setAlignment(Qt::AlignCenter);
-    label1_->setWordWrap(true);
-    label1_->setFont(makeFont("Liberation Sans", 10, true));
+    preview_ = std::make_unique<PicturePreview>(this, px(3840, 120, 2940, 2220), px(4500, 840, 1620, 780));
 
     auto button = [&](const char* name, QRect r) {
         auto* b = new QPushButton(this);
@@ -87,7 +76,7 @@ void Form11::Form_Load(const TextCatalog& catalog)
     }
     applyCaptions(this, captions_);
     accessible::nameScrollBars(list1_, AccessibleNames::AddedWallpapers, useGreek_);
-    accessible::setName(image1_, AccessibleNames::Preview.in(useGreek_));
+    preview_->nameForReaders(useGreek_);
 }
 
 void Form11::showEvent(QShowEvent* e)
@@ -131,13 +120,7 @@ void Form11::showList()
     const std::optional<std::string> path = removal_.selectedPath();
     if (!path)
         return;
-    label1_->hide();
-    const QImage picture = readPictureFile(qs(*path), image1_->size() * devicePixelRatioF());
-    if (!picture.isNull()) {
-        image1_->setPixmap(previewPixmap(picture, image1_->contentsRect().size(), devicePixelRatioF()));
-        accessible::setName(image1_, AccessibleNames::valued(useGreek_, AccessibleNames::Preview,
-            accessible::pictureName(qs(*path), useGreek_).toStdString()));
-    }
+    preview_->show(qs(*path), useGreek_);
 }
 
 }  // namespace vornel

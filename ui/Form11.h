@@ -1,15 +1,17 @@
 #pragma once
 #include <QDialog>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "game/WallpaperRemoval.h"
 #include "text/Captions.h"
+#include "ui/PicturePreview.h"
 
-class QLabel;
 class QListWidget;
 
 namespace vornel {
+
 
 class PictureLibrary;
 class TextCatalog;
@@ -41,8 +43,7 @@ private:
     bool useGreek_;
     CaptionTable captions_;
     QListWidget* list1_ = nullptr;
-    QLabel* image1_ = nullptr;
-    QLabel* label1_ = nullptr;
+    std::unique_ptr<PicturePreview> preview_;
 };
 
 }  // namespace vornel
