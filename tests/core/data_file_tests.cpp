@@ -15,15 +15,6 @@ using namespace vornel::testing;
 
 namespace {
 
-// Records full of bytes no writer would produce, so a byte changed by mistake shows.
-std::string noise(int records)
-{
-    std::string bytes(records * 128, '\0');
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<char>(i * 7 + 3);
-    return bytes;
-}
-
 struct DataFileTest : ::testing::Test {
     TempFolder dir;
     fs::path scores = dir / DataFile::SingleScores, names = dir / DataFile::Names;
