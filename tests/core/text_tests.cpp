@@ -45,20 +45,6 @@ TEST_F(TextCatalogFiles, ReadIniTextGivesValueOrDefaultPaddedTo255)
     EXPECT_EQ(ReadIniText("Main", "Other", std::string(300, 'd'), ini), std::string(255, 'd'));
 }
 
-TEST_F(TextCatalogFiles, LongValuesAreCutTo255Characters)
-{
-    fs::path ini = write("[S]\nascii=" + std::string(300, 'x') + "\ngreek=" + std::string(200, '\xE1') + GreekBytes +
-        std::string(100, '\xE1') + "\n");
-    EXPECT_EQ(ReadIniText("S", "ascii", "~~", ini), std::string(255, 'x'));
-    // One byte a character in the file, two bytes each in UTF-8.
-    std::string alpha;
-    for (int i = 0; i < 200; ++i)
-        alpha += "α";
-    const std::string greek = ReadIniText("S", "greek", "~~", ini);
-    EXPECT_EQ(greek, alpha + GreekUtf8 + alpha.substr(0, 2 * 47));
-    EXPECT_EQ(TextCatalog(ini).lookup("S", "greek"), greek);
-}
-
 TEST_F(TextCatalogFiles, CatalogueNamesIgnoreCaseAndLayout)
 {
     TextCatalog catalog(write("\xEF\xBB\xBF[English8]\r\n; a comment=not a key\r\n  Command20  =   OK  \r\n"
@@ -79,18 +65,6 @@ TEST_F(TextCatalogFiles, CatalogueNamesIgnoreCaseAndLayout)
     EXPECT_EQ(catalog.lookup("ENGLISH4", "Command20"), std::nullopt);
 }
 
-TEST_F(TextCatalogFiles, CatalogueTellsMissingFromEmpty)
-{
-    TextCatalog catalog(write("[S]\nempty=\nblank=   \nmarker=~~\nnul=~~\0tail\n"s));
-    EXPECT_EQ(catalog.lookup("S", "empty"), "");
-    EXPECT_EQ(catalog.lookup("S", "blank"), "");
-    EXPECT_EQ(catalog.lookup("S", "marker"), std::nullopt);  // indistinguishable from the default
-    EXPECT_EQ(catalog.lookup("S", "nul"), std::nullopt);
-    EXPECT_EQ(catalog.lookup("S", "absent"), std::nullopt);
-    EXPECT_EQ(catalog.lookup("T", "empty"), std::nullopt);
-    EXPECT_EQ(TextCatalog(dir / "absent.ini").lookup("S", "empty"), std::nullopt);
-}
-
 TEST_F(TextCatalogFiles, AnythingButARegularFileIsAMissingCatalogue)
 {
     ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0644), 0);
@@ -104,24 +78,34 @@ TEST_F(TextCatalogFiles, AnythingButARegularFileIsAMissingCatalogue)
     }
 }
 
+// The catalogue reads through the classic reader's rules: a value present but
+// empty is applied, the reader's default "~~" and anything after a NUL are not.
 TEST_F(TextCatalogFiles, CatalogueAgreesWithTheReaderOnAwkwardFiles)
 {
     std::string garbage;
     for (int i = 0; i < 4096; ++i)
         garbage += static_cast<char>((i * 131 + 7) % 256);
-    fs::path ini = write(
-        garbage + "\n[S]\nk=" + std::string(1 << 16, 'h') + "\r\n[T]\rk='v'\nz=a\0b\n"s + "u=\x81\xFF\n" + garbage);
+    const std::string longGreek = std::string(200, '\xE1') + GreekBytes + std::string(100, '\xE1');
+    fs::path ini = write(garbage + "\n[S]\nk=" + std::string(1 << 16, 'h') + "\r\n[T]\rk='v'\nz=a\0b\n"s +
+        "u=\x81\xFF\ng=" + longGreek + "\nempty=\nblank=   \nmarker=~~\nnul=~~\0tail\n"s + garbage);
     TextCatalog catalog(ini);
-    for (auto [section, key] : std::initializer_list<std::pair<const char*, const char*>>{
-             {"S", "k"}, {"T", "k"}, {"T", "z"}, {"T", "u"}, {"T", "missing"}, {"none", "k"}}) {
-        const std::string viaReader = CutAtNul(ReadIniText(section, key, "~~", ini));
-        EXPECT_EQ(catalog.lookup(section, key), viaReader == "~~" ? std::nullopt : std::optional(viaReader))
-            << section << "/" << key;
+    for (const char* key : {"k", "z", "u", "g", "empty", "blank", "marker", "nul", "missing"}) {
+        const std::string viaReader = CutAtNul(ReadIniText("T", key, "~~", ini));
+        EXPECT_EQ(catalog.lookup("T", key), viaReader == "~~" ? std::nullopt : std::optional(viaReader)) << key;
     }
     EXPECT_EQ(catalog.lookup("S", "k"), std::string(255, 'h'));
     EXPECT_EQ(catalog.lookup("T", "k"), "v");
     EXPECT_EQ(catalog.lookup("T", "z"), "a");
     EXPECT_EQ(catalog.lookup("T", "u"), "\uFFFD\uFFFD");  // bytes the code page leaves undefined
+    // Cut at 255 bytes of the file, which are two bytes each in UTF-8.
+    std::string alpha;
+    for (int i = 0; i < 200; ++i)
+        alpha += "α";
+    EXPECT_EQ(catalog.lookup("T", "g"), alpha + GreekUtf8 + alpha.substr(0, 2 * 47));
+    EXPECT_EQ(catalog.lookup("T", "empty"), "");
+    EXPECT_EQ(catalog.lookup("T", "blank"), "");
+    for (const char* missing : {"marker", "nul", "missing"})
+        EXPECT_EQ(catalog.lookup("T", missing), std::nullopt) << missing;
 }
 
 namespace {
@@ -134,8 +118,6 @@ CaptionTable settingsWindow()
     controls.push_back({"Label2", -1, "Μέγεθος"});
     return CaptionTable("Ρυθμίσεις", std::move(controls));
 }
-
-const std::vector<std::string> Label1Keys{"Label1(0)", "Label1(1)", "Label1(2)", "Label1(3)", "Label1(4)", "Label1(5)"};
 
 // The captions of `window` that differ from the design's, new controls included.
 std::map<std::string, std::string> changed(const CaptionTable& window)
@@ -150,33 +132,23 @@ std::map<std::string, std::string> changed(const CaptionTable& window)
 
 }  // namespace
 
-TEST_F(TextCatalogFiles, LoaderAppliesOnlyWhatTheSectionHolds)
+TEST_F(TextCatalogFiles, LoaderAppliesTheSectionsKeysThePlainKeyToTheWholeArrayThenElementKeys)
 {
     CaptionTable window = settingsWindow();
-    TextCatalog catalog(write("[ENGLISH1]\nLabel2=wrong window\n[english8]\ncommand20=OK\nLabel1(3)=Card size\n"));
-    loadEnglishTexts(window, catalog, "ENGLISH8", Label1Keys);
-    EXPECT_EQ(
-        changed(window), (std::map<std::string, std::string>{{"Command20(-1)", "OK"}, {"Label1(3)", "Card size"}}));
-    EXPECT_EQ(window.title(), "Ρυθμίσεις");  // titles are the window's own business
-
-    CaptionTable untouched = settingsWindow();
-    loadEnglishTexts(untouched, TextCatalog(dir / "absent.ini"), "ENGLISH8", Label1Keys);
-    EXPECT_TRUE(changed(untouched).empty());
-}
-
-TEST_F(TextCatalogFiles, LoaderPlainKeyFillsTheArrayThenElementKeysOverride)
-{
-    CaptionTable window = settingsWindow();
-    TextCatalog catalog(write("[ENGLISH8]\nLabel1(0)=Zero\nLabel1=All\nLabel1(4)=Four\nCommand21=\n"
-                              "Label1(x)=bad\nLabel1(9)=none\nLabel1(-0)=bad\nLabel1(99999999999)=bad\n"));
-    std::vector<std::string> keys = Label1Keys;
+    TextCatalog catalog(write("[ENGLISH1]\nLabel2=wrong window\n[english8]\nLabel1(0)=Zero\nLabel1=All\n"
+                              "Label1(4)=Four\nCommand21=\nLabel1(x)=bad\nLabel1(9)=none\nLabel1(-0)=bad\n"
+                              "Label1(99999999999)=bad\n"));
+    std::vector<std::string> keys;
+    for (int i = 0; i < 6; ++i)
+        keys.push_back("Label1(" + std::to_string(i) + ")");
     keys.insert(keys.end(),
         {"Label1(x)", "Label1(", "(2)", "Label1(-1)", "Label1( 2)", "Label1(9)", "Label1(-0)", "Label1(99999999999)"});
     loadEnglishTexts(window, catalog, "ENGLISH8", keys);
     EXPECT_EQ(changed(window),
         (std::map<std::string, std::string>{{"Label1(0)", "Zero"}, {"Label1(1)", "All"}, {"Label1(2)", "All"},
             {"Label1(3)", "All"}, {"Label1(4)", "Four"}, {"Label1(5)", "All"},
-            {"Command21(-1)", ""}}));  // present but empty: applied
+            {"Command21(-1)", ""}}));        // present but empty: applied
+    EXPECT_EQ(window.title(), "Ρυθμίσεις");  // titles are the window's own business
 }
 
 TEST(TextLanguage, ParseBooleanTakesWordsAndNumbers)
