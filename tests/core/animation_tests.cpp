@@ -40,6 +40,16 @@ TEST(EndAnimations, WinRingsFromFrameSixSoundingFourTimesAndLoseShakesFiveTimes)
     EXPECT_EQ(w.sounds, (std::vector<int>{6, 8, 14, 16}));
     EXPECT_TRUE(w.shakes.empty());
 
+    // Stopped half way it asks for nothing; started again it plays afresh.
+    win.start();
+    for (int n = 0; n < 5; ++n)
+        win.tick();
+    win.stop();
+    const AnimationTick idle = win.tick();
+    EXPECT_FALSE(idle.sound || idle.shake || idle.finished || idle.frame != win.frame());
+    win.start();
+    EXPECT_EQ(play(win).sounds, w.sounds);
+
     LoseAnimation lose;
     lose.start();
     EXPECT_EQ(lose.frame(), 0);
@@ -48,20 +58,6 @@ TEST(EndAnimations, WinRingsFromFrameSixSoundingFourTimesAndLoseShakesFiveTimes)
     EXPECT_EQ(l.shakes, (std::vector<int>{4, 11, 18, 25, 32}));
     EXPECT_EQ(l.sounds, l.shakes);
     EXPECT_EQ(l.frames.at(6), 0);  // seven frames in the ring
-}
-
-TEST(EndAnimations, StoppedOrFinishedTicksAskForNothingAndStartBeginsAfresh)
-{
-    WinAnimation a;
-    a.start();
-    for (int n = 0; n < 5; ++n)
-        a.tick();
-    a.stop();
-    const AnimationTick idle = a.tick();
-    EXPECT_FALSE(idle.sound || idle.shake || idle.finished || idle.frame != a.frame());
-    a.start();
-    EXPECT_EQ(play(a).sounds, (std::vector<int>{6, 8, 14, 16}));
-    EXPECT_FALSE(a.tick().sound);
 }
 
 }  // namespace
