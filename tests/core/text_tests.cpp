@@ -1,16 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <sys/stat.h>
 
 #include "FileBytes.h"
 #include "TempFolder.h"
+#include "game/PictureSet.h"
+#include "text/AccessibleNames.h"
 #include "text/Captions.h"
 #include "text/Language.h"
 #include "text/Profile.h"
 
 using namespace vornel;
 using namespace vornel::testing;
+namespace names = vornel::AccessibleNames;
 
 namespace {
 
@@ -161,4 +165,30 @@ TEST(TextLanguage, ParseBooleanTakesWordsAndNumbers)
         EXPECT_EQ(parseBoolean(t), std::nullopt) << '"' << t << '"';
     EXPECT_STREQ(booleanText(true), "True");
     EXPECT_STREQ(booleanText(false), "False");
+}
+
+TEST(AccessibleNames, EveryBuiltInPictureHasItsOwnNameInBothLanguages)
+{
+    std::set<std::string> greek, english;
+    for (PictureCategory c : {PictureCategory::Objects, PictureCategory::Faces, PictureCategory::Food}) {
+        for (const PictureRef& p : builtInPictureSet(c).pictures) {
+            const std::optional<Bilingual> name = names::builtInPicture(p->name);
+            ASSERT_TRUE(name) << p->name;
+            EXPECT_FALSE(name->greek.empty() || name->english.empty()) << p->name;
+            greek.insert(std::string(name->greek));
+            english.insert(std::string(name->english));
+        }
+    }
+    EXPECT_EQ(greek.size(), 30u);
+    EXPECT_EQ(english.size(), 30u);
+    EXPECT_EQ(names::picture(true, "Image42"), "άγκυρα");
+}
+
+TEST(AccessibleNames, APictureFileIsReadByItsBaseName)
+{
+    EXPECT_EQ(names::picture(true, "/home/ada/Photos/Sunset at sea.JPG"), "Sunset at sea");
+    EXPECT_EQ(names::picture(false, "/home/ada/archive.tar.gz"), "archive.tar");
+    EXPECT_EQ(names::picture(false, "/home/ada/no extension"), "no extension");
+    EXPECT_EQ(names::picture(false, "/home/ada/.hidden"), ".hidden");
+    EXPECT_EQ(names::picture(false, "/media/usb.stick/Image42"), "Image42") << "a file is never a built-in";
 }
