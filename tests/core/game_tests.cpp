@@ -100,38 +100,26 @@ TEST_F(GameFixture, FaceDownCardsTakeClicksAndOnlyTheTenthPairCompletesTheBoard)
 TEST_F(GameFixture, WrongPairIsShownForThreeFlipBackTicksWithTheWindowDisabled)
 {
     game.newGame();
-    const int a = 2, b = strangerTo(2);
-    click(a);
-    EXPECT_EQ(click(b), TurnOutcome::WrongPair);
-    EXPECT_EQ(game.turn().SecondCard, b);
-    for (int i = 0; i < Board::SlotCount; ++i)
-        EXPECT_FALSE(game.takesCardClick(i)) << i;
-    game.flipBackTick();
-    game.flipBackTick();
-    EXPECT_TRUE(game.board().slot(a).isOpen() && game.board().slot(b).isOpen());
-    EXPECT_FALSE(game.mainWindowEnabled());
-    game.flipBackTick();
-    for (int card : {a, b}) {
-        const CardSlot& s = game.board().slot(card);
-        EXPECT_TRUE(!s.isFaceUp() && s.backVisible && s.numberVisible) << card;
-    }
-    EXPECT_TRUE(game.mainWindowEnabled());
-    EXPECT_FALSE(game.turn().flipBackRunning);
-    EXPECT_EQ(game.turn().FirstCard, 0);
-}
-
-TEST_F(GameFixture, WrongPairsWithCardZeroOnEitherSideTurnBothCardsBack)
-{
-    game.newGame();
     const int x = strangerTo(0);
-    for (auto [first, second] : {std::pair{0, x}, std::pair{x, 0}}) {
-        click(first);
-        click(second);
-        // "0" reads as no card, so card 0 is named by the empty field.
-        EXPECT_EQ(game.turn().FirstCard, x);
-        EXPECT_EQ(game.turn().SecondCard, 0);
-        flipBack();
-        EXPECT_FALSE(game.board().slot(0).isFaceUp() || game.board().slot(x).isFaceUp());
+    for (auto [a, b] : {std::pair{2, strangerTo(2)}, std::pair{0, x}, std::pair{x, 0}}) {
+        click(a);
+        EXPECT_EQ(click(b), TurnOutcome::WrongPair);
+        // "0" reads as no card, so card 0, on either side, is named by the empty field.
+        EXPECT_EQ(std::pair(game.turn().FirstCard, game.turn().SecondCard), a ? std::pair(a, b) : std::pair(b, 0));
+        for (int i = 0; i < Board::SlotCount; ++i)
+            EXPECT_FALSE(game.takesCardClick(i)) << i;
+        game.flipBackTick();
+        game.flipBackTick();
+        EXPECT_TRUE(game.board().slot(a).isOpen() && game.board().slot(b).isOpen());
+        EXPECT_FALSE(game.mainWindowEnabled());
+        game.flipBackTick();
+        for (int card : {a, b}) {
+            const CardSlot& s = game.board().slot(card);
+            EXPECT_TRUE(!s.isFaceUp() && s.backVisible && s.numberVisible) << card;
+        }
+        EXPECT_TRUE(game.mainWindowEnabled());
+        EXPECT_FALSE(game.turn().flipBackRunning);
+        EXPECT_EQ(game.turn().FirstCard, 0);
     }
 }
 
