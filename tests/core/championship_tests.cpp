@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "GameFixture.h"
 
 namespace vornel {
@@ -227,13 +229,8 @@ TEST_F(ChampionshipFixture, TwoPairsSolvesTwoFaceDownPairsAndTheOpenCardsPartner
     EXPECT_FALSE(game.useHelp(Helps::TwoPairs));
     EXPECT_TRUE(game.board().slot(0).isMatched() && game.board().slot(partner).isMatched());
     EXPECT_EQ(game.turn().FirstCard, 0);
-    int matched = 0, open = 0;
-    for (const CardSlot& s : game.board().cards()) {
-        matched += s.isMatched();
-        open += s.isOpen();
-    }
-    EXPECT_EQ(matched, 4);
-    EXPECT_EQ(open, 0);
+    EXPECT_EQ(std::ranges::count_if(game.board().cards(), [](const CardSlot& s) { return s.isMatched(); }), 4);
+    EXPECT_TRUE(std::ranges::none_of(game.board().cards(), [](const CardSlot& s) { return s.isOpen(); }));
     EXPECT_EQ(game.session().Score, -5);
     EXPECT_FALSE(game.championship().BonusEligible || game.helps().available[1]);
     EXPECT_TRUE(game.clock().running);

@@ -24,12 +24,11 @@ using Clock = std::chrono::steady_clock;
 // One way a data file is saved: every module saves a record file, except the
 // wallpaper list, which writes its lines itself. Generation 0 and 1 differ in
 // every value and agree in every length, so a file that mixes them is told
-// from either. Files are made large (`others`: records that are not the
-// module's, or many entries) so that kills land inside saves.
+// from either. Files are made large (records that are not the module's, or
+// many entries) so that kills land inside saves.
 struct SavingModule {
     const char* name;
     const char* file;
-    bool others;
     std::function<bool(const fs::path&, int generation)> write;
 };
 
@@ -45,7 +44,7 @@ std::string g(int generation, int i)
 }
 
 const std::vector<SavingModule> modules{
-    {"RecordFile", DataFile::SingleScores, true,
+    {"RecordFile", DataFile::SingleScores,
         [](const fs::path& f, int gen) {
             ScoreTable t;
             for (int p = 0; p < ScoreTable::Places; ++p) {
@@ -54,7 +53,7 @@ const std::vector<SavingModule> modules{
             }
             return writeScoreTable(f, t);
         }},
-    {"BackgroundFile", DataFile::Background, false,
+    {"BackgroundFile", DataFile::Background,
         [](const fs::path& f, int gen) {
             std::vector<std::string> paths;
             for (int i = 0; i < 150; ++i)
@@ -89,8 +88,7 @@ TEST_P(KilledSaveTest, AKilledSaveLeavesTheOldOrTheNewContent)
     const TempFolder temp(fs::is_directory("/dev/shm") ? "/dev/shm" : fs::temp_directory_path());
     const fs::path folder = temp.path();
     const fs::path file = folder / m.file;
-    if (m.others)
-        writeBytes(file, noise(RecordFile::MaxRecord));
+    writeBytes(file, noise(RecordFile::MaxRecord));  // the wallpaper list replaces it at its first save
 
     std::string bytes[2];
     Clock::duration cycle{};
