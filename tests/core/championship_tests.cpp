@@ -55,21 +55,6 @@ struct ChampionshipFixture : GameFixture {
     }
 };
 
-TEST_F(ChampionshipFixture, StartsAtLevelOneWithTwoLivesHelpsAndTheNote)
-{
-    start();
-    EXPECT_EQ(host.messages.at(0).rfind("ΠΡΟΣΟΧΗ !!!\nΜπορείς", 0), 0u);
-    EXPECT_EQ(host.eventsProcessed, 1);
-    EXPECT_EQ(game.championship().Level, 1);
-    EXPECT_EQ(game.championship().Lives, 2);
-    EXPECT_EQ(game.clock().text(), "01:30");
-    EXPECT_TRUE(game.panelVisible() && game.panelEnabled());
-    EXPECT_EQ(game.helps().icon[0], HelpIcon::Available);
-    EXPECT_TRUE(game.helps().labelEnabled[1] && game.helps().available[1]);
-    ticks(5);
-    EXPECT_EQ(game.session().Score, 0);  // the championship clock leaves the score alone
-}
-
 TEST_F(ChampionshipFixture, ThirdTurnOfOneCardInLevelOneLosesTheBonus)
 {
     start();
@@ -147,10 +132,18 @@ TEST_F(ChampionshipFixture, SixWonLevelsAddTheFinalBonusAndEnterTheChampionshipT
     EXPECT_EQ(game.championship().Level, 0);
 }
 
-TEST_F(ChampionshipFixture, SecondLostLifeEndsTheChampionshipWithoutAnEntry)
+TEST_F(ChampionshipFixture, StartsWithTheNoteHelpsAndTwoLivesAndTheSecondLostEndsItWithoutAnEntry)
 {
+    game.newGame();  // a single game first sets the clock's drain
     start();
+    EXPECT_EQ(host.messages.at(0).rfind("ΠΡΟΣΟΧΗ !!!\nΜπορείς", 0), 0u);
+    EXPECT_EQ(host.eventsProcessed, 1);
+    EXPECT_EQ(std::pair(game.championship().Level, game.championship().Lives), std::pair(1, 2));
+    EXPECT_TRUE(game.panelVisible() && game.panelEnabled());
+    EXPECT_EQ(game.helps().icon[0], HelpIcon::Available);
+    EXPECT_TRUE(game.helps().labelEnabled[1] && game.helps().available[1]);
     ticks(89);
+    EXPECT_EQ(game.session().Score, 0);  // the championship clock leaves the score alone
     EXPECT_EQ(game.clockTick(), ClockTick::TimeUp);
     EXPECT_EQ(game.levelLost(), LossOutcome::LifeLost);
     EXPECT_EQ(game.championship().Lives, 1);
