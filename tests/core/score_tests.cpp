@@ -129,27 +129,21 @@ struct PlayersTest : ::testing::Test {
     }
 };
 
-TEST_F(PlayersTest, FifteenCharactersAreAcceptedAndSixteenRefused)
+TEST_F(PlayersTest, ABlankNameIsAnonymousSixteenCharactersAreRefusedAndFifteenAdded)
 {
     std::vector<std::string> offered;
-    host.messagesExpected = 1;
-    EXPECT_EQ(confirm("Αλεξανδροπουλοςα", offered), NameChoice::TooLong);
-    EXPECT_EQ(host.messages.back(), "Το ονομά σου μπορεί να ειναι εως 15 χαρακτήρες,");
-    EXPECT_EQ(playerName, "unchanged");
-    EXPECT_TRUE(offered.empty());
-
-    EXPECT_EQ(confirm("  Αλεξανδροπουλος  ", offered), NameChoice::Added);
-    EXPECT_EQ(playerName, "Αλεξανδροπουλος");
-}
-
-TEST_F(PlayersTest, ABlankNameIsTheAnonymousPlayerAndNothingIsStored)
-{
-    std::vector<std::string> offered{"Ada"};
     EXPECT_EQ(confirm("   ", offered), NameChoice::Anonymous);
     EXPECT_EQ(confirm("", offered, false), NameChoice::Anonymous);
     EXPECT_EQ(playerName, "Anonymous");
-    EXPECT_EQ(offered.size(), 1u);
-    EXPECT_TRUE(readNameRecords(folder / DataFile::Names).empty());
+    host.messagesExpected = 1;
+    EXPECT_EQ(confirm("Αλεξανδροπουλοςα", offered), NameChoice::TooLong);
+    EXPECT_EQ(host.messages.back(), "Το ονομά σου μπορεί να ειναι εως 15 χαρακτήρες,");
+    EXPECT_EQ(playerName, "Anonymous");
+    // Neither is offered or stored.
+    EXPECT_TRUE(offered.empty() && readNameRecords(folder / DataFile::Names).empty());
+
+    EXPECT_EQ(confirm("  Αλεξανδροπουλος  ", offered), NameChoice::Added);
+    EXPECT_EQ(playerName, "Αλεξανδροπουλος");
 }
 
 TEST_F(PlayersTest, ANewNameRewritesTheListAndAKnownOneLeavesTheFile)

@@ -198,7 +198,7 @@ TEST_F(RecordFileTest, ValuesAreLittleEndianTextsCodePage1253AndTheRestOfARecord
                 {4, text("\xF9y") + std::string(124, 'x')}, {5, "\xDF\x02\x00\x00"s}}));
 }
 
-TEST_F(RecordFileTest, TruncatedFileGivesOnlyWhatIsThere)
+TEST_F(RecordFileTest, ACutOrCorruptRecordGivesOnlyWhatItHolds)
 {
     // Record 2 announces a 5-byte tagged text but the file ends after 2 of them.
     const std::string cut = "\xDF\x02"s + std::string(126, '\0') + "\x08\x00\x05\x00He"s;
@@ -212,19 +212,17 @@ TEST_F(RecordFileTest, TruncatedFileGivesOnlyWhatIsThere)
     ASSERT_TRUE(f.writeInt16(2, 7));  // completes the cut record with zeros
     ASSERT_TRUE(f.save());
     EXPECT_EQ(readBytes(file), cut.substr(0, 128) + "\x07\x00\x05\x00He"s + std::string(122, '\0'));
-}
 
-TEST_F(RecordFileTest, CorruptRecordsStayInsideTheirRecord)
-{
+    // Corrupt records stay inside their record.
     writeBytes(file,
         patched(std::string(128, 'A') + std::string(128, 'B') + std::string(256, 'C'),
             {{1, "\xFF\xFF"},              // text length 65535
                 {2, "\x08\x00\xF4\x01"s},  // tagged text of length 500
                 {3, "\x05\x00"s}}));       // a type code this program never writes
-    RecordFile f(file);
-    EXPECT_EQ(f.readText(1), std::string(126, 'A'));
-    EXPECT_EQ(f.readTagged(2).text, std::string(124, 'B'));
-    EXPECT_TRUE(f.readTagged(3).isEmpty());
+    const RecordFile corrupt(file);
+    EXPECT_EQ(corrupt.readText(1), std::string(126, 'A'));
+    EXPECT_EQ(corrupt.readTagged(2).text, std::string(124, 'B'));
+    EXPECT_TRUE(corrupt.readTagged(3).isEmpty());
 }
 
 TEST_F(RecordFileTest, OnlyARegularFileOfSaneSizeOrNothingIsEverReplaced)

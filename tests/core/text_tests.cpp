@@ -3,6 +3,7 @@
 #include <map>
 #include <set>
 #include <sys/stat.h>
+#include <tuple>
 
 #include "FileBytes.h"
 #include "TempFolder.h"
@@ -53,14 +54,11 @@ TEST_F(TextCatalogFiles, CatalogueNamesIgnoreCaseAndLayout)
                               "quoted=\"  spaced  \"\r\nsingle='x'\r\nunmatched=\"x'\r\nCommand20=second is ignored\r\n"
                               "no equals sign\r\n[ ENGLISH1 ]\nnewgame=New game\ngreek=" +
         GreekBytes + "\n[english8]\nLabel2=from a repeated section\n[Other]\nlast=no newline"));
-    EXPECT_EQ(catalog.lookup("ENGLISH8", "command20"), "OK");
-    EXPECT_EQ(catalog.lookup("english8", "COMMAND20"), "OK");
-    EXPECT_EQ(catalog.lookup("ENGLISH8", "quoted"), "  spaced  ");
-    EXPECT_EQ(catalog.lookup("ENGLISH8", "single"), "x");
-    EXPECT_EQ(catalog.lookup("ENGLISH8", "unmatched"), "\"x'");
-    EXPECT_EQ(catalog.lookup("ENGLISH1", "NewGame"), "New game");
-    EXPECT_EQ(catalog.lookup("ENGLISH1", "greek"), GreekUtf8);
-    EXPECT_EQ(catalog.lookup("Other", "last"), "no newline");
+    for (auto [section, key, value] : std::initializer_list<std::tuple<const char*, const char*, std::string>>{
+             {"ENGLISH8", "command20", "OK"}, {"english8", "COMMAND20", "OK"}, {"ENGLISH8", "quoted", "  spaced  "},
+             {"ENGLISH8", "single", "x"}, {"ENGLISH8", "unmatched", "\"x'"}, {"ENGLISH1", "NewGame", "New game"},
+             {"ENGLISH1", "greek", GreekUtf8}, {"Other", "last", "no newline"}})
+        EXPECT_EQ(catalog.lookup(section, key), value) << section << "/" << key;
     for (const char* key :
         {"; a comment", "no equals sign", "Label2", "newgame"})  // Label2: only the first section counts
         EXPECT_EQ(catalog.lookup("ENGLISH8", key), std::nullopt) << key;
