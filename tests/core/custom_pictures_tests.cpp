@@ -37,10 +37,12 @@ struct CustomPicturesTest : GameFixture {
     }
 };
 
-TEST_F(CustomPicturesTest, AFreshInstallationAsksForPicturesAndNoKeepsTheCategory)
+TEST_F(CustomPicturesTest, ApplyingAsksUntilTenDifferentPicturesAreChosenAndNoKeepsTheCategory)
 {
+    // A fresh installation: ten empty slots, which are never compared.
     custom.load();
     EXPECT_TRUE(std::filesystem::exists(file));  // created empty by the first read
+    EXPECT_EQ(custom.EINAIok(), 1);
     const PictureSet before = game.currentPictureSet();
     host.yesNoAnswers = {false, true};
     EXPECT_EQ(game.applyCustom(custom), CustomOutcome::Declined);
@@ -48,12 +50,9 @@ TEST_F(CustomPicturesTest, AFreshInstallationAsksForPicturesAndNoKeepsTheCategor
     EXPECT_EQ(game.currentPictureSet().pictures, before.pictures);
     EXPECT_EQ(game.applyCustom(custom), CustomOutcome::ChooseNow);
     EXPECT_EQ(host.questions.at(0), "Δεν έχετε επιλέξει 10 προσωπικές εικόνες.Θέλετε να τις επιλέξετε τώρα;");
-}
 
-TEST_F(CustomPicturesTest, EqualFilesAreAskedAboutFirstAndEmptySlotsAreNeverCompared)
-{
+    // Equal files are asked about first.
     language.UseGreek = false;
-    EXPECT_EQ(custom.EINAIok(), 1);  // ten empty slots
     fill(2, photo(2));
     fill(7, photo(2));
     EXPECT_EQ(custom.EINAIok(), 0);
@@ -61,7 +60,7 @@ TEST_F(CustomPicturesTest, EqualFilesAreAskedAboutFirstAndEmptySlotsAreNeverComp
     EXPECT_EQ(game.applyCustom(custom), CustomOutcome::Declined);
     EXPECT_EQ(host.questions.back(), "You must select 10 different images.Would you like to choose images now?");
 
-    // Nine filled, slot 5 empty: the missing one is asked for, as on a fresh installation.
+    // Nine filled, slot 5 empty: the missing one is asked for.
     for (int i = 0; i < CustomPictures::SlotCount; ++i)
         fill(i, photo(i));
     custom.select(5);
