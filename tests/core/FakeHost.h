@@ -25,7 +25,7 @@ public:
     int messagesExpected = 0;
     std::deque<double> scriptedRandom;  // used first, then the seeded generator
 
-    std::vector<std::string> questions, questionTitles, messages, messageTitles, inputPrompts;
+    std::vector<std::string> questions, messages, messageTitles, inputPrompts;
     int reseeds = 0;
     int eventsProcessed = 0;
     int busyPointers = 0;  // shown minus restored
@@ -39,10 +39,9 @@ public:
         EXPECT_EQ(busyPointers, 0) << "the busy pointer was left on";
     }
 
-    bool askYesNo(const std::string& text, const std::string& title) override
+    bool askYesNo(const std::string& text, const std::string&) override
     {
         questions.push_back(text);
-        questionTitles.push_back(title);
         return take(yesNoAnswers, "question: " + text);
     }
     void showMessage(const std::string& text, const std::string& title, MessageIcon) override

@@ -43,6 +43,15 @@ inline std::string records(int count, Heads heads = {})
     return patched(std::string(count * 128, '\0'), heads);
 }
 
+// Records full of bytes no writer would produce, so a byte changed by mistake shows.
+inline std::string noise(int records)
+{
+    std::string bytes(records * 128, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(i * 7 + 3);
+    return bytes;
+}
+
 // A text as a record holds it: the 16-bit length, then the code-page bytes.
 inline std::string text(const std::string& ansi)
 {

@@ -5,6 +5,7 @@
 #include "FileBytes.h"
 #include "TempFolder.h"
 #include "game/PictureSize.h"
+#include "game/SavedSettings.h"
 #include "game/SettingsEdit.h"
 #include "storage/DataFiles.h"
 
@@ -20,10 +21,7 @@ const ColourValues design{0x800000, 0x000080, 0x000000, 0xBECEFE, 0x00C000};
 
 TEST(PictureSize, BarsRunFromTheSmallestSizeInStepsOf15AndTextsAreCutNotRounded)
 {
-    EXPECT_EQ(PictureSize::widthAt(0), 435);
-    EXPECT_EQ(PictureSize::widthAt(20), 735);
-    EXPECT_EQ(PictureSize::heightAt(0), 370);
-    EXPECT_EQ(PictureSize::heightAt(20), 670);
+    EXPECT_EQ(PictureSize::heightAt(0), 370);       // the settings window's tests cover the width bar
     EXPECT_EQ(PictureSize::widthPosition(442), 0);  // 0.47 steps
     EXPECT_EQ(PictureSize::widthPosition(443), 1);  // 0.53 steps
     // Sizes off the bar (from an edited file) put the thumb at its end.
@@ -44,6 +42,47 @@ TEST(Colours, TheFileReplacesOnlyColoursItHoldsAsNumbersAndAWallpaperKeepsTheWin
     const ColourValues swatches{1, 2, 3, 4, 5};
     EXPECT_EQ(livePreview(design, swatches, false), swatches);
     EXPECT_EQ(livePreview(design, swatches, true), (ColourValues{1, 2, 3, 0xBECEFE, 5}));
+}
+
+// Width, height and colour, compared at once.
+std::tuple<int, int, std::int32_t> sizeAndColour(const CardSettings& s)
+{
+    return {s.CardPictureWidth, s.CardPictureHeight, s.CardColour};
+}
+
+TEST(SavedSettings, CardSizesAbove100AndAnyStoredColourAreKept)
+{
+    SettingsRecords r;
+    EXPECT_EQ(sizeAndColour(CardSettings::fromRecords(r)), std::tuple(735, 670, 0x00C000));
+    r.cardPictureHeight = 100;
+    r.cardPictureWidth = 101;
+    r.cardColour = TaggedValue::fromInt32(0);  // black is a colour, not "none"
+    const CardSettings s = CardSettings::fromRecords(r);
+    EXPECT_EQ(sizeAndColour(s), std::tuple(101, 670, 0));
+    r.cardColour = TaggedValue::fromInt32(SystemButtonFace);
+    EXPECT_EQ(CardSettings::fromRecords(r).CardColour, SystemButtonFace);
+
+    SettingsRecords back;
+    s.toRecords(back);
+    EXPECT_EQ(back.cardPictureWidth, 101);
+    EXPECT_EQ(back.cardColour, TaggedValue::fromInt32(0));
+}
+
+TEST(SavedSettings, CodesReadLeniently)
+{
+    EXPECT_EQ(difficultyFromCode(1), Difficulty::Easy);
+    EXPECT_EQ(difficultyFromCode(3), Difficulty::Hard);
+    for (std::int16_t other : {0, 2, 4, -1})
+        EXPECT_EQ(difficultyFromCode(other), Difficulty::Normal) << other;
+    EXPECT_EQ(categoryFromCode(2), PictureCategory::Faces);
+    EXPECT_EQ(categoryFromCode(4), PictureCategory::Custom);
+    for (std::int16_t other : {0, 1, 7})
+        EXPECT_EQ(categoryFromCode(other), PictureCategory::Objects) << other;
+
+    EXPECT_EQ(difficultyCode(Difficulty::Easy), 1);
+    EXPECT_EQ(difficultyCode(std::nullopt), 3);
+    EXPECT_EQ(categoryCode(PictureCategory::Faces), 2);
+    EXPECT_EQ(categoryCode(std::nullopt), 4);  // nothing checked is written as Custom
 }
 
 struct SettingsEditTest : ::testing::Test {

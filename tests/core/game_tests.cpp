@@ -5,6 +5,7 @@
 #include <map>
 
 #include "GameFixture.h"
+#include "game/Animation.h"
 #include "game/Numbers.h"
 
 namespace vornel {
@@ -13,35 +14,24 @@ namespace {
 using testing::FakeHost;
 using testing::GameFixture;
 
-TEST(Deal, EveryPictureLandsOnExactlyTwoSlots)
+TEST(Deal, DrawsSlotsFromTheRandomNumberRedrawingUsedOnesAndPutsEveryPictureOnTwo)
 {
-    const PictureSet& set = builtInPictureSet(PictureCategory::Food);
+    const PictureSet& set = builtInPictureSet(PictureCategory::Objects);
     for (unsigned seed = 1; seed <= 40; ++seed) {
         FakeHost host(seed);
+        // 0.0 gives slot 0, a second 0.0 is used and drawn again, 0.999 gives slot 19;
+        // then 0.5 gives slot 10 and 0.52 slot 10 again (redrawn), 0.56 slot 11; then the seed's.
+        host.scriptedRandom = {0.0, 0.0, 0.999, 0.5, 0.52, 0.56};
         Board board;
         board.deal(set, [&] { return host.random(); });
+        EXPECT_TRUE(board.slot(0).picture == set.at(1) && board.slot(19).picture == set.at(1));
+        EXPECT_TRUE(board.slot(10).picture == set.at(2) && board.slot(11).picture == set.at(2));
         std::map<const Picture*, int> count;
         for (const CardSlot& s : board.cards())
             ++count[s.picture.get()];
-        EXPECT_EQ(count.size(), 10u) << "seed " << seed;
         for (int k = 1; k <= 10; ++k)
             EXPECT_EQ(count[set.at(k).get()], 2) << "seed " << seed << " picture " << k;
     }
-}
-
-TEST(Deal, DrawsSlotsFromTheRandomNumberAndRedrawsUsedOnes)
-{
-    FakeHost host;
-    // 0.0 gives slot 0, a second 0.0 is used and drawn again, 0.999 gives slot 19;
-    // then 0.5 gives slot 10 and 0.52 slot 10 again (redrawn), 0.56 slot 11.
-    host.scriptedRandom = {0.0, 0.0, 0.999, 0.5, 0.52, 0.56};
-    Board board;
-    const PictureSet& set = builtInPictureSet(PictureCategory::Objects);
-    board.deal(set, [&] { return host.random(); });
-    EXPECT_EQ(board.slot(0).picture, set.at(1));
-    EXPECT_EQ(board.slot(19).picture, set.at(1));
-    EXPECT_EQ(board.slot(10).picture, set.at(2));
-    EXPECT_EQ(board.slot(11).picture, set.at(2));
 }
 
 TEST_F(GameFixture, ASingleGameClockAndScoreFollowTheDifficultyAndRunOutTogether)
@@ -75,13 +65,10 @@ TEST_F(GameFixture, ASingleGameClockAndScoreFollowTheDifficultyAndRunOutTogether
     EXPECT_EQ(host.reseeds, 3);
 }
 
-TEST(ClockText, MinutesAndSecondsOfTwoDigits)
+TEST(ClockText, MinutesAndSecondsOfTwoDigitsEachSignedAlone)
 {
-    EXPECT_EQ(clockText(100), "01:40");
-    EXPECT_EQ(clockText(60), "01:00");
-    EXPECT_EQ(clockText(9), "00:09");
-    EXPECT_EQ(clockText(-1), "00:-01");
     EXPECT_EQ(clockText(754), "12:34");
+    EXPECT_EQ(clockText(-61), "-01:-01");
 }
 
 TEST_F(GameFixture, FaceDownCardsTakeClicksAndOnlyTheTenthPairCompletesTheBoard)
@@ -113,38 +100,26 @@ TEST_F(GameFixture, FaceDownCardsTakeClicksAndOnlyTheTenthPairCompletesTheBoard)
 TEST_F(GameFixture, WrongPairIsShownForThreeFlipBackTicksWithTheWindowDisabled)
 {
     game.newGame();
-    const int a = 2, b = strangerTo(2);
-    click(a);
-    EXPECT_EQ(click(b), TurnOutcome::WrongPair);
-    EXPECT_EQ(game.turn().SecondCard, b);
-    for (int i = 0; i < Board::SlotCount; ++i)
-        EXPECT_FALSE(game.takesCardClick(i)) << i;
-    game.flipBackTick();
-    game.flipBackTick();
-    EXPECT_TRUE(game.board().slot(a).isOpen() && game.board().slot(b).isOpen());
-    EXPECT_FALSE(game.mainWindowEnabled());
-    game.flipBackTick();
-    for (int card : {a, b}) {
-        const CardSlot& s = game.board().slot(card);
-        EXPECT_TRUE(!s.isFaceUp() && s.backVisible && s.numberVisible) << card;
-    }
-    EXPECT_TRUE(game.mainWindowEnabled());
-    EXPECT_FALSE(game.turn().flipBackRunning);
-    EXPECT_EQ(game.turn().FirstCard, 0);
-}
-
-TEST_F(GameFixture, WrongPairsWithCardZeroOnEitherSideTurnBothCardsBack)
-{
-    game.newGame();
     const int x = strangerTo(0);
-    for (auto [first, second] : {std::pair{0, x}, std::pair{x, 0}}) {
-        click(first);
-        click(second);
-        // "0" reads as no card, so card 0 is named by the empty field.
-        EXPECT_EQ(game.turn().FirstCard, x);
-        EXPECT_EQ(game.turn().SecondCard, 0);
-        flipBack();
-        EXPECT_FALSE(game.board().slot(0).isFaceUp() || game.board().slot(x).isFaceUp());
+    for (auto [a, b] : {std::pair{2, strangerTo(2)}, std::pair{0, x}, std::pair{x, 0}}) {
+        click(a);
+        EXPECT_EQ(click(b), TurnOutcome::WrongPair);
+        // "0" reads as no card, so card 0, on either side, is named by the empty field.
+        EXPECT_EQ(std::pair(game.turn().FirstCard, game.turn().SecondCard), a ? std::pair(a, b) : std::pair(b, 0));
+        for (int i = 0; i < Board::SlotCount; ++i)
+            EXPECT_FALSE(game.takesCardClick(i)) << i;
+        game.flipBackTick();
+        game.flipBackTick();
+        EXPECT_TRUE(game.board().slot(a).isOpen() && game.board().slot(b).isOpen());
+        EXPECT_FALSE(game.mainWindowEnabled());
+        game.flipBackTick();
+        for (int card : {a, b}) {
+            const CardSlot& s = game.board().slot(card);
+            EXPECT_TRUE(!s.isFaceUp() && s.backVisible && s.numberVisible) << card;
+        }
+        EXPECT_TRUE(game.mainWindowEnabled());
+        EXPECT_FALSE(game.turn().flipBackRunning);
+        EXPECT_EQ(game.turn().FirstCard, 0);
     }
 }
 
@@ -174,10 +149,8 @@ TEST_F(GameFixture, StopAnsweredNoChangesNothingAndYesEndsTheGame)
     EXPECT_EQ(game.session().Score, 144);
     EXPECT_TRUE(game.board().slot(5).isOpen() && game.clock().running && game.playing());
 
-    language.UseGreek = false;
     host.yesNoAnswers = {true};
     EXPECT_EQ(game.stop(), StopOutcome::GameStopped);
-    EXPECT_EQ(host.questions.at(1), "Are you sure you want to stop?");
     EXPECT_EQ(game.session().Score, 0);
     EXPECT_EQ(game.clock().text(), "00:00");
     for (const CardSlot& s : game.board().cards())
@@ -221,6 +194,59 @@ TEST(Numbers, TypedTextsConvertTheClassicWayAndRefuseTheRest)
              {" \t-2147483648\t ", INT_MIN}, {"+12", 12}, {"2147483647", INT_MAX}, {"+-5", {}}, {"-+5", {}},
              {"--5", {}}, {"+", {}}, {"2147483648", {}}, {"0x10", {}}, {"1e3", {}}, {"- 5", {}}, {"", {}}})
         EXPECT_EQ(parseInt32(text), n) << '"' << text << '"';
+}
+
+// Ticks a started animation to its end; the frames shown and the ticks
+// (counted from 1) that asked for the sound and the shake.
+struct Played {
+    std::vector<int> frames, sounds, shakes;
+    int finishedAt = 0;
+};
+Played play(FrameAnimation& a)
+{
+    Played p;
+    for (int n = 1; n <= 100 && a.running(); ++n) {
+        const AnimationTick t = a.tick();
+        p.frames.push_back(t.frame);
+        if (t.sound)
+            p.sounds.push_back(n);
+        if (t.shake)
+            p.shakes.push_back(n);
+        if (t.finished)
+            p.finishedAt = n;
+    }
+    return p;
+}
+
+TEST(EndAnimations, WinRingsFromFrameSixSoundingFourTimesAndLoseShakesFiveTimes)
+{
+    WinAnimation win;
+    win.start();
+    EXPECT_EQ(win.frame(), 6);
+    const Played w = play(win);
+    EXPECT_EQ(w.finishedAt, 17);
+    EXPECT_EQ(std::vector<int>(w.frames.begin(), w.frames.begin() + 9), (std::vector<int>{7, 0, 1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(w.sounds, (std::vector<int>{6, 8, 14, 16}));
+    EXPECT_TRUE(w.shakes.empty());
+
+    // Stopped half way it asks for nothing; started again it plays afresh.
+    win.start();
+    for (int n = 0; n < 5; ++n)
+        win.tick();
+    win.stop();
+    const AnimationTick idle = win.tick();
+    EXPECT_FALSE(idle.sound || idle.shake || idle.finished || idle.frame != win.frame());
+    win.start();
+    EXPECT_EQ(play(win).sounds, w.sounds);
+
+    LoseAnimation lose;
+    lose.start();
+    EXPECT_EQ(lose.frame(), 0);
+    const Played l = play(lose);
+    EXPECT_EQ(l.finishedAt, 37);
+    EXPECT_EQ(l.shakes, (std::vector<int>{4, 11, 18, 25, 32}));
+    EXPECT_EQ(l.sounds, l.shakes);
+    EXPECT_EQ(l.frames.at(6), 0);  // seven frames in the ring
 }
 
 }  // namespace
