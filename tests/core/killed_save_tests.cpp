@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <functional>
@@ -10,9 +11,14 @@
 #include "FileBytes.h"
 #include "TempFolder.h"
 #include "storage/BackgroundFile.h"
+#include "storage/ColoursFile.h"
+#include "storage/CustomImagesFile.h"
 #include "storage/DataFiles.h"
+#include "storage/DefaultColoursFile.h"
+#include "storage/NamesFile.h"
 #include "storage/RecordFile.h"
 #include "storage/ScoreFile.h"
+#include "storage/SettingsRecords.h"
 
 using namespace vornel;
 using namespace vornel::testing;
@@ -21,11 +27,10 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// One way a data file is saved: every module saves a record file, except the
-// wallpaper list, which writes its lines itself. Generation 0 and 1 differ in
-// every value and agree in every length, so a file that mixes them is told
-// from either. Files are made large (records that are not the module's, or
-// many entries) so that kills land inside saves.
+// One module's save. Generation 0 and 1 differ in every value and agree in
+// every length, so a file that mixes them is told from either. Files are
+// made large (records that are not the module's, or many entries) so that
+// kills land inside saves.
 struct SavingModule {
     const char* name;
     const char* file;
@@ -43,8 +48,16 @@ std::string g(int generation, int i)
     return (generation ? "Ωμέγα " : "alpha ") + std::to_string(1000 + i) + std::string(100, 'x');
 }
 
+std::vector<std::string> many(int generation, int count)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < count; ++i)
+        texts.push_back("/home/ada/" + g(generation, i));
+    return texts;
+}
+
 const std::vector<SavingModule> modules{
-    {"RecordFile", DataFile::SingleScores,
+    {"ScoreFile", DataFile::SingleScores,
         [](const fs::path& f, int gen) {
             ScoreTable t;
             for (int p = 0; p < ScoreTable::Places; ++p) {
@@ -53,13 +66,28 @@ const std::vector<SavingModule> modules{
             }
             return writeScoreTable(f, t);
         }},
-    {"BackgroundFile", DataFile::Background,
+    {"NamesFile", DataFile::Names, [](const fs::path& f, int gen) { return writeNames(f, many(gen, 150)); }},
+    {"SettingsRecords", DataFile::SingleScores,
         [](const fs::path& f, int gen) {
-            std::vector<std::string> paths;
-            for (int i = 0; i < 150; ++i)
-                paths.push_back("/home/ada/" + g(gen, i));
-            return writeBackgroundFile(f, paths);
+            const auto n = static_cast<std::int16_t>(gen);
+            return writeSettingsRecords(f,
+                {600 + gen, 700 + gen, TaggedValue::fromInt32(0x00C000 + gen), std::int16_t(1 + n), std::int16_t(3 + n),
+                    g(gen, 0), n});
         }},
+    {"CustomImagesFile", DataFile::CustomImages,
+        [](const fs::path& f, int gen) {
+            CustomImages images;
+            std::ranges::copy(many(gen, CustomImages::SlotCount), images.paths.begin());
+            images.lastFolder = g(gen, 10);
+            return writeCustomImages(f, images);
+        }},
+    {"ColoursFile", DataFile::Colours,
+        [](const fs::path& f, int gen) { return writeColoursFile(f, {gen, -gen - 1, 0x100 + gen, 0xFF0000 + gen, 7 - gen}); }},
+    {"DefaultColoursFile", DataFile::DefaultColours,
+        [](const fs::path& f, int gen) {
+            return writeDefaultColours(f, {{gen, gen + 1, gen + 2, gen + 3, gen + 4}, TaggedValue::fromInt32(-gen - 5)});
+        }},
+    {"BackgroundFile", DataFile::Background, [](const fs::path& f, int gen) { return writeBackgroundFile(f, many(gen, 150)); }},
 };
 
 class KilledSaveTest : public ::testing::TestWithParam<SavingModule> { };
@@ -88,7 +116,7 @@ TEST_P(KilledSaveTest, AKilledSaveLeavesTheOldOrTheNewContent)
     const TempFolder temp(fs::is_directory("/dev/shm") ? "/dev/shm" : fs::temp_directory_path());
     const fs::path folder = temp.path();
     const fs::path file = folder / m.file;
-    writeBytes(file, noise(RecordFile::MaxRecord));  // the wallpaper list replaces it at its first save
+    writeBytes(file, noise(RecordFile::MaxRecord));  // records not the module's; the wallpaper list replaces them
 
     std::string bytes[2];
     Clock::duration cycle{};
@@ -169,5 +197,5 @@ TEST_P(KilledSaveTest, AKilledSaveLeavesTheOldOrTheNewContent)
     EXPECT_EQ(entries(folder), std::set<std::string>{file.filename().string()});
 }
 
-INSTANTIATE_TEST_SUITE_P(EverySavePath, KilledSaveTest, ::testing::ValuesIn(modules),
+INSTANTIATE_TEST_SUITE_P(EveryModule, KilledSaveTest, ::testing::ValuesIn(modules),
     [](const ::testing::TestParamInfo<SavingModule>& info) { return std::string(info.param.name); });
