@@ -66,12 +66,19 @@ EndScreen::EndScreen(const EndScreenLook& look, bool useGreek, const QString& da
     placeFromMain(this, mainWindow, 1200, 1500);
 }
 
+QStringList EndScreen::frameNames() const
+{
+    QStringList names;
+    for (int i = 0; i < look_.frames; ++i)
+        names << QStringLiteral("%1%2").arg(look_.framePrefix).arg(i);
+    return names;
+}
+
 const QPixmap& EndScreen::frame(int index)
 {
     if (frames_.empty()) {
-        for (int i = 0; i < look_.frames; ++i)
-            frames_.push_back(pictures_.named(QStringLiteral("%1%2").arg(look_.framePrefix).arg(i), image3_->size(),
-                image3_->devicePixelRatioF()));
+        for (const QString& name : frameNames())
+            frames_.push_back(pictures_.named(name, image3_->size(), image3_->devicePixelRatioF()));
     }
     return frames_.at(index);
 }
@@ -100,6 +107,10 @@ void EndScreen::closeEvent(QCloseEvent* e)
 void EndScreen::hideEvent(QHideEvent* e)
 {
     stopAnimation();
+    image3_->clear();
+    frames_.clear();
+    for (const QString& name : frameNames())
+        pictures_.forget(name);
     QWidget::hideEvent(e);
 }
 

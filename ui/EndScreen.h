@@ -1,6 +1,7 @@
 #pragma once
 #include <QColor>
 #include <QPixmap>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -47,8 +48,9 @@ protected:
 
     virtual void Form_Click() = 0;
     virtual void stopAnimation() = 0;
-    // Animation frame `index`, made at the first showing, not at start-up,
-    // where nobody waits for them.
+    // Animation frame `index`. The frames are made when the screen shows,
+    // not at start-up, where nobody waits for them, and go when it hides:
+    // they are megabytes, and a screen is up for seconds in a session.
     const QPixmap& frame(int index);
     void playSound() const;
 
@@ -71,6 +73,7 @@ private:
     SoundPlayer playSound_;
     PictureLibrary& pictures_;
     std::vector<QPixmap> frames_;
+    QStringList frameNames() const;
 };
 
 // Moves `window` so that its outer top-left corner lies `left` and `top`

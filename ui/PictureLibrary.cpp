@@ -56,6 +56,12 @@ QPixmap PictureLibrary::pixmap(const PictureRef& picture, QSize size, qreal rati
     return named(QString::fromStdString(picture->name), size, ratio);
 }
 
+void PictureLibrary::forget(const QString& name)
+{
+    originals_.remove(name);
+    scaled_.remove(name);
+}
+
 PictureRef PictureLibrary::readPicture(const std::string& path)
 {
     const QString name = QString::fromStdString(path);

@@ -31,6 +31,8 @@ public:
     // Stretched to `size` (device-independent pixels) for a screen of `ratio`.
     QPixmap named(const QString& name, QSize size, qreal ratio);
     QPixmap pixmap(const PictureRef& picture, QSize size, qreal ratio);
+    // Lets go of a picture shown only for a while; asked again, it is read again.
+    void forget(const QString& name);
 
     // Built-in pictures that were asked for at more device pixels than
     // their art has: they come out soft on the screen that asked.

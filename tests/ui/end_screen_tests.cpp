@@ -87,6 +87,7 @@ TEST_F(EndScreenTest, EveryPartOfTheWinScreenDismissesItAndTheAnimationStopsWith
         tick(*w, "Timer1", 2);
         click(*part ? w->findChild<QWidget*>(part) : w.get());
         EXPECT_FALSE(w->isVisible() || w->findChild<QTimer*>("Timer1")->isActive() || w->animation().running());
+        EXPECT_TRUE(label(*w, "Image3")->pixmap().isNull());  // its frames go with it
     }
     EXPECT_EQ(dismissals, 7);
     // Shown again, it starts afresh; a right click is no click; closing it is dismissing it.
