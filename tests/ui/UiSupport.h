@@ -13,6 +13,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <gtest/gtest.h>
 
 #include "platform/DesktopHost.h"
@@ -185,7 +186,16 @@ template <class Base = ::testing::Test> struct UiFixture : Base {
     QTemporaryDir data;
     DesktopHost host;
     BoxAnswerer boxes;
+    std::unique_ptr<Form1> form1;  // last, so it goes before the rest
 
+    // The main window, started and with its player chosen.
+    Form1& open(bool greek, const QString& name = "Ada")
+    {
+        form1.reset();
+        form1 = std::make_unique<Form1>(host, greek, data.path());
+        start(*form1, name);
+        return *form1;
+    }
     std::filesystem::path file(const char* name) const { return std::filesystem::path(data.path().toStdString()) / name; }
     void writeFile(const QString& name, const QByteArray& bytes)
     {

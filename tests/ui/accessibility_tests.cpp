@@ -121,8 +121,7 @@ TEST_P(AccessibleTest, EveryControlOfEveryWindowHasANameInTheLanguage)
 
 TEST_P(AccessibleTest, TheMainWindowReadsCardsValuesAndActionsAsTheyAreAndFollowsTheLanguage)
 {
-    Form1 w(host, greek, data.path());
-    start(w);
+    Form1& w = open(greek);
     auto name = [&](const QString& control) {
         return QAccessible::queryAccessibleInterface(child(w, control))->text(QAccessible::Name).toStdString();
     };

@@ -26,8 +26,7 @@ TEST(BoardFocus, ArrowsWalkTheFiveByFourGridAndStopAtItsEdges)
 
 TEST_F(UiTest, KeysTurnCardsThroughTheClickWhileAGameRunsAndLeaveTheShortcutsAlone)
 {
-    Form1 w(host, false, data.path());
-    start(w);
+    Form1& w = open(false);
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     QWidget* board = child(w, "Frame1");

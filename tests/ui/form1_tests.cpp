@@ -24,8 +24,7 @@ QPoint screenPlace(Form1& w)
 
 TEST_F(UiTest, AFirstRunShowsTheDefaultChoicesWithPlainSeparatorsAndCreatesAnEmptyScoreFile)
 {
-    Form1 w(host, true, data.path());
-    start(w);
+    Form1& w = open(true);
     EXPECT_EQ(QFileInfo(data.filePath("skor.qdx")).size(), 0);
     const QList<QAction*> file = child<QMenu>(w, "file")->actions();
     ASSERT_EQ(file.size(), 6);
@@ -67,8 +66,7 @@ TEST_F(UiTest, EnglishCaptionsComeFromTheCatalogueButNeverMakeSeparators)
 
 TEST_F(UiTest, ClicksOnPictureButtonsAndCardsPlayAndAWrongPairHoldsTheWindow)
 {
-    Form1 w(host, true, data.path());
-    start(w);
+    Form1& w = open(true);
     auto* clock = child<QTimer>(w, "Timer2");
     EXPECT_FALSE(clock->isActive());
     EXPECT_EQ(child<QLabel>(w, "Label50")->text(), "Ada");
@@ -108,8 +106,7 @@ TEST_F(UiTest, ClicksOnPictureButtonsAndCardsPlayAndAWrongPairHoldsTheWindow)
 
 TEST_F(UiTest, ShortcutsOfDisabledMenusDoNothingDuringAGame)
 {
-    Form1 w(host, true, data.path());
-    start(w);
+    Form1& w = open(true);
     QApplication::setActiveWindow(&w);
     QTest::keyClick(&w, Qt::Key_F2);
     ASSERT_TRUE(w.game().playing()) << "F2 starts a game while the menu is enabled";
@@ -123,8 +120,7 @@ TEST_F(UiTest, ShortcutsOfDisabledMenusDoNothingDuringAGame)
 
 TEST_F(UiTest, AWonGameShowsTheWinScreenAndItsDismissalEntersTheBestScores)
 {
-    Form1 w(host, false, data.path());
-    start(w, "grace");
+    Form1& w = open(false, "grace");
     click(child(w, "Label9(0)"));
     clearBoard(w);
     Form2* win = w.winScreen();
@@ -149,8 +145,7 @@ TEST_F(UiTest, AWonGameShowsTheWinScreenAndItsDismissalEntersTheBestScores)
 
 TEST_F(UiTest, TheBoardIsShownBeforeTheBonusQuestionAndTheWinScreenDealsTheNextLevel)
 {
-    Form1 w(host, true, data.path());
-    start(w);
+    Form1& w = open(true);
     boxes.ok();  // the championship note
     child<QAction>(w, "gggggg")->trigger();
     ASSERT_TRUE(w.game().session().inChampionship());
@@ -179,8 +174,7 @@ TEST_F(UiTest, TheBoardIsShownBeforeTheBonusQuestionAndTheWinScreenDealsTheNextL
 
 TEST_F(UiTest, TwoLostLivesEndTheChampionshipWithItsMessageOverTheLoseScreen)
 {
-    Form1 w(host, false, data.path());
-    start(w);
+    Form1& w = open(false);
     boxes.ok();  // the note
     click(child(w, "Label9(1)"));
     ASSERT_TRUE(BoxAnswerer::waitFor([&] { return boxes.texts.size() == 1; }));
@@ -221,26 +215,23 @@ TEST_F(UiTest, StartUpAppliesTheStoredChoicesAndClosingWritesWhatWasAppliedAndCl
     records.writeInt16(SettingsRecord::NumbersHidden, 1);
     records.writeText(SettingsRecord::WallpaperPath, "/nowhere/sea.bmp");
     ASSERT_TRUE(records.save());
-    {
-        Form1 w(host, true, data.path());
-        start(w);
-        EXPECT_TRUE(child<QAction>(w, "dyskolo")->isChecked());
-        EXPECT_TRUE(child<QAction>(w, "pros")->isChecked());
-        EXPECT_FALSE(child<QAction>(w, "ShowNUMBERS")->isChecked());
-        EXPECT_EQ(child<QLabel>(w, "Label8(0)")->text(), "");
-        EXPECT_TRUE(child<QAction>(w, "None(0)")->isChecked()) << "a missing wallpaper shows none";
-        // The board is laid out for the stored size at the end of start-up.
-        EXPECT_EQ(child(w, "Image9(0)")->width(), 7);
+    Form1& w = open(true);
+    EXPECT_TRUE(child<QAction>(w, "dyskolo")->isChecked());
+    EXPECT_TRUE(child<QAction>(w, "pros")->isChecked());
+    EXPECT_FALSE(child<QAction>(w, "ShowNUMBERS")->isChecked());
+    EXPECT_EQ(child<QLabel>(w, "Label8(0)")->text(), "");
+    EXPECT_TRUE(child<QAction>(w, "None(0)")->isChecked()) << "a missing wallpaper shows none";
+    // The board is laid out for the stored size at the end of start-up.
+    EXPECT_EQ(child(w, "Image9(0)")->width(), 7);
 
-        child<QAction>(w, "eykolo")->trigger();
-        child<QAction>(w, "food")->trigger();
-        child<QAction>(w, "about")->trigger();
-        QPointer<QWidget> about = w.findChild<Form5*>("Form5");
-        ASSERT_TRUE(about && about->isVisible());
-        child<QAction>(w, "exit")->trigger();
-        EXPECT_FALSE(w.isVisible());
-        EXPECT_TRUE(about.isNull() || !about->isVisible());
-    }
+    child<QAction>(w, "eykolo")->trigger();
+    child<QAction>(w, "food")->trigger();
+    child<QAction>(w, "about")->trigger();
+    QPointer<QWidget> about = w.findChild<Form5*>("Form5");
+    ASSERT_TRUE(about && about->isVisible());
+    child<QAction>(w, "exit")->trigger();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(about.isNull() || !about->isVisible());
     const SettingsRecords after = readSettingsRecords(file(DataFile::SingleScores));
     EXPECT_EQ(after.difficulty, 1);
     EXPECT_EQ(after.category, 3);

@@ -61,8 +61,7 @@ TEST_F(Form4Test, PicturesArePreviewedAddedDeletedAndSavedWithTheFolder)
     QFile(photos.filePath("broken.png")).open(QIODevice::WriteOnly);
     writeFile("english.ini", "[ENGLISH4]\r\nCommand1=Add\r\nLabel2=Preview:\r\n");
 
-    Form1 w(host, false, data.path());
-    start(w);
+    Form1& w = open(false);
     Form4 f(
         w.customPictures(), w.game(), w.cardSettings(), w.pictures(), false, TextCatalog(file("english.ini")), &w);
     f.show();
@@ -110,8 +109,7 @@ TEST_F(Form4Test, PicturesArePreviewedAddedDeletedAndSavedWithTheFolder)
 TEST_F(Form4Test, OkWithCustomActiveAsksAgainAndYesKeepsTheWindowOpen)
 {
     saveTenPicturesAsTheCategory();
-    Form1 w(host, true, data.path());
-    start(w);
+    Form1& w = open(true);
     ASSERT_EQ(w.game().category(), PictureCategory::Custom);  // restored without a word
     const PictureRef first = w.game().currentPictureSet().at(1);
     EXPECT_EQ(first->name, photos.filePath("p0.png").toStdString());

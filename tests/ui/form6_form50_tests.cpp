@@ -62,8 +62,7 @@ TEST_F(UiTest, ClosingThePlayerWindowAtStartUpEndsTheProgram)
 
 TEST_F(UiTest, NewPlayerLaterHoldsTheMainWindowAndItsCloseBoxKeepsThePlayer)
 {
-    Form1 main(host, false, data.path());
-    start(main);
+    Form1& main = open(false);
     child<QAction>(main, "player")->trigger();
     EXPECT_FALSE(main.game().mainWindowEnabled());
     Form6* second = nullptr;

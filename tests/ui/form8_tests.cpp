@@ -40,8 +40,7 @@ struct Form8Test : UiTest {
 
 TEST_F(Form8Test, OpensAtTheCardSizeAndTheBarsResizeTheSamplesAsTheyMove)
 {
-    Form1 w(host, true, data.path());
-    start(w);
+    Form1& w = open(true);
     Form8* s = openSettings(w);
     ASSERT_NE(s, nullptr);
     EXPECT_TRUE(s->isVisible());
@@ -68,8 +67,7 @@ TEST_F(Form8Test, OpensAtTheCardSizeAndTheBarsResizeTheSamplesAsTheyMove)
 
 TEST_F(Form8Test, SwatchesShowOnTheMainWindowAtOnceAndCancelPutsTheColoursBack)
 {
-    Form1 w(host, true, data.path());
-    start(w);
+    Form1& w = open(true);
     const ColourValues design = w.colours();
     const QColor window = back(w, "Form");
     Form8* s = openSettings(w);
@@ -109,8 +107,7 @@ TEST_F(Form8Test, SwatchesShowOnTheMainWindowAtOnceAndCancelPutsTheColoursBack)
 
 TEST_F(Form8Test, AWallpaperKeepsTheBackgroundUntilOk)
 {
-    Form1 w(host, true, data.path());
-    start(w);
+    Form1& w = open(true);
     child(w, "Image1005")->show();  // as a chosen wallpaper is
     ASSERT_TRUE(w.wallpaperShown());
     const QColor window = back(w, "Form");
@@ -126,8 +123,7 @@ TEST_F(Form8Test, OkResizesTheCardsInPlaceAndEveryChoiceIsThereAtTheNextStart)
 {
     QRect frame7;
     {
-        Form1 w(host, true, data.path());
-        start(w);
+        Form1& w = open(true);
         frame7 = child(w, "Image1(7)")->geometry();
         Form8* s = openSettings(w);
         child<QScrollBar>(*s, "HScroll1")->setValue(0);
@@ -154,8 +150,7 @@ TEST_F(Form8Test, OkResizesTheCardsInPlaceAndEveryChoiceIsThereAtTheNextStart)
     EXPECT_EQ(records.cardPictureHeight, 520);
     EXPECT_EQ(records.cardColour, TaggedValue::fromInt32(0x007F00));
 
-    Form1 again(host, true, data.path());
-    start(again);
+    Form1& again = open(true);
     EXPECT_EQ(back(again, "Frame1"), QColor(63, 127, 127));
     EXPECT_EQ(back(again, "Image1(0)"), QColor(0, 127, 0));
     EXPECT_EQ(child(again, "Image9(0)")->size(), QSize(29, 35));
@@ -168,8 +163,7 @@ TEST_F(Form8Test, DefaultsComeFromTheFileOfTheFirstStartAndSystemColoursSurvive)
 {
     constexpr std::int32_t windowText = static_cast<std::int32_t>(0x80000008);
     ASSERT_TRUE(writeColoursFile(file("colors.qdx"), {windowText, 0x000080, 0, 0xBECEFE, 0x00C000}));
-    Form1 w(host, true, data.path());
-    start(w);
+    Form1& w = open(true);
     // Made before the colours file was applied: the design colours.
     EXPECT_EQ(readDefaultColours(file("DefaultColors.dat")).colours,
         (ColourValues{0x800000, 0x000080, 0, 0xBECEFE, 0x00C000}));
@@ -189,8 +183,7 @@ TEST_F(Form8Test, DefaultsComeFromTheFileOfTheFirstStartAndSystemColoursSurvive)
 TEST_F(Form8Test, EnglishTakesItsSectionAndTheFixedTitles)
 {
     writeFile("english.ini", "[ENGLISH8]\r\nCommand20=OK\r\nLabel1=Colour\r\nLabel1(3)=Background:\r\n");
-    Form1 w(host, false, data.path());
-    start(w);
+    Form1& w = open(false);
     Form8* s = openSettings(w);
     EXPECT_EQ(s->windowTitle(), "Options");
     EXPECT_EQ(child<QPushButton>(*s, "Command20")->text(), "OK");

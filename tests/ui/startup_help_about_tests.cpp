@@ -46,8 +46,7 @@ TEST(LanguageStore, IsStoredPerUserAsTrueOrFalseAndReadLeniently)
 
 TEST_F(UiTest, WithoutAHelpFileTheGreekMessageShowsAndNothingOpens)
 {
-    Form1 w(host, false, data.path());
-    start(w);
+    Form1& w = open(false);
     QDir().mkpath(data.filePath("Help.hlp"));  // a folder is no help file
     boxes.ok();
     child<QAction>(w, "periexomena")->trigger();
@@ -63,8 +62,7 @@ TEST_F(UiTest, HelpOpensTheFirstHlpFileAtTheLanguagesSectionInOneWindow)
 {
     writeFile("Manual.HLP", "<html><head><title>Manual</title></head><body><p>top</p><a name=\"en\"></a>"
                             "<p>English</p><a name=\"el\"></a><p>Ελληνικά</p></body></html>");
-    Form1 w(host, false, data.path());
-    start(w);
+    Form1& w = open(false);
     child<QAction>(w, "periexomena")->trigger();
     auto* help = w.findChild<HelpWindow*>("HelpWindow");
     ASSERT_NE(help, nullptr);
@@ -82,8 +80,7 @@ TEST_F(UiTest, AboutHoldsTheMainWindowAndItsLinkWritesToTheAuthor)
 {
     UrlCatcher mail;
     QDesktopServices::setUrlHandler("mailto", &mail, "open");
-    Form1 w(host, false, data.path());
-    start(w);
+    Form1& w = open(false);
     child<QAction>(w, "about")->trigger();
     QPointer<Form5> about = w.findChild<Form5*>("Form5");
     ASSERT_TRUE(about);

@@ -61,8 +61,7 @@ TEST_F(WallpaperTest, StartUpListsTheWallpapersAndShowsTheSavedOneBehindTheGame)
     SettingsRecords saved;
     saved.wallpaperPath = a.toStdString();
     ASSERT_TRUE(writeSettingsRecords(file(DataFile::SingleScores), saved));
-    Form1 w(host, false, data.path());
-    start(w);
+    Form1& w = open(false);
 
     EXPECT_EQ(entries(w), (QStringList{"None", "*a", "b", "{¶}  sea && sky"}));
     auto* wallpaper = child<QLabel>(w, "Image1005");
@@ -79,8 +78,7 @@ TEST_F(WallpaperTest, ChoosingFromTheMenuShowsThePictureAndColoursTheChampionshi
 {
     photo("a.bmp");
     photo("b.bmp");
-    Form1 w(host, true, data.path());
-    start(w);
+    Form1& w = open(true);
     auto* label10 = child(w, "Label10");
     entry(w, 2)->trigger();
     EXPECT_TRUE(w.wallpaperShown());
@@ -106,8 +104,7 @@ TEST_F(WallpaperTest, ChoosingFromTheMenuShowsThePictureAndColoursTheChampionshi
 TEST_F(WallpaperTest, RightClickOnTheBackgroundOrTheWallpaperPopsUpTheWallpaperMenuButNotOnTheBoard)
 {
     photo("a.bmp");
-    Form1 w(host, true, data.path());
-    start(w);
+    Form1& w = open(true);
     QMenu* menu = child<QMenu>(w, "tapetsaries");
     QWidget* area = child(w, "Form");
     auto rightClick = [&](QPoint at) {
@@ -171,24 +168,21 @@ TEST_F(WallpaperTest, AddedPicturesJoinTheMenuAndAreSavedInMenuOrderAtClosing)
 {
     picture(pictures.filePath("θάλασσα.png"));
     const QString gone = picture(pictures.filePath("gone.png"));
-    {
-        Form1 w(host, true, data.path());
-        start(w);
-        WhenModal<Form10> add([&](Form10* f) {
-            child<FolderList>(*f, "Dir1")->setPath(pictures.path());
-            child<FileList>(*f, "File1")->setCurrentRow(1);
-            click(child(*f, "Command1"));
-            emit child<FileList>(*f, "File1")->fileDoubleClicked();  // a double click adds too
-            child<FileList>(*f, "File1")->setCurrentRow(0);
-            click(child(*f, "Command1"));
-            QFile::remove(gone);
-            click(child(*f, "Command3"));
-        });
-        child<QAction>(w, "ChooseImage")->trigger();
-        EXPECT_EQ(entries(w), (QStringList{"*Καμμία", "{¶}  θάλασσα", "{¶}  θάλασσα"}));
-        EXPECT_EQ(background(), "(none)");  // written at closing
-        child<QAction>(w, "exit")->trigger();
-    }
+    Form1& w = open(true);
+    WhenModal<Form10> add([&](Form10* f) {
+        child<FolderList>(*f, "Dir1")->setPath(pictures.path());
+        child<FileList>(*f, "File1")->setCurrentRow(1);
+        click(child(*f, "Command1"));
+        emit child<FileList>(*f, "File1")->fileDoubleClicked();  // a double click adds too
+        child<FileList>(*f, "File1")->setCurrentRow(0);
+        click(child(*f, "Command1"));
+        QFile::remove(gone);
+        click(child(*f, "Command3"));
+    });
+    child<QAction>(w, "ChooseImage")->trigger();
+    EXPECT_EQ(entries(w), (QStringList{"*Καμμία", "{¶}  θάλασσα", "{¶}  θάλασσα"}));
+    EXPECT_EQ(background(), "(none)");  // written at closing
+    child<QAction>(w, "exit")->trigger();
     const QByteArray line = QDir(pictures.path()).absolutePath().toUtf8() + "/\xE8\xDC\xEB\xE1\xF3\xF3\xE1.png\r\n";
     EXPECT_EQ(background(), line + line);
 }
@@ -200,8 +194,7 @@ TEST_F(WallpaperTest, TheRemoveWindowTakesOutTheChosenNamesAndItsOkRewritesTheFi
     const QString two = picture(pictures.filePath("two.png"));
     const QString three = picture(pictures.filePath("three.png"));
     writeBackground({one, two, three});
-    Form1 w(host, true, data.path());
-    start(w);
+    Form1& w = open(true);
     entry(w, 3)->trigger();
 
     WhenModal<Form11> cancel([&](Form11* f) {
