@@ -38,6 +38,13 @@ TEST_F(UiTest, KeysTurnCardsThroughTheClickWhileAGameRunsAndLeaveTheShortcutsAlo
     QTest::keyClick(board, Qt::Key_Space);
     QTest::keyClick(board, Qt::Key_F2);  // the menu's new game still
     ASSERT_TRUE(w.game().playing());
+    // The menus are disabled during a game, and so are their shortcuts.
+    const auto first = w.game().board().slot(0).picture;
+    tick(w, "Timer2");
+    const int seconds = w.game().clock().SecondsLeft;
+    QTest::keyClick(board, Qt::Key_F2);
+    EXPECT_EQ(w.game().clock().SecondsLeft, seconds) << "a second F2 dealt again";
+    EXPECT_EQ(w.game().board().slot(0).picture, first);
     EXPECT_TRUE(frame->isVisibleTo(&w) && frame->geometry().contains(place(0)));
 
     QTest::keyClick(board, Qt::Key_Right);

@@ -104,20 +104,6 @@ TEST_F(UiTest, ClicksOnPictureButtonsAndCardsPlayAndAWrongPairHoldsTheWindow)
     EXPECT_TRUE(stop->font().bold());
 }
 
-TEST_F(UiTest, ShortcutsOfDisabledMenusDoNothingDuringAGame)
-{
-    Form1& w = open(true);
-    QApplication::setActiveWindow(&w);
-    QTest::keyClick(&w, Qt::Key_F2);
-    ASSERT_TRUE(w.game().playing()) << "F2 starts a game while the menu is enabled";
-    const auto first = w.game().board().slot(0).picture;
-    tick(w, "Timer2");
-    const int seconds = w.game().clock().SecondsLeft;
-    QTest::keyClick(&w, Qt::Key_F2);
-    EXPECT_EQ(w.game().clock().SecondsLeft, seconds) << "a second F2 dealt again";
-    EXPECT_EQ(w.game().board().slot(0).picture, first);
-}
-
 TEST_F(UiTest, AWonGameShowsTheWinScreenAndItsDismissalEntersTheBestScores)
 {
     Form1& w = open(false, "grace");
