@@ -54,28 +54,20 @@ struct EndScreenTest : ::testing::Test {
     }
 };
 
-TEST_F(EndScreenTest, WinScreenShowsTheResultPerModeAndLanguageAndItsAnimationSoundsAndStops)
+// The texts in both languages are checked through the main window's games.
+TEST_F(EndScreenTest, WinScreenOffersTheNextLevelOnlyInAChampionshipAndItsAnimationSoundsAndStops)
 {
-    auto greek = make<Form2>(true);
-    EXPECT_FALSE(greek->isVisible());
-    EXPECT_EQ(greek->frameGeometry().topLeft(), main.frameGeometry().topLeft() + QPoint(80, 100));
-    EXPECT_EQ(greek->windowTitle(), "NIKH !!!");
-    EXPECT_EQ(label(*greek, "Image2")->pixmap().cacheKey(),
-        pictures.named("Image37", {49, 45}, greek->devicePixelRatioF()).cacheKey());
-    greek->showWon(std::nullopt);
-    EXPECT_EQ(label(*greek, "Label1")->text(), "  ΜΠΡΑΒΟ!!!   ΚΕΡΔΙΣΕΣ.");
-    EXPECT_FALSE(label(*greek, "Label2")->isVisible());
-
-    auto english = make<Form2>(false);
-    english->showWon(3);
-    EXPECT_EQ(english->windowTitle(), "WIN !!!");
-    EXPECT_EQ(label(*english, "Label1")->text(), "Level 3 completed successfully.");
-    EXPECT_EQ(label(*english, "Label1")->font().pointSize(), 10);
-    EXPECT_EQ(label(*english, "Label2")->text(), "Click for next level");
-    EXPECT_TRUE(shows(*english, "Win6"));
-    tick(*english, "Timer1", 17);
+    auto w = make<Form2>(false);
+    EXPECT_FALSE(w->isVisible());
+    w->showWon(std::nullopt);
+    EXPECT_FALSE(label(*w, "Label2")->isVisible());
+    w->showWon(3);
+    EXPECT_EQ(label(*w, "Label2")->text(), "Click for next level");
+    EXPECT_TRUE(label(*w, "Label2")->isVisible());
+    EXPECT_TRUE(shows(*w, "Win6"));
+    tick(*w, "Timer1", 17);
     EXPECT_EQ(sounds, QStringList(4, data.path() + "/Win.SON"));
-    EXPECT_FALSE(english->findChild<QTimer*>("Timer1")->isActive() || label(*english, "Frame1")->isVisible());
+    EXPECT_FALSE(w->findChild<QTimer*>("Timer1")->isActive() || label(*w, "Frame1")->isVisible());
 }
 
 TEST_F(EndScreenTest, EveryPartOfTheWinScreenDismissesItAndTheAnimationStopsWithIt)
@@ -101,7 +93,6 @@ TEST_F(EndScreenTest, EveryPartOfTheWinScreenDismissesItAndTheAnimationStopsWith
 TEST_F(EndScreenTest, LoseScreenShowsItsTextOnlyAfterTheAnimationAndEveryPartDismissesIt)
 {
     auto w = make<Form3>(host, true);
-    EXPECT_EQ(w->windowTitle(), "HTTA...");
     QLabel* label1 = label(*w, "Label1");
     for (QString part : {"Label1", "Image1", "Image2", "Frame1", "Image3", ""}) {
         SCOPED_TRACE(part.toStdString());
@@ -121,13 +112,11 @@ TEST_F(EndScreenTest, LoseScreenShowsItsTextOnlyAfterTheAnimationAndEveryPartDis
     w->showLost();
     w->showTryAgain(3);
     EXPECT_EQ(label1->text(), "      Δυστυχώς έχασες.   Ξαναπροσπάθησε στο επίπεδο 3 .");
-    EXPECT_EQ(label1->font().pointSize(), 12);
     // Closed at the end of a championship: hidden without a dismissal, and loaded afresh.
     w->unload();
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(dismissals, 6);
     EXPECT_EQ(label1->text(), "            ΔΥΣΤΥΧΩΣ ΕΧΑΣΕΣ !!!");
-    EXPECT_EQ(label(*make<Form3>(host, false), "Label1")->text(), "    SORRY, YOU LOSE !!!");
 }
 
 TEST_F(EndScreenTest, ShakeJoltsEachWindowInTurnWithoutReenteringAndLeavesBothWhereTheyWere)
