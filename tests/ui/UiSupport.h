@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <gtest/gtest.h>
 
 #include "platform/DesktopHost.h"
@@ -36,6 +37,8 @@ public:
     QStringList titles;
     // Looks at the screen while a box is up, before it is answered.
     std::function<void(QWidget* box)> inspect;
+    // Acts on the next modal window that is no box, once.
+    std::function<void(QDialog* window)> window;
     // When set, picks the button for an unplanned box (OK where it has no such
     // button) and closes any other modal window, noting its name in `windows`.
     std::function<QMessageBox::StandardButton(const QString& text)> otherwise;
@@ -47,7 +50,11 @@ public:
         connect(&timer_, &QTimer::timeout, this, &BoxAnswerer::answer);
         timer_.start();
     }
-    ~BoxAnswerer() override { EXPECT_TRUE(planned.empty()) << "a planned box never opened"; }
+    ~BoxAnswerer() override
+    {
+        EXPECT_TRUE(planned.empty()) << "a planned box never opened";
+        EXPECT_FALSE(window) << "a planned window never opened";
+    }
 
     void ok() { planned.push_back({QMessageBox::Ok, {}}); }
     void yes() { planned.push_back({QMessageBox::Yes, {}}); }
@@ -67,10 +74,13 @@ private:
         auto* input = qobject_cast<QInputDialog*>(w);
         auto* dialog = qobject_cast<QDialog*>(w);
         if (!box && !input) {
-            if (otherwise && dialog) {
+            if (dialog && (window || otherwise)) {
                 lastAnswered_ = w;
                 windows << w->objectName();
-                dialog->reject();
+                if (const auto act = std::exchange(window, nullptr))
+                    act(dialog);
+                else
+                    dialog->reject();
             }
             return;
         }
@@ -104,30 +114,6 @@ private:
 
     QTimer timer_;
     QPointer<QWidget> lastAnswered_;
-};
-
-// Acts on a modal window of type T as soon as it is up; fails the test if
-// it never comes.
-template <class T> class WhenModal : public QObject {
-public:
-    explicit WhenModal(std::function<void(T*)> act) : act_(std::move(act))
-    {
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            auto* w = qobject_cast<T*>(QApplication::activeModalWidget());
-            if (!w || !w->isVisible())
-                return;
-            timer_.stop();
-            done_ = true;
-            act_(w);
-        });
-        timer_.start(0);
-    }
-    ~WhenModal() override { EXPECT_TRUE(done_) << "the window never opened"; }
-
-private:
-    std::function<void(T*)> act_;
-    QTimer timer_;
-    bool done_ = false;
 };
 
 inline void click(QWidget* w, Qt::MouseButton button = Qt::LeftButton)

@@ -141,12 +141,12 @@ TEST_P(EveryWindow, NamesEveryControlInTheLanguageAndDrawsItsPicturesForItsScree
     CustomImages stored;
     stored.paths[0] = photos.filePath("sunset.png").toStdString();
     ASSERT_TRUE(writeCustomImages(w.dataFile(DataFile::CustomImages), stored));
-    WhenModal<Form4> custom([&](Form4* form4) {
+    boxes.window = [&](QDialog* form4) {
         look(form4);
         const QString slot = QAccessible::queryAccessibleInterface(child(*form4, "Image1(0)"))->text(QAccessible::Name);
         EXPECT_EQ(slot.toStdString(), greek ? "Εικόνα 1: sunset, επιλεγμένη" : "Picture 1: sunset, selected");
         form4->reject();
-    });
+    };
     child<QAction>(w, "SetCustomIcon")->trigger();
 
     const TextCatalog catalog(std::filesystem::path(data.filePath("english.ini").toStdString()));

@@ -169,7 +169,7 @@ TEST_F(WallpaperTest, AddedPicturesJoinTheMenuAndAreSavedInMenuOrderAtClosing)
     picture(pictures.filePath("θάλασσα.png"));
     const QString gone = picture(pictures.filePath("gone.png"));
     Form1& w = open(true);
-    WhenModal<Form10> add([&](Form10* f) {
+    boxes.window = [&](QDialog* f) {
         child<FolderList>(*f, "Dir1")->setPath(pictures.path());
         child<FileList>(*f, "File1")->setCurrentRow(1);
         click(child(*f, "Command1"));
@@ -178,7 +178,7 @@ TEST_F(WallpaperTest, AddedPicturesJoinTheMenuAndAreSavedInMenuOrderAtClosing)
         click(child(*f, "Command1"));
         QFile::remove(gone);
         click(child(*f, "Command3"));
-    });
+    };
     child<QAction>(w, "ChooseImage")->trigger();
     EXPECT_EQ(entries(w), (QStringList{"*Καμμία", "{¶}  θάλασσα", "{¶}  θάλασσα"}));
     EXPECT_EQ(background(), "(none)");  // written at closing
@@ -197,7 +197,7 @@ TEST_F(WallpaperTest, TheRemoveWindowTakesOutTheChosenNamesAndItsOkRewritesTheFi
     Form1& w = open(true);
     entry(w, 3)->trigger();
 
-    WhenModal<Form11> cancel([&](Form11* f) {
+    boxes.window = [&](QDialog* f) {
         EXPECT_EQ(f->windowTitle(), "Αφαίρεση Ταπετσαρίας");
         auto* list = child<QListWidget>(*f, "List1");
         EXPECT_EQ(list->item(0)->text(), "one");
@@ -205,15 +205,15 @@ TEST_F(WallpaperTest, TheRemoveWindowTakesOutTheChosenNamesAndItsOkRewritesTheFi
         emit list->itemDoubleClicked(list->item(0));
         EXPECT_EQ(list->count(), 2);
         click(child(*f, "Command2"));
-    });
+    };
     child<QAction>(w, "AfaireshTAPER")->trigger();
     EXPECT_EQ(entries(w), (QStringList{"Καμμία", "a", "{¶}  one", "*{¶}  two", "{¶}  three"}));
 
-    WhenModal<Form11> remove([&](Form11* f) {
+    boxes.window = [&](QDialog* f) {
         child<QListWidget>(*f, "List1")->setCurrentRow(1);
         click(child(*f, "Command1"));
         click(child(*f, "Command3"));
-    });
+    };
     child<QAction>(w, "AfaireshTAPER")->trigger();
     EXPECT_EQ(background(), (one + "\r\n" + three + "\r\n").toUtf8());
     EXPECT_EQ(entries(w), (QStringList{"Καμμία", "a", "{¶}  one", "{¶}  three"}));
