@@ -44,10 +44,10 @@ TEST(LanguageStore, IsStoredPerUserAsTrueOrFalseAndReadLeniently)
     }
 }
 
-TEST_F(UiTest, WithoutAHelpFileTheGreekMessageShowsAndNothingOpens)
+TEST_F(UiTest, HelpOpensTheFirstHlpFileAtTheLanguagesSectionInOneWindowAndWithoutOneAGreekMessageShows)
 {
-    Form1& w = open(false);
     QDir().mkpath(data.filePath("Help.hlp"));  // a folder is no help file
+    Form1& w = open(false);
     boxes.ok();
     child<QAction>(w, "periexomena")->trigger();
     ASSERT_EQ(boxes.texts.size(), 1);
@@ -56,17 +56,13 @@ TEST_F(UiTest, WithoutAHelpFileTheGreekMessageShowsAndNothingOpens)
         "Επανεγκατέστησε το πρόγραμμα για να λυθεί το πρόβλημα.");
     EXPECT_EQ(boxes.titles[0], "Πρόβλημα με το Αρχείο Βοήθειας");
     EXPECT_EQ(w.findChild<HelpWindow*>(), nullptr);
-}
 
-TEST_F(UiTest, HelpOpensTheFirstHlpFileAtTheLanguagesSectionInOneWindow)
-{
+    ASSERT_TRUE(QDir().rmdir(data.filePath("Help.hlp")));
     writeFile("Manual.HLP", "<html><head><title>Manual</title></head><body><p>top</p><a name=\"en\"></a>"
                             "<p>English</p><a name=\"el\"></a><p>Ελληνικά</p></body></html>");
-    Form1& w = open(false);
     child<QAction>(w, "periexomena")->trigger();
     auto* help = w.findChild<HelpWindow*>("HelpWindow");
-    ASSERT_NE(help, nullptr);
-    EXPECT_TRUE(help->isVisible());
+    ASSERT_TRUE(help && help->isVisible());
     EXPECT_EQ(help->windowTitle(), "Manual");
     EXPECT_EQ(help->browser()->source(), QUrl::fromLocalFile(data.filePath("Manual.HLP")).resolved(QUrl("#en")));
 
@@ -86,8 +82,6 @@ TEST_F(UiTest, AboutHoldsTheMainWindowAndItsLinkWritesToTheAuthor)
     ASSERT_TRUE(about);
     EXPECT_FALSE(w.game().mainWindowEnabled());
     EXPECT_EQ(about->windowTitle(), "About Sarvel VORNEL v.2 ");
-    EXPECT_EQ(child<QLabel>(*about, "lblVersion")->text(), "Version 2.0");
-    EXPECT_EQ(child<QLabel>(*about, "lblComments")->text(), "Programming: Kelbar");
     auto* link = child<QLabel>(*about, "Label2");
     EXPECT_EQ(link->text(), "Send e-mail");
     click(link);
