@@ -5,9 +5,9 @@
 #include <QAction>
 #include <QImage>
 #include <csignal>
-#include <grp.h>
 #include <cstdio>
 #include <fstream>
+#include <grp.h>
 #include <random>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -57,6 +57,17 @@ std::string bytesOf(const fs::path& file)
 void put(const fs::path& file, const std::string& bytes)
 {
     std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// What a spoilt file is, to tell it was left alone.
+std::string shape(const fs::path& file)
+{
+    const fs::file_status st = fs::symlink_status(file);
+    if (fs::is_symlink(st))
+        return "link to " + fs::read_symlink(file).string();
+    if (fs::is_fifo(st) || fs::is_directory(st))
+        return fs::is_fifo(st) ? "pipe" : "folder keeping " + bytesOf(file / "keep");
+    return fs::file_size(file) == HugeSize ? "huge" : bytesOf(file);
 }
 
 std::set<std::string> entries(const fs::path& folder)
@@ -213,9 +224,7 @@ protected:
         default:
             fs::create_symlink(kind == Bad::Zero ? "/dev/zero" : "/dev/urandom", file);
         }
-        spoilt[name] = kind;
-        if (kind == Bad::Truncated || kind == Bad::Garbage)
-            spoiltBytes[name] = bytesOf(file);
+        spoilt[name] = {kind, shape(file)};
     }
 
     // Plays in a child process, the disk full or the folder read-only as
@@ -265,24 +274,10 @@ protected:
             const fs::path file = data / name;
             const auto bad = spoilt.find(name);
             if (bad != spoilt.end()) {
-                const fs::file_status st = fs::symlink_status(file);
-                switch (bad->second) {
-                case Bad::Huge:
-                    EXPECT_EQ(fs::file_size(file), HugeSize);
-                    break;
-                case Bad::Folder:
-                    EXPECT_EQ(bytesOf(file / "keep"), "mine");
-                    break;
-                case Bad::Pipe:
-                    EXPECT_TRUE(fs::is_fifo(st));
-                    break;
-                case Bad::Zero:
-                case Bad::Random:
-                    EXPECT_TRUE(fs::is_symlink(st));
-                    break;
-                default:  // a corrupt file the play writes is written; any other stays
-                    EXPECT_TRUE(playWrites.count(name) || bytesOf(file) == spoiltBytes[name]);
-                }
+                // A corrupt file the play writes is written; any other stays.
+                const Bad kind = bad->second.first;
+                const bool rewritten = playWrites.count(name) && (kind == Bad::Truncated || kind == Bad::Garbage);
+                EXPECT_TRUE(rewritten || shape(file) == bad->second.second);
             } else if (name == DataFile::SingleScores && !writesFailed) {
                 const ScoreTable t = readScoreTable(file);
                 std::set<std::string> kept;
@@ -301,8 +296,8 @@ protected:
         }
         // Nothing left behind: no temporary file, no file made in a bad one's place.
         std::set<std::string> now = entries(data);
-        for (const auto& [name, kind] : spoilt)
-            if (kind == Bad::Folder)
+        for (const auto& [name, how] : spoilt)
+            if (how.first == Bad::Folder)
                 now.erase(name + "/keep");
         EXPECT_EQ(now, before);
     }
@@ -310,8 +305,7 @@ protected:
     QTemporaryDir tmp;
     fs::path data;
     std::map<std::string, std::string> good;
-    std::map<std::string, Bad> spoilt;
-    std::map<std::string, std::string> spoiltBytes;
+    std::map<std::string, std::pair<Bad, std::string>> spoilt;  // how, and what it was then
     std::set<std::string> before;
 };
 
