@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
@@ -13,9 +16,9 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <utility>
-#include <gtest/gtest.h>
 
 #include "platform/DesktopHost.h"
 #include "ui/Form1.h"
@@ -115,6 +118,17 @@ private:
     QTimer timer_;
     QPointer<QWidget> lastAnswered_;
 };
+
+// A picture of one colour saved at `path`, in the format its name says,
+// with its folder made; returns the path.
+inline QString savePicture(const QString& path, QSize size = {8, 6}, QColor colour = Qt::blue)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    EXPECT_TRUE(image.save(path)) << path.toStdString();
+    return path;
+}
 
 inline void click(QWidget* w, Qt::MouseButton button = Qt::LeftButton)
 {

@@ -135,11 +135,8 @@ TEST_P(EveryWindow, NamesEveryControlInTheLanguageAndDrawsItsPicturesForItsScree
     form8->close();
 
     // The player's own pictures, with one chosen: read by the file's name.
-    QImage photo(40, 30, QImage::Format_RGB32);
-    photo.fill(Qt::darkCyan);
-    ASSERT_TRUE(photo.save(photos.filePath("sunset.png")));
     CustomImages stored;
-    stored.paths[0] = photos.filePath("sunset.png").toStdString();
+    stored.paths[0] = savePicture(photos.filePath("sunset.png"), {40, 30}, Qt::darkCyan).toStdString();
     ASSERT_TRUE(writeCustomImages(w.dataFile(DataFile::CustomImages), stored));
     boxes.window = [&](QDialog* form4) {
         look(form4);

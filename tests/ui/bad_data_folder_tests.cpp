@@ -158,24 +158,20 @@ protected:
         const auto file = [&](const char* name) { return data / name; };
 
         CustomImages custom;
-        for (int i = 0; i < CustomImages::SlotCount; ++i) {
-            QImage picture(12, 10, QImage::Format_RGB32);
-            picture.fill(QColor::fromHsv(i * 36, 200, 200));
-            custom.paths[i] = (data / "pics" / (std::to_string(i) + ".png")).string();
-            ASSERT_TRUE(picture.save(QString::fromStdString(custom.paths[i])));
-        }
         custom.lastFolder = (data / "pics").string();
-        QImage sea(40, 30, QImage::Format_RGB32);
-        sea.fill(Qt::blue);
-        ASSERT_TRUE(sea.save(QString::fromStdString((data / DataFile::Photos / "sea.bmp").string()), "BMP"));
-        ASSERT_TRUE(sea.save(QString::fromStdString((data / "HelpPictures/game.png").string())));
+        for (int i = 0; i < CustomImages::SlotCount; ++i) {
+            const QString path = QString::fromStdString(custom.lastFolder) + QStringLiteral("/%1.png").arg(i);
+            custom.paths[i] = savePicture(path, {12, 10}, QColor::fromHsv(i * 36, 200, 200)).toStdString();
+        }
+        for (const fs::path& p : {data / DataFile::Photos / "sea.bmp", data / "HelpPictures/game.png"})
+            savePicture(QString::fromStdString(p.string()), {40, 30});
 
         using T = TaggedValue;
         ASSERT_TRUE(writeScoreTable(file(DataFile::SingleScores),
             {{T::fromText("300"), T::fromText("200")}, {T::fromText("Ada"), T::fromText("Bob")}}));
-        ASSERT_TRUE(writeSettingsRecords(file(DataFile::SingleScores),
-            {.cardPictureHeight = 600, .cardPictureWidth = 700, .cardColour = T::fromInt32(0x0000FF),
-                .difficulty = 1, .category = 4, .wallpaperPath = (data / DataFile::Photos / "sea.bmp").string()}));
+        // Card pictures 600 x 700 twips and red, Easy, the player's own pictures, a wallpaper.
+        const std::string sea = (data / DataFile::Photos / "sea.bmp").string();
+        ASSERT_TRUE(writeSettingsRecords(file(DataFile::SingleScores), {600, 700, T::fromInt32(0x0000FF), 1, 4, sea}));
         ASSERT_TRUE(writeScoreTable(file(DataFile::ChampionshipScores), {{T::fromText("5000")}, {T::fromText("Άννα")}}));
         ASSERT_TRUE(writeNames(file(DataFile::Names), {"Ada", "Νίκος"}));
         ASSERT_TRUE(writeColoursFile(file(DataFile::Colours), {0xFF, 0xFF00, 0xFF0000, 0xC0C0C0, 0x808080}));

@@ -20,14 +20,6 @@ using namespace testing;
 struct Form4Test : UiTest {
     QTemporaryDir photos;
 
-    QString makePicture(const QString& name, QSize size = {30, 20}, QColor colour = Qt::red)
-    {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(colour);
-        const QString path = photos.filePath(name);
-        EXPECT_TRUE(image.save(path));
-        return path;
-    }
     // Chooses the file in the file list as a click does.
     void clickFile(Form4& f, const QString& name, bool twice = false)
     {
@@ -45,7 +37,8 @@ struct Form4Test : UiTest {
     {
         CustomImages stored;
         for (int i = 0; i < 10; ++i)
-            stored.paths[i] = makePicture(QStringLiteral("p%1.png").arg(i), {20 + i, 20}).toStdString();
+            stored.paths[i] =
+                savePicture(photos.filePath(QStringLiteral("p%1.png").arg(i)), {20 + i, 20}).toStdString();
         stored.lastFolder = photos.path().toStdString();
         ASSERT_TRUE(writeCustomImages(file("CustomImages.dat"), stored));
         SettingsRecords saved;
@@ -57,7 +50,8 @@ struct Form4Test : UiTest {
 TEST_F(Form4Test, PicturesArePreviewedAddedDeletedAndSavedWithTheFolder)
 {
     for (int i = 0; i < 10; ++i)
-        makePicture(QStringLiteral("p%1.png").arg(i), {40 + 7 * i, 300 - 20 * i}, QColor::fromHsv(36 * i, 255, 255));
+        savePicture(photos.filePath(QStringLiteral("p%1.png").arg(i)), {40 + 7 * i, 300 - 20 * i},
+            QColor::fromHsv(36 * i, 255, 255));
     QFile(photos.filePath("broken.png")).open(QIODevice::WriteOnly);
     writeFile("english.ini", "[ENGLISH4]\r\nCommand1=Add\r\nLabel2=Preview:\r\n");
 

@@ -24,16 +24,7 @@ struct WallpaperTest : UiTest {
     QTemporaryDir pictures;  // the user's own, elsewhere on the disk
     PictureLibrary library;
 
-    // A small picture; returns its path.
-    QString picture(const QString& path, QColor colour = Qt::blue)
-    {
-        QDir().mkpath(QFileInfo(path).path());
-        QImage image(8, 6, QImage::Format_RGB32);
-        image.fill(colour);
-        EXPECT_TRUE(image.save(path, QFileInfo(path).suffix().toLatin1() == "bmp" ? "BMP" : "PNG"));
-        return path;
-    }
-    QString photo(const char* name) { return picture(data.filePath(QStringLiteral("Photos/%1").arg(name))); }
+    QString photo(const char* name) { return savePicture(data.filePath(QStringLiteral("Photos/%1").arg(name))); }
     void writeBackground(const QStringList& lines) { writeFile("background.dat", (lines.join("\r\n") + "\r\n").toUtf8()); }
     QByteArray background() const
     {
@@ -57,7 +48,7 @@ TEST_F(WallpaperTest, StartUpListsTheWallpapersAndShowsTheSavedOneBehindTheGame)
 {
     photo("b.bmp");
     const QString a = photo("a.bmp");
-    writeBackground({picture(pictures.filePath("sea & sky.png")), "  ", pictures.filePath("gone.png")});
+    writeBackground({savePicture(pictures.filePath("sea & sky.png")), "  ", pictures.filePath("gone.png")});
     SettingsRecords saved;
     saved.wallpaperPath = a.toStdString();
     ASSERT_TRUE(writeSettingsRecords(file(DataFile::SingleScores), saved));
@@ -124,8 +115,8 @@ TEST_F(WallpaperTest, TheAddWindowPreviewsTheFirstPictureOfTheHomeFolderAndRepor
     writeFile("english.ini", "[ENGLISH10]\r\nCommand1=Add\r\nLabel1=Picture Preview\r\n");
     const QByteArray home = qgetenv("HOME");
     qputenv("HOME", pictures.path().toLocal8Bit());
-    picture(pictures.filePath("a.png"));
-    picture(pictures.filePath("b.bmp"), Qt::red);
+    savePicture(pictures.filePath("a.png"));
+    savePicture(pictures.filePath("b.bmp"), {8, 6}, Qt::red);
     QFile(pictures.filePath("notes.txt")).open(QIODevice::WriteOnly);
     Form10 w(host, false, TextCatalog(file(DataFile::English)), library, nullptr);
     qputenv("HOME", home);
@@ -151,8 +142,8 @@ TEST_F(WallpaperTest, TheAddWindowPreviewsTheFirstPictureOfTheHomeFolderAndRepor
 
 TEST_F(WallpaperTest, AddedPicturesJoinTheMenuAndAreSavedInMenuOrderAtClosing)
 {
-    picture(pictures.filePath("θάλασσα.png"));
-    const QString gone = picture(pictures.filePath("gone.png"));
+    savePicture(pictures.filePath("θάλασσα.png"));
+    const QString gone = savePicture(pictures.filePath("gone.png"));
     Form1& w = open(true);
     boxes.window = [&](QDialog* f) {
         child<FolderList>(*f, "Dir1")->setPath(pictures.path());
@@ -175,9 +166,9 @@ TEST_F(WallpaperTest, AddedPicturesJoinTheMenuAndAreSavedInMenuOrderAtClosing)
 TEST_F(WallpaperTest, TheRemoveWindowTakesOutTheChosenNamesAndItsOkRewritesTheFileLeavingTheWallpaper)
 {
     photo("a.bmp");
-    const QString one = picture(pictures.filePath("one.png"));
-    const QString two = picture(pictures.filePath("two.png"));
-    const QString three = picture(pictures.filePath("three.png"));
+    const QString one = savePicture(pictures.filePath("one.png"));
+    const QString two = savePicture(pictures.filePath("two.png"));
+    const QString three = savePicture(pictures.filePath("three.png"));
     writeBackground({one, two, three});
     Form1& w = open(true);
     entry(w, 3)->trigger();
