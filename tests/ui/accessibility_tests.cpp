@@ -13,7 +13,6 @@
 #include "ui/Form11.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"
-#include "ui/Form4.h"
 #include "ui/Form5.h"
 #include "ui/Form50.h"
 #include "ui/Form8.h"

@@ -3,7 +3,6 @@
 // neither crashes nor hangs, and a good file beside a bad one keeps what it
 // held. Each play runs in a child process that an alarm ends.
 #include <QAction>
-#include <QImage>
 #include <csignal>
 #include <cstdio>
 #include <fstream>

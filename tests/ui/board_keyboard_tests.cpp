@@ -1,4 +1,3 @@
-#include <QAction>
 
 #include "UiSupport.h"
 #include "ui/BoardKeyboard.h"

@@ -1,11 +1,9 @@
 #include <QAction>
 #include <QDir>
-#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 
 #include "UiSupport.h"
-#include "game/CustomPictures.h"
 #include "storage/CustomImagesFile.h"
 #include "storage/SettingsRecords.h"
 #include "text/Profile.h"

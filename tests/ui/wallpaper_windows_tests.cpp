@@ -12,7 +12,6 @@
 #include "text/Profile.h"
 #include "ui/FileLists.h"
 #include "ui/Form10.h"
-#include "ui/Form11.h"
 #include "ui/PictureLibrary.h"
 
 namespace vornel {
