@@ -76,7 +76,7 @@ TEST_F(UiTest, NewPlayerLaterHoldsTheMainWindowAndItsCloseBoxKeepsThePlayer)
 
 // ---- The best-scores window ----------------------------------------------------------
 
-TEST_F(UiTest, BestScoresShowBothTablesOneAtATimeAndDeletingOneAsksAndLeavesTheOther)
+TEST_F(UiTest, BestScoresShowBothTablesOneAtATimeDeletingOneAsksAndLeavesTheOtherAndEnglishTakesFiveKeys)
 {
     using T = TaggedValue;
     writeScoreTable(file(DataFile::SingleScores), {{T::fromText("150")}, {T::fromText("Ada")}});
@@ -108,20 +108,18 @@ TEST_F(UiTest, BestScoresShowBothTablesOneAtATimeAndDeletingOneAsksAndLeavesTheO
     EXPECT_EQ(child<QLabel>(w, "Label1(5)")->text(), "----");
     EXPECT_EQ(child<QLabel>(w, "Label1(0)")->text(), "Ada");
     EXPECT_EQ(readScoreTable(file(DataFile::SingleScores)).names[0].text, "Ada");
-}
 
-TEST_F(UiTest, BestScoresInEnglishTakeOnlyTheirFiveKeys)
-{
+    // In English only the window's five keys are taken, without their outer blanks.
     writeFile("english.ini", "[ENGLISH50]\nCommand2=Delete\nFrame2(0)=Game skors\nOption1(1)= Championship\n"
                              "Command1=Nope\n");
-    Form50 w(file(DataFile::SingleScores), file(DataFile::ChampionshipScores), host, false,
+    Form50 english(file(DataFile::SingleScores), file(DataFile::ChampionshipScores), host, false,
         TextCatalog(file(DataFile::English)), nullptr);
-    EXPECT_EQ(w.windowTitle(), "Best Skors");
-    EXPECT_EQ(child<QPushButton>(w, "Command2")->text(), "Delete");
-    EXPECT_EQ(child<QPushButton>(w, "Command1")->text(), "OK");
-    EXPECT_EQ(child<QGroupBox>(w, "Frame2(0)")->title(), "Game skors");
-    EXPECT_EQ(child<QGroupBox>(w, "Frame2(1)")->title(), "ΣΚΟΡ  Πρωταθλήματος");
-    EXPECT_EQ(child<QRadioButton>(w, "Option1(1)")->text(), "Championship");  // values lose their outer blanks
+    EXPECT_EQ(english.windowTitle(), "Best Skors");
+    EXPECT_EQ(child<QPushButton>(english, "Command2")->text(), "Delete");
+    EXPECT_EQ(child<QPushButton>(english, "Command1")->text(), "OK");
+    EXPECT_EQ(child<QGroupBox>(english, "Frame2(0)")->title(), "Game skors");
+    EXPECT_EQ(child<QGroupBox>(english, "Frame2(1)")->title(), "ΣΚΟΡ  Πρωταθλήματος");
+    EXPECT_EQ(child<QRadioButton>(english, "Option1(1)")->text(), "Championship");
 }
 
 }  // namespace
