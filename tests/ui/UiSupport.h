@@ -1,5 +1,6 @@
 #pragma once
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -21,6 +23,7 @@
 #include <utility>
 
 #include "platform/DesktopHost.h"
+#include "storage/DataFiles.h"
 #include "ui/Form1.h"
 #include "ui/Form6.h"
 

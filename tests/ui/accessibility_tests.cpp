@@ -1,12 +1,8 @@
 #include <QAbstractScrollArea>
 #include <QAccessible>
-#include <QAction>
-#include <QFile>
-#include <QLabel>
 
 #include "UiSupport.h"
 #include "storage/CustomImagesFile.h"
-#include "storage/DataFiles.h"
 #include "text/AccessibleNames.h"
 #include "text/Profile.h"
 #include "ui/Form10.h"

@@ -2,7 +2,6 @@
 // whose files are truncated, garbage, huge, folders, pipes or endless: it
 // neither crashes nor hangs, and a good file beside a bad one keeps what it
 // held. Each play runs in a child process that an alarm ends.
-#include <QAction>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
@@ -16,7 +15,6 @@
 #include "UiSupport.h"
 #include "storage/ColoursFile.h"
 #include "storage/CustomImagesFile.h"
-#include "storage/DataFiles.h"
 #include "storage/DefaultColoursFile.h"
 #include "storage/NamesFile.h"
 #include "storage/ScoreFile.h"

@@ -1,4 +1,3 @@
-
 #include "UiSupport.h"
 #include "ui/BoardKeyboard.h"
 

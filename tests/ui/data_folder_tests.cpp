@@ -1,7 +1,3 @@
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
 #include "UiSupport.h"
 #include "platform/DataFolder.h"
 

@@ -1,6 +1,3 @@
-#include <QLabel>
-#include <QTimer>
-
 #include "UiSupport.h"
 #include "core/FakeHost.h"
 #include "ui/Form2.h"

@@ -1,10 +1,6 @@
-#include <QAction>
-#include <QFileInfo>
-#include <QLabel>
 #include <QMenu>
 
 #include "UiSupport.h"
-#include "storage/DataFiles.h"
 #include "storage/RecordFile.h"
 #include "storage/SettingsRecords.h"
 #include "ui/Form2.h"

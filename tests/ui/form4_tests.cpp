@@ -1,6 +1,3 @@
-#include <QAction>
-#include <QDir>
-#include <QLabel>
 #include <QPushButton>
 
 #include "UiSupport.h"

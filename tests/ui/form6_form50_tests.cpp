@@ -1,13 +1,9 @@
-#include <QAction>
-#include <QFileInfo>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "UiSupport.h"
-#include "storage/DataFiles.h"
 #include "storage/NamesFile.h"
 #include "storage/ScoreFile.h"
 #include "text/Profile.h"

@@ -1,5 +1,3 @@
-#include <QAction>
-#include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QScrollBar>

@@ -1,7 +1,4 @@
-#include <QAction>
 #include <QDesktopServices>
-#include <QDir>
-#include <QLabel>
 #include <QSettings>
 #include <QTextBrowser>
 

@@ -1,13 +1,9 @@
-#include <QAction>
-#include <QDir>
-#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 
 #include "UiSupport.h"
-#include "storage/DataFiles.h"
 #include "storage/SettingsRecords.h"
 #include "text/Profile.h"
 #include "ui/FileLists.h"
