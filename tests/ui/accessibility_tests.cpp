@@ -1,5 +1,6 @@
 #include <QAbstractScrollArea>
 #include <QAccessible>
+#include <QGroupBox>
 
 #include "UiSupport.h"
 #include "storage/CustomImagesFile.h"
@@ -65,6 +66,27 @@ std::string unsharpPictures(QWidget* window)
     return unsharp.join('\n').toStdString();
 }
 
+// The texts `window` shows in Greek letters: its title (a manual's is its
+// own), labels, buttons and groups.
+QStringList greekTexts(QWidget* window)
+{
+    QStringList texts{qobject_cast<HelpWindow*>(window) ? QString() : window->windowTitle()}, greek;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window))
+            continue;
+        if (auto* l = qobject_cast<QLabel*>(w))
+            texts << l->text();
+        else if (auto* b = qobject_cast<QAbstractButton*>(w))
+            texts << b->text();
+        else if (auto* g = qobject_cast<QGroupBox*>(w))
+            texts << g->title();
+    }
+    for (const QString& t : texts)
+        if (std::any_of(t.begin(), t.end(), [](QChar c) { return c.script() == QChar::Script_Greek; }))
+            greek << t;
+    return greek;
+}
+
 // ctest runs these once more on a screen of twice the density
 // (QT_SCALE_FACTOR=2), where a picture drawn from too few pixels comes out soft.
 struct EveryWindow : UiFixture<::testing::TestWithParam<bool>> {
@@ -76,6 +98,8 @@ struct EveryWindow : UiFixture<::testing::TestWithParam<bool>> {
     {
         EXPECT_EQ(unnamed(window), "") << when;
         EXPECT_EQ(unsharpPictures(window), "") << when;
+        EXPECT_EQ(greek ? "" : greekTexts(window).join(" | ").toStdString(), "") << "English " << when;
+        EXPECT_TRUE(!greek || !greekTexts(window).isEmpty()) << window->objectName().toStdString() << " not Greek " << when;
     }
 };
 
@@ -97,6 +121,7 @@ TEST_P(EveryWindow, NamesEveryControlInTheLanguageAndDrawsItsPicturesForItsScree
     // The win and lose screens, made at start-up, and About.
     w.winScreen()->showWon(3);
     w.loseScreen()->showLost();
+    tick(*w.loseScreen(), "Timer1", 37);  // to the end of its animation, where its text shows
     child<QAction>(w, "about")->trigger();
     for (QWidget* screen : {child(w, "Form2"), child(w, "Form3"), child(w, "Form5")}) {
         look(screen);

@@ -6,7 +6,6 @@
 #include "platform/LanguageStore.h"
 #include "ui/Form5.h"
 #include "ui/HelpWindow.h"
-#include "ui/PictureLibrary.h"
 
 namespace vornel {
 
@@ -78,7 +77,6 @@ TEST_F(UiTest, AboutHoldsTheMainWindowAndItsLinkWritesToTheAuthor)
     QPointer<Form5> about = w.findChild<Form5*>("Form5");
     ASSERT_TRUE(about);
     EXPECT_FALSE(w.game().mainWindowEnabled());
-    EXPECT_EQ(about->windowTitle(), "About Sarvel VORNEL v.2 ");
     auto* link = child<QLabel>(*about, "Label2");
     EXPECT_EQ(link->text(), "Send e-mail");
     click(link);
@@ -88,11 +86,6 @@ TEST_F(UiTest, AboutHoldsTheMainWindowAndItsLinkWritesToTheAuthor)
     click(child(*about, "cmdOK"));
     EXPECT_TRUE(w.game().mainWindowEnabled());
     EXPECT_TRUE(BoxAnswerer::waitFor([&] { return about.isNull(); })) << "the window goes when closed";
-
-    PictureLibrary pictures;
-    Form5 greek(true, pictures, nullptr);
-    EXPECT_EQ(greek.windowTitle(), "Σχετικά με Sarvel VORNEL v.2 ");
-    EXPECT_EQ(child<QLabel>(greek, "Label2")->text(), "Αποστολή e-mail");
 }
 
 }  // namespace
