@@ -41,11 +41,10 @@ struct EndScreenTest : ::testing::Test {
         QObject::connect(w.get(), &Screen::dismissed, [this] { ++dismissals; });
         return w;
     }
-    QLabel* label(QWidget& w, const char* name) { return w.findChild<QLabel*>(name); }
     // The animation picture shows frame `name`: the very picture, not a copy.
     bool shows(QWidget& w, const QString& name)
     {
-        QLabel* image3 = label(w, "Image3");
+        auto* image3 = child<QLabel>(w, "Image3");
         return image3->pixmap().cacheKey() ==
             pictures.named(name, image3->size(), image3->devicePixelRatioF()).cacheKey();
     }
@@ -57,12 +56,12 @@ TEST_F(EndScreenTest, WinScreenOffersTheNextLevelOnlyInAChampionshipAnimatesWith
     auto w = make<Form2>(false);
     EXPECT_FALSE(w->isVisible());
     w->showWon(std::nullopt);
-    EXPECT_FALSE(label(*w, "Label2")->isVisible());
+    EXPECT_FALSE(child(*w, "Label2")->isVisible());
     w->showWon(3);
-    EXPECT_TRUE(label(*w, "Label2")->isVisible() && shows(*w, "Win6"));
+    EXPECT_TRUE(child(*w, "Label2")->isVisible() && shows(*w, "Win6"));
     tick(*w, "Timer1", 17);
     EXPECT_EQ(sounds, QStringList(4, data.path() + "/Win.SON"));
-    EXPECT_FALSE(w->findChild<QTimer*>("Timer1")->isActive() || label(*w, "Frame1")->isVisible());
+    EXPECT_FALSE(w->findChild<QTimer*>("Timer1")->isActive() || child(*w, "Frame1")->isVisible());
 
     for (const char* part : {"Label1", "Label2", "Image1", "Image2", "Frame1", "Image3", ""}) {
         SCOPED_TRACE(part);
@@ -74,7 +73,7 @@ TEST_F(EndScreenTest, WinScreenOffersTheNextLevelOnlyInAChampionshipAnimatesWith
     EXPECT_EQ(dismissals, 7);
     // Shown again, it starts afresh; a right click is no click; closing it is dismissing it.
     w->showWon(5);
-    EXPECT_TRUE(shows(*w, "Win6") && label(*w, "Frame1")->isVisible());
+    EXPECT_TRUE(shows(*w, "Win6") && child(*w, "Frame1")->isVisible());
     click(w.get(), Qt::RightButton);
     EXPECT_TRUE(w->isVisible());
     w->close();
@@ -84,7 +83,7 @@ TEST_F(EndScreenTest, WinScreenOffersTheNextLevelOnlyInAChampionshipAnimatesWith
 TEST_F(EndScreenTest, LoseScreenShowsItsTextOnlyAfterTheAnimationAndEveryPartDismissesIt)
 {
     auto w = make<Form3>(host, false);
-    QLabel* label1 = label(*w, "Label1");
+    auto* label1 = child<QLabel>(*w, "Label1");
     for (QString part : {"Label1", "Image1", "Image2", "Frame1", "Image3", ""}) {
         SCOPED_TRACE(part.toStdString());
         w->showLost();
