@@ -51,7 +51,7 @@ struct EndScreenTest : ::testing::Test {
 };
 
 // The texts in both languages are checked through the main window's games.
-TEST_F(EndScreenTest, WinScreenOffersTheNextLevelOnlyInAChampionshipAnimatesWithItsSoundAndEveryPartDismissesIt)
+TEST_F(EndScreenTest, WinScreenOffersTheNextLevelOnlyInAChampionshipAnimatesWithItsSoundAndAnyClickOnItDismissesIt)
 {
     auto w = make<Form2>(false);
     EXPECT_FALSE(w->isVisible());
@@ -63,11 +63,11 @@ TEST_F(EndScreenTest, WinScreenOffersTheNextLevelOnlyInAChampionshipAnimatesWith
     EXPECT_EQ(sounds, QStringList(4, data.path() + "/Win.SON"));
     EXPECT_FALSE(w->findChild<QTimer*>("Timer1")->isActive() || child(*w, "Frame1")->isVisible());
 
-    for (const char* part : {"Label1", "Label2", "Image1", "Image2", "Frame1", "Image3", ""}) {
-        SCOPED_TRACE(part);
+    for (const char* control : {"Label1", "Label2", "Image1", "Image2", "Frame1", "Image3", ""}) {
+        SCOPED_TRACE(control);
         w->showWon(4);
         tick(*w, "Timer1", 2);
-        click(*part ? w->findChild<QWidget*>(part) : w.get());
+        click(*control ? w->findChild<QWidget*>(control) : w.get());
         EXPECT_FALSE(w->isVisible() || w->findChild<QTimer*>("Timer1")->isActive() || w->animation().running());
     }
     EXPECT_EQ(dismissals, 7);
@@ -80,20 +80,20 @@ TEST_F(EndScreenTest, WinScreenOffersTheNextLevelOnlyInAChampionshipAnimatesWith
     EXPECT_EQ(dismissals, 8);
 }
 
-TEST_F(EndScreenTest, LoseScreenShowsItsTextOnlyAfterTheAnimationAndEveryPartDismissesIt)
+TEST_F(EndScreenTest, LoseScreenShowsItsTextOnlyAfterTheAnimationAndAnyClickOnItDismissesIt)
 {
     auto w = make<Form3>(host, false);
     auto* label1 = child<QLabel>(*w, "Label1");
-    for (QString part : {"Label1", "Image1", "Image2", "Frame1", "Image3", ""}) {
-        SCOPED_TRACE(part.toStdString());
+    for (QString control : {"Label1", "Image1", "Image2", "Frame1", "Image3", ""}) {
+        SCOPED_TRACE(control.toStdString());
         w->showLost();
         EXPECT_FALSE(label1->isVisible());
         EXPECT_TRUE(shows(*w, "Lose0"));
         // The animation's picture is clicked while it runs; the text once it shows.
-        const bool onAnimation = part == "Frame1" || part == "Image3";
+        const bool onAnimation = control == "Frame1" || control == "Image3";
         tick(*w, "Timer1", onAnimation ? 2 : 37);
         EXPECT_EQ(label1->isVisible(), !onAnimation);
-        click(part.isEmpty() ? w.get() : w->findChild<QWidget*>(part));
+        click(control.isEmpty() ? w.get() : w->findChild<QWidget*>(control));
         EXPECT_FALSE(w->isVisible() || w->findChild<QTimer*>("Timer1")->isActive());
         EXPECT_TRUE(label1->isVisibleTo(w.get()));
     }
