@@ -1,10 +1,15 @@
 #pragma once
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -14,8 +19,11 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <memory>
+#include <utility>
 
 #include "platform/DesktopHost.h"
+#include "storage/DataFiles.h"
 #include "ui/Form1.h"
 #include "ui/Form6.h"
 
@@ -35,6 +43,8 @@ public:
     QStringList titles;
     // Looks at the screen while a box is up, before it is answered.
     std::function<void(QWidget* box)> inspect;
+    // Acts on the next modal window that is no box, once.
+    std::function<void(QDialog* window)> window;
     // When set, picks the button for an unplanned box (OK where it has no such
     // button) and closes any other modal window, noting its name in `windows`.
     std::function<QMessageBox::StandardButton(const QString& text)> otherwise;
@@ -46,7 +56,11 @@ public:
         connect(&timer_, &QTimer::timeout, this, &BoxAnswerer::answer);
         timer_.start();
     }
-    ~BoxAnswerer() override { EXPECT_TRUE(planned.empty()) << "a planned box never opened"; }
+    ~BoxAnswerer() override
+    {
+        EXPECT_TRUE(planned.empty()) << "a planned box never opened";
+        EXPECT_FALSE(window) << "a planned window never opened";
+    }
 
     void ok() { planned.push_back({QMessageBox::Ok, {}}); }
     void yes() { planned.push_back({QMessageBox::Yes, {}}); }
@@ -66,10 +80,13 @@ private:
         auto* input = qobject_cast<QInputDialog*>(w);
         auto* dialog = qobject_cast<QDialog*>(w);
         if (!box && !input) {
-            if (otherwise && dialog) {
+            if (dialog && (window || otherwise)) {
                 lastAnswered_ = w;
                 windows << w->objectName();
-                dialog->reject();
+                if (const auto act = std::exchange(window, nullptr))
+                    act(dialog);
+                else
+                    dialog->reject();
             }
             return;
         }
@@ -105,29 +122,16 @@ private:
     QPointer<QWidget> lastAnswered_;
 };
 
-// Acts on a modal window of type T as soon as it is up; fails the test if
-// it never comes.
-template <class T> class WhenModal : public QObject {
-public:
-    explicit WhenModal(std::function<void(T*)> act) : act_(std::move(act))
-    {
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            auto* w = qobject_cast<T*>(QApplication::activeModalWidget());
-            if (!w || !w->isVisible())
-                return;
-            timer_.stop();
-            done_ = true;
-            act_(w);
-        });
-        timer_.start(0);
-    }
-    ~WhenModal() override { EXPECT_TRUE(done_) << "the window never opened"; }
-
-private:
-    std::function<void(T*)> act_;
-    QTimer timer_;
-    bool done_ = false;
-};
+// A picture of one colour saved at `path`, in the format its name says,
+// with its folder made; returns the path.
+inline QString savePicture(const QString& path, QSize size = {8, 6}, QColor colour = Qt::blue)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    EXPECT_TRUE(image.save(path)) << path.toStdString();
+    return path;
+}
 
 inline void click(QWidget* w, Qt::MouseButton button = Qt::LeftButton)
 {
@@ -185,7 +189,16 @@ template <class Base = ::testing::Test> struct UiFixture : Base {
     QTemporaryDir data;
     DesktopHost host;
     BoxAnswerer boxes;
+    std::unique_ptr<Form1> form1;  // last, so it goes before the rest
 
+    // The main window, started and with its player chosen.
+    Form1& open(bool greek, const QString& name = "Ada")
+    {
+        form1.reset();
+        form1 = std::make_unique<Form1>(host, greek, data.path());
+        start(*form1, name);
+        return *form1;
+    }
     std::filesystem::path file(const char* name) const { return std::filesystem::path(data.path().toStdString()) / name; }
     void writeFile(const QString& name, const QByteArray& bytes)
     {

@@ -2,17 +2,11 @@
 // whose files are truncated, garbage, huge, folders, pipes or endless: it
 // neither crashes nor hangs, and a good file beside a bad one keeps what it
 // held. Each play runs in a child process that an alarm ends.
-#include <QAction>
-#include <QImage>
-#include <chrono>
 #include <csignal>
 #include <cstdio>
-#include <fcntl.h>
 #include <fstream>
-#include <linux/fs.h>
-#include <optional>
+#include <grp.h>
 #include <random>
-#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -21,7 +15,6 @@
 #include "UiSupport.h"
 #include "storage/ColoursFile.h"
 #include "storage/CustomImagesFile.h"
-#include "storage/DataFiles.h"
 #include "storage/DefaultColoursFile.h"
 #include "storage/NamesFile.h"
 #include "storage/ScoreFile.h"
@@ -63,6 +56,17 @@ void put(const fs::path& file, const std::string& bytes)
     std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
 }
 
+// What a spoilt file is, to tell it was left alone.
+std::string shape(const fs::path& file)
+{
+    const fs::file_status st = fs::symlink_status(file);
+    if (fs::is_symlink(st))
+        return "link to " + fs::read_symlink(file).string();
+    if (fs::is_fifo(st) || fs::is_directory(st))
+        return fs::is_fifo(st) ? "pipe" : "folder keeping " + bytesOf(file / "keep");
+    return fs::file_size(file) == HugeSize ? "huge" : bytesOf(file);
+}
+
 std::set<std::string> entries(const fs::path& folder)
 {
     std::set<std::string> names;
@@ -71,9 +75,10 @@ std::set<std::string> entries(const fs::path& folder)
     return names;
 }
 
-// Start-up, a new player, a won game, a stopped one, a lost one, the best
-// scores, the custom pictures, F1, and closing. Yes to the stop question, No
-// or OK to any other box, and every other modal window closed.
+// Start-up, a new player, a won game, a stopped one, a lost one (the end
+// screens' animations run, with their sounds), the best scores, the custom
+// pictures, F1, and closing. Yes to the stop question, No or OK to any other
+// box, and every other modal window closed.
 void play(const QString& folder)
 {
     DesktopHost host;
@@ -92,6 +97,7 @@ void play(const QString& folder)
     ASSERT_TRUE(w.game().playing());
     clearBoard(w);
     ASSERT_TRUE(w.winScreen()->isVisible());
+    tick(*w.winScreen(), "Timer1", 17);  // its animation, with the sounds
     const qsizetype shown = boxes.texts.size();
     click(child(*w.winScreen(), "Label1"));
     ASSERT_TRUE(BoxAnswerer::waitFor([&] { return boxes.texts.size() > shown; })) << "no score message";
@@ -105,6 +111,7 @@ void play(const QString& folder)
     for (int t = 0; t < 300 && !w.loseScreen()->isVisible(); ++t)
         tick(w, "Timer2");
     ASSERT_TRUE(w.loseScreen()->isVisible());
+    tick(*w.loseScreen(), "Timer1", 37);
     click(w.loseScreen());
     EXPECT_FALSE(w.loseScreen()->isVisible());
 
@@ -117,46 +124,18 @@ void play(const QString& folder)
     w.close();
 }
 
-// Root ignores permissions; an immutable folder and files bind it too.
-class ReadOnly {
-public:
-    explicit ReadOnly(const fs::path& folder)
-    {
-        for (const auto& e : fs::recursive_directory_iterator(folder))
-            paths_.push_back(e.path());
-        paths_.push_back(folder);
-        for (const fs::path& p : paths_)
-            ok_ = ok_ && protect(p, true);
+// Makes the folder and all in it readable by anyone and writable by none,
+// or writable by its owner again. Root ignores this, so plays as nobody.
+void writable(const fs::path& folder, bool on)
+{
+    std::vector<fs::path> paths{folder};
+    for (const auto& e : fs::recursive_directory_iterator(folder))
+        paths.push_back(e.path());
+    for (const fs::path& p : paths) {
+        const fs::perms read = fs::is_directory(p) ? fs::perms(0555) : fs::perms(0444);
+        fs::permissions(p, on ? read | fs::perms::owner_write : read);
     }
-    ~ReadOnly()
-    {
-        for (const fs::path& p : paths_)
-            protect(p, false);
-    }
-    bool ok() const { return ok_; }
-
-private:
-    static bool protect(const fs::path& p, bool on)
-    {
-        if (::geteuid() != 0) {
-            std::error_code ec;
-            fs::permissions(p, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                on ? fs::perm_options::remove : fs::perm_options::add, ec);
-            return !ec;
-        }
-        const int fd = ::open(p.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        int flags = 0;
-        const bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 &&
-            (flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL,
-                ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0);
-        if (fd >= 0)
-            ::close(fd);
-        return done;
-    }
-
-    std::vector<fs::path> paths_;
-    bool ok_ = true;
-};
+}
 
 // One play: every other data file spoilt one way (half 0 or 1), or the whole
 // folder full or read-only (half -1).
@@ -176,35 +155,21 @@ protected:
         const auto file = [&](const char* name) { return data / name; };
 
         CustomImages custom;
-        for (int i = 0; i < CustomImages::SlotCount; ++i) {
-            QImage picture(12, 10, QImage::Format_RGB32);
-            picture.fill(QColor::fromHsv(i * 36, 200, 200));
-            custom.paths[i] = (data / "pics" / (std::to_string(i) + ".png")).string();
-            ASSERT_TRUE(picture.save(QString::fromStdString(custom.paths[i])));
-        }
         custom.lastFolder = (data / "pics").string();
-        QImage sea(40, 30, QImage::Format_RGB32);
-        sea.fill(Qt::blue);
-        ASSERT_TRUE(sea.save(QString::fromStdString((data / DataFile::Photos / "sea.bmp").string()), "BMP"));
-        ASSERT_TRUE(sea.save(QString::fromStdString((data / "HelpPictures/game.png").string())));
+        for (int i = 0; i < CustomImages::SlotCount; ++i) {
+            const QString path = QString::fromStdString(custom.lastFolder) + QStringLiteral("/%1.png").arg(i);
+            custom.paths[i] = savePicture(path, {12, 10}, QColor::fromHsv(i * 36, 200, 200)).toStdString();
+        }
+        for (const fs::path& p : {data / DataFile::Photos / "sea.bmp", data / "HelpPictures/game.png"})
+            savePicture(QString::fromStdString(p.string()), {40, 30});
 
-        ScoreTable single, championship;
-        single.scores[0] = TaggedValue::fromText("300");
-        single.names[0] = TaggedValue::fromText("Ada");
-        single.scores[1] = TaggedValue::fromText("200");
-        single.names[1] = TaggedValue::fromText("Bob");
-        ASSERT_TRUE(writeScoreTable(file(DataFile::SingleScores), single));
-        SettingsRecords settings;
-        settings.cardPictureHeight = 600;
-        settings.cardPictureWidth = 700;
-        settings.cardColour = TaggedValue::fromInt32(0x0000FF);
-        settings.difficulty = 1;
-        settings.category = 4;
-        settings.wallpaperPath = (data / DataFile::Photos / "sea.bmp").string();
-        ASSERT_TRUE(writeSettingsRecords(file(DataFile::SingleScores), settings));
-        championship.scores[0] = TaggedValue::fromText("5000");
-        championship.names[0] = TaggedValue::fromText("Άννα");
-        ASSERT_TRUE(writeScoreTable(file(DataFile::ChampionshipScores), championship));
+        using T = TaggedValue;
+        ASSERT_TRUE(writeScoreTable(file(DataFile::SingleScores),
+            {{T::fromText("300"), T::fromText("200")}, {T::fromText("Ada"), T::fromText("Bob")}}));
+        // Card pictures 600 x 700 twips and red, Easy, the player's own pictures, a wallpaper.
+        const std::string sea = (data / DataFile::Photos / "sea.bmp").string();
+        ASSERT_TRUE(writeSettingsRecords(file(DataFile::SingleScores), {600, 700, T::fromInt32(0x0000FF), 1, 4, sea}));
+        ASSERT_TRUE(writeScoreTable(file(DataFile::ChampionshipScores), {{T::fromText("5000")}, {T::fromText("Άννα")}}));
         ASSERT_TRUE(writeNames(file(DataFile::Names), {"Ada", "Νίκος"}));
         ASSERT_TRUE(writeColoursFile(file(DataFile::Colours), {0xFF, 0xFF00, 0xFF0000, 0xC0C0C0, 0x808080}));
         ASSERT_TRUE(writeDefaultColours(
@@ -252,27 +217,31 @@ protected:
         default:
             fs::create_symlink(kind == Bad::Zero ? "/dev/zero" : "/dev/urandom", file);
         }
-        spoilt[name] = kind;
-        if (kind == Bad::Truncated || kind == Bad::Garbage)
-            spoiltBytes[name] = bytesOf(file);
+        spoilt[name] = {kind, shape(file)};
     }
 
-    // Plays in a child process; `prepare` runs there first. False when the
-    // child failed, crashed, or took more than three seconds or a gigabyte.
-    bool playInChild(const std::string& what, const std::function<void()>& prepare)
+    // Plays in a child process, the disk full or the folder read-only as
+    // `bad` says. False when the child failed, crashed, or took more than
+    // three seconds or a gigabyte.
+    bool playInChild(const std::string& what, Bad bad)
     {
         std::fflush(stdout);
-        const auto start = std::chrono::steady_clock::now();
         const pid_t pid = ::fork();
         if (pid == 0) {
             // A read without end fails at a gigabyte rather than taking the machine.
             ::alarm(3);
             const rlimit memory{rlim_t(1) << 30, rlim_t(1) << 30};
             ::setrlimit(RLIMIT_AS, &memory);
+            // On a full disk every write that would add a byte to a file fails.
+            rlimit size{};
+            ::getrlimit(RLIMIT_FSIZE, &size);
+            size.rlim_cur = 0;
+            std::signal(SIGXFSZ, SIG_IGN);
+            EXPECT_TRUE(bad != Bad::FullDisk || ::setrlimit(RLIMIT_FSIZE, &size) == 0);
+            EXPECT_TRUE(bad != Bad::ReadOnly || ::geteuid() != 0 ||
+                (::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0));
             bool ok = false;
             try {
-                if (prepare)
-                    prepare();
                 play(QString::fromStdString(data.string()));
                 ok = !::testing::Test::HasFailure();
             } catch (...) {
@@ -284,9 +253,7 @@ protected:
         int status = 0;
         if (pid < 0 || ::waitpid(pid, &status, 0) != pid)
             return false;
-        const auto ms =
-            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
-        std::printf("%s: %lld ms, %s\n", what.c_str(), static_cast<long long>(ms),
+        std::printf("%s: %s\n", what.c_str(),
             WIFEXITED(status) ? (WEXITSTATUS(status) == 0 ? "played" : "failed")
                               : (WTERMSIG(status) == SIGALRM ? "HUNG" : strsignal(WTERMSIG(status))));
         return WIFEXITED(status) && WEXITSTATUS(status) == 0;
@@ -300,24 +267,10 @@ protected:
             const fs::path file = data / name;
             const auto bad = spoilt.find(name);
             if (bad != spoilt.end()) {
-                const fs::file_status st = fs::symlink_status(file);
-                switch (bad->second) {
-                case Bad::Huge:
-                    EXPECT_EQ(fs::file_size(file), HugeSize);
-                    break;
-                case Bad::Folder:
-                    EXPECT_EQ(bytesOf(file / "keep"), "mine");
-                    break;
-                case Bad::Pipe:
-                    EXPECT_TRUE(fs::is_fifo(st));
-                    break;
-                case Bad::Zero:
-                case Bad::Random:
-                    EXPECT_TRUE(fs::is_symlink(st));
-                    break;
-                default:  // a corrupt file the play writes is written; any other stays
-                    EXPECT_TRUE(playWrites.count(name) || bytesOf(file) == spoiltBytes[name]);
-                }
+                // A corrupt file the play writes is written; any other stays.
+                const Bad kind = bad->second.first;
+                const bool rewritten = playWrites.count(name) && (kind == Bad::Truncated || kind == Bad::Garbage);
+                EXPECT_TRUE(rewritten || shape(file) == bad->second.second);
             } else if (name == DataFile::SingleScores && !writesFailed) {
                 const ScoreTable t = readScoreTable(file);
                 std::set<std::string> kept;
@@ -329,17 +282,15 @@ protected:
                 EXPECT_EQ(s.cardColour, TaggedValue::fromInt32(0x0000FF));
             } else if (name == DataFile::Names && !writesFailed) {
                 const std::vector<std::string> names = readNameRecords(file);
-                ASSERT_GE(names.size(), 2u);
-                EXPECT_EQ(names[0], "Ada");
-                EXPECT_EQ(names[1], "Νίκος");
+                EXPECT_TRUE(names.size() >= 2 && names[0] == "Ada" && names[1] == "Νίκος");
             } else {
                 EXPECT_EQ(bytesOf(file), good[name]);
             }
         }
         // Nothing left behind: no temporary file, no file made in a bad one's place.
         std::set<std::string> now = entries(data);
-        for (const auto& [name, kind] : spoilt)
-            if (kind == Bad::Folder)
+        for (const auto& [name, how] : spoilt)
+            if (how.first == Bad::Folder)
                 now.erase(name + "/keep");
         EXPECT_EQ(now, before);
     }
@@ -347,8 +298,7 @@ protected:
     QTemporaryDir tmp;
     fs::path data;
     std::map<std::string, std::string> good;
-    std::map<std::string, Bad> spoilt;
-    std::map<std::string, std::string> spoiltBytes;
+    std::map<std::string, std::pair<Bad, std::string>> spoilt;  // how, and what it was then
     std::set<std::string> before;
 };
 
@@ -360,18 +310,13 @@ TEST_P(BadDataFolder, TheGameStartsAndPlaysAndLosesNothing)
         spoil(dataFiles[i], c.bad);
         what += " " + dataFiles[i];
     }
-    std::optional<ReadOnly> readOnly;
-    if (c.bad == Bad::ReadOnly && !readOnly.emplace(data).ok())
-        GTEST_SKIP() << "this file system cannot make the folder immutable for root";
-    // Every write that would add a byte to a file fails, as on a full disk.
-    const auto fillDisk = [] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit size{};
-        ::getrlimit(RLIMIT_FSIZE, &size);
-        size.rlim_cur = 0;
-        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &size), 0);
-    };
-    EXPECT_TRUE(playInChild(what, c.bad == Bad::FullDisk ? std::function<void()>(fillDisk) : nullptr));
+    if (c.bad == Bad::ReadOnly) {
+        fs::permissions(data.parent_path(), fs::perms::others_read | fs::perms::others_exec, fs::perm_options::add);
+        writable(data, false);
+    }
+    EXPECT_TRUE(playInChild(what, c.bad));
+    if (c.bad == Bad::ReadOnly)
+        writable(data, true);
     expectNothingLost(c.half < 0);
 }
 

@@ -1,5 +1,3 @@
-#include <QAction>
-
 #include "UiSupport.h"
 #include "ui/BoardKeyboard.h"
 
@@ -26,8 +24,7 @@ TEST(BoardFocus, ArrowsWalkTheFiveByFourGridAndStopAtItsEdges)
 
 TEST_F(UiTest, KeysTurnCardsThroughTheClickWhileAGameRunsAndLeaveTheShortcutsAlone)
 {
-    Form1 w(host, false, data.path());
-    start(w);
+    Form1& w = open(false);
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     QWidget* board = child(w, "Frame1");
@@ -39,6 +36,13 @@ TEST_F(UiTest, KeysTurnCardsThroughTheClickWhileAGameRunsAndLeaveTheShortcutsAlo
     QTest::keyClick(board, Qt::Key_Space);
     QTest::keyClick(board, Qt::Key_F2);  // the menu's new game still
     ASSERT_TRUE(w.game().playing());
+    // The menus are disabled during a game, and so are their shortcuts.
+    const auto first = w.game().board().slot(0).picture;
+    tick(w, "Timer2");
+    const int seconds = w.game().clock().SecondsLeft;
+    QTest::keyClick(board, Qt::Key_F2);
+    EXPECT_EQ(w.game().clock().SecondsLeft, seconds) << "a second F2 dealt again";
+    EXPECT_EQ(w.game().board().slot(0).picture, first);
     EXPECT_TRUE(frame->isVisibleTo(&w) && frame->geometry().contains(place(0)));
 
     QTest::keyClick(board, Qt::Key_Right);

@@ -1,4 +1,3 @@
-#include <QDir>
 #include <QSignalSpy>
 
 #include "UiSupport.h"

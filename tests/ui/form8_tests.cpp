@@ -1,13 +1,9 @@
-#include <QAction>
-#include <QLabel>
 #include <QLocale>
-#include <QPushButton>
 #include <QScrollBar>
 
 #include "UiSupport.h"
 #include "storage/ColoursFile.h"
 #include "storage/DefaultColoursFile.h"
-#include "storage/SettingsRecords.h"
 #include "ui/Form8.h"
 #include "ui/Form91.h"
 
@@ -38,18 +34,16 @@ struct Form8Test : UiTest {
     }
 };
 
-TEST_F(Form8Test, OpensAtTheCardSizeAndTheBarsResizeTheSamplesAsTheyMove)
+TEST_F(Form8Test, TheBarsResizeTheSamplesAndOkResizesTheCardsInPlaceAndKeepsEveryChoiceForTheNextStart)
 {
-    Form1 w(host, true, data.path());
-    start(w);
+    Form1& w = open(true);
+    const QRect frame7 = child(w, "Image1(7)")->geometry();
+    child(w, "Image1005")->show();  // as a chosen wallpaper is
+    const QColor window = back(w, "Form");
     Form8* s = openSettings(w);
-    ASSERT_NE(s, nullptr);
-    EXPECT_TRUE(s->isVisible());
-    EXPECT_FALSE(w.game().mainWindowEnabled());
-    EXPECT_EQ(s->windowTitle(), "Ρυθμίσεις");
+    ASSERT_TRUE(s && s->isVisible());
     EXPECT_EQ(child<QScrollBar>(*s, "HScroll1")->value(), 20);
-    EXPECT_EQ(child<QLabel>(*s, "Label3(0)")->text(), "4,4 cm.");
-    EXPECT_EQ(child(*s, "Image2")->size(), QSize(49, 45));
+    EXPECT_EQ(child(*s, "Image2")->size(), child(w, "Image9(0)")->size());
 
     child<QScrollBar>(*s, "HScroll1")->setValue(0);
     for (const char* sample : {"Image2", "Image3", "Image9"})
@@ -59,20 +53,40 @@ TEST_F(Form8Test, OpensAtTheCardSizeAndTheBarsResizeTheSamplesAsTheyMove)
     EXPECT_EQ(child(*s, "Image9")->height(), 25);  // 370 twips
     EXPECT_EQ(child<QLabel>(*s, "Label1(5)")->text(), "Ύψος Εικόνων : 2,4 cm.");
     EXPECT_EQ(child<QLabel>(*s, "Label3(0)")->text(), "4,4 cm.");  // until the drag ends
+    child<QScrollBar>(*s, "VScroll1")->setValue(10);
+    click(child(*s, "Command2"));
+    pick(*s, 3, 2);  // 007F00
+    click(child(*s, "Picture1(4)"));
+    pick(*s, 5, 4);  // 3F7F7F
+    click(child(*s, "Picture1(3)"));
+    pick(*s, 1, 1);  // FFFF00
+    EXPECT_EQ(back(w, "Form"), window) << "the wallpaper keeps the background until OK";
+    click(child(*s, "Command20"));
 
-    click(child(*s, "Command10"));
-    EXPECT_TRUE(w.game().mainWindowEnabled());
-    EXPECT_EQ(w.cardSettings().CardPictureWidth, 735);
-    EXPECT_EQ(child(w, "Image9(0)")->width(), 49);
+    EXPECT_FALSE(s->isVisible());
+    EXPECT_EQ(back(w, "Form"), QColor(255, 255, 0));
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_EQ(card(w, "Image9", i)->size(), QSize(29, 35)) << i;  // 435 x 520
+        EXPECT_EQ(card(w, "Image1", i)->palette().color(QPalette::Window), QColor(0, 127, 0)) << i;
+    }
+    EXPECT_EQ(child(w, "Image1(7)")->geometry(), frame7);
+    EXPECT_EQ(back(w, "Frame1"), QColor(63, 127, 127));
+    child<QAction>(w, "exit")->trigger();
+
+    Form1& again = open(true);
+    EXPECT_EQ(back(again, "Frame1"), QColor(63, 127, 127));
+    EXPECT_EQ(back(again, "Image1(0)"), QColor(0, 127, 0));
+    EXPECT_EQ(child(again, "Image9(0)")->size(), QSize(29, 35));
 }
 
-TEST_F(Form8Test, SwatchesShowOnTheMainWindowAtOnceAndCancelPutsTheColoursBack)
+TEST_F(Form8Test, SwatchesShowOnTheMainWindowAtOnceAndCancelPutsTheColoursAndSizeBack)
 {
-    Form1 w(host, true, data.path());
-    start(w);
+    Form1& w = open(true);
     const ColourValues design = w.colours();
     const QColor window = back(w, "Form");
+    const QSize cards = child(w, "Image9(0)")->size();
     Form8* s = openSettings(w);
+    EXPECT_FALSE(w.game().mainWindowEnabled());
 
     click(child(*s, "Picture1(0)"));
     QPointer<Form91> palette = s->palette();
@@ -96,80 +110,24 @@ TEST_F(Form8Test, SwatchesShowOnTheMainWindowAtOnceAndCancelPutsTheColoursBack)
     for (const char* preview : {"Image1", "Picture2", "Picture3"})
         EXPECT_EQ(back(*s, preview), QColor(0, 127, 0)) << preview;
     EXPECT_EQ(back(w, "Image1(0)"), QColor(0, 192, 0));
+    child<QScrollBar>(*s, "HScroll1")->setValue(0);
 
     click(child(*s, "Command10"));
     EXPECT_EQ(w.colours(), design);
     EXPECT_EQ(text(w, "Label50"), QColor(0, 0, 128));
     EXPECT_EQ(back(w, "Form"), window);
     EXPECT_EQ(w.cardSettings().CardColour, 0x00C000);
+    EXPECT_EQ(child(w, "Image9(0)")->size(), cards);
     EXPECT_FALSE(QFile::exists(data.filePath("colors.qdx")));
     EXPECT_TRUE(BoxAnswerer::waitFor([&] { return !palette; }));
     EXPECT_TRUE(w.game().mainWindowEnabled());
-}
-
-TEST_F(Form8Test, AWallpaperKeepsTheBackgroundUntilOk)
-{
-    Form1 w(host, true, data.path());
-    start(w);
-    child(w, "Image1005")->show();  // as a chosen wallpaper is
-    ASSERT_TRUE(w.wallpaperShown());
-    const QColor window = back(w, "Form");
-    Form8* s = openSettings(w);
-    click(child(*s, "Picture1(3)"));
-    pick(*s, 1, 1);  // FFFF00
-    EXPECT_EQ(back(w, "Form"), window);
-    click(child(*s, "Command20"));
-    EXPECT_EQ(back(w, "Form"), QColor(255, 255, 0));
-}
-
-TEST_F(Form8Test, OkResizesTheCardsInPlaceAndEveryChoiceIsThereAtTheNextStart)
-{
-    QRect frame7;
-    {
-        Form1 w(host, true, data.path());
-        start(w);
-        frame7 = child(w, "Image1(7)")->geometry();
-        Form8* s = openSettings(w);
-        child<QScrollBar>(*s, "HScroll1")->setValue(0);
-        child<QScrollBar>(*s, "VScroll1")->setValue(10);
-        click(child(*s, "Command2"));
-        pick(*s, 3, 2);  // 007F00
-        click(child(*s, "Picture1(4)"));
-        pick(*s, 5, 4);  // 3F7F7F
-        click(child(*s, "Command20"));
-
-        EXPECT_FALSE(s->isVisible());
-        for (int i = 0; i < 20; ++i) {
-            EXPECT_EQ(card(w, "Image9", i)->size(), QSize(29, 35)) << i;  // 435 x 520
-            EXPECT_EQ(card(w, "Image1", i)->palette().color(QPalette::Window), QColor(0, 127, 0)) << i;
-        }
-        EXPECT_EQ(child(w, "Image9(7)")->pos(), QPoint(4, 4));
-        EXPECT_EQ(child(w, "Image1(7)")->geometry(), frame7);
-        EXPECT_EQ(back(w, "Frame1"), QColor(63, 127, 127));
-        child<QAction>(w, "exit")->trigger();
-    }
-    EXPECT_EQ((*readColoursFile(file("colors.qdx")))[ColourIndex::Board], std::to_string(0x7F7F3F));
-    const SettingsRecords records = readSettingsRecords(file("skor.qdx"));
-    EXPECT_EQ(records.cardPictureWidth, 435);
-    EXPECT_EQ(records.cardPictureHeight, 520);
-    EXPECT_EQ(records.cardColour, TaggedValue::fromInt32(0x007F00));
-
-    Form1 again(host, true, data.path());
-    start(again);
-    EXPECT_EQ(back(again, "Frame1"), QColor(63, 127, 127));
-    EXPECT_EQ(back(again, "Image1(0)"), QColor(0, 127, 0));
-    EXPECT_EQ(child(again, "Image9(0)")->size(), QSize(29, 35));
-    Form8* s = openSettings(again);
-    EXPECT_EQ(child<QScrollBar>(*s, "VScroll1")->value(), 10);
-    EXPECT_EQ(child<QLabel>(*s, "Label3(0)")->text(), "3,4 cm.");
 }
 
 TEST_F(Form8Test, DefaultsComeFromTheFileOfTheFirstStartAndSystemColoursSurvive)
 {
     constexpr std::int32_t windowText = static_cast<std::int32_t>(0x80000008);
     ASSERT_TRUE(writeColoursFile(file("colors.qdx"), {windowText, 0x000080, 0, 0xBECEFE, 0x00C000}));
-    Form1 w(host, true, data.path());
-    start(w);
+    Form1& w = open(false);
     // Made before the colours file was applied: the design colours.
     EXPECT_EQ(readDefaultColours(file("DefaultColors.dat")).colours,
         (ColourValues{0x800000, 0x000080, 0, 0xBECEFE, 0x00C000}));
@@ -183,22 +141,6 @@ TEST_F(Form8Test, DefaultsComeFromTheFileOfTheFirstStartAndSystemColoursSurvive)
     s = openSettings(w);
     click(child(*s, "Command1"));
     EXPECT_EQ(back(*s, "Picture1(0)"), QColor(0, 0, 128));
-    click(child(*s, "Command10"));
-}
-
-TEST_F(Form8Test, EnglishTakesItsSectionAndTheFixedTitles)
-{
-    writeFile("english.ini", "[ENGLISH8]\r\nCommand20=OK\r\nLabel1=Colour\r\nLabel1(3)=Background:\r\n");
-    Form1 w(host, false, data.path());
-    start(w);
-    Form8* s = openSettings(w);
-    EXPECT_EQ(s->windowTitle(), "Options");
-    EXPECT_EQ(child<QPushButton>(*s, "Command20")->text(), "OK");
-    EXPECT_EQ(child<QLabel>(*s, "Label1(3)")->text(), "Background:");
-    EXPECT_EQ(child<QLabel>(*s, "Label1(0)")->text(), "Colour");
-    EXPECT_EQ(child<QPushButton>(*s, "Command10")->text(), "Ακύρωση");
-    click(child(*s, "Picture1(1)"));
-    EXPECT_EQ(child<QLabel>(*s->palette(), "Label2")->text(), "Preview");
     click(child(*s, "Command10"));
 }
 

@@ -1,4 +1,3 @@
-#include <QBuffer>
 #include <QImageWriter>
 
 #include "UiSupport.h"

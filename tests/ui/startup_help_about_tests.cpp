@@ -1,7 +1,4 @@
-#include <QAction>
 #include <QDesktopServices>
-#include <QDir>
-#include <QLabel>
 #include <QSettings>
 #include <QTextBrowser>
 
@@ -9,7 +6,6 @@
 #include "platform/LanguageStore.h"
 #include "ui/Form5.h"
 #include "ui/HelpWindow.h"
-#include "ui/PictureLibrary.h"
 
 namespace vornel {
 
@@ -44,11 +40,10 @@ TEST(LanguageStore, IsStoredPerUserAsTrueOrFalseAndReadLeniently)
     }
 }
 
-TEST_F(UiTest, WithoutAHelpFileTheGreekMessageShowsAndNothingOpens)
+TEST_F(UiTest, HelpOpensTheFirstHlpFileAtTheLanguagesSectionInOneWindowAndWithoutOneAGreekMessageShows)
 {
-    Form1 w(host, false, data.path());
-    start(w);
     QDir().mkpath(data.filePath("Help.hlp"));  // a folder is no help file
+    Form1& w = open(false);
     boxes.ok();
     child<QAction>(w, "periexomena")->trigger();
     ASSERT_EQ(boxes.texts.size(), 1);
@@ -57,18 +52,13 @@ TEST_F(UiTest, WithoutAHelpFileTheGreekMessageShowsAndNothingOpens)
         "Επανεγκατέστησε το πρόγραμμα για να λυθεί το πρόβλημα.");
     EXPECT_EQ(boxes.titles[0], "Πρόβλημα με το Αρχείο Βοήθειας");
     EXPECT_EQ(w.findChild<HelpWindow*>(), nullptr);
-}
 
-TEST_F(UiTest, HelpOpensTheFirstHlpFileAtTheLanguagesSectionInOneWindow)
-{
+    ASSERT_TRUE(QDir().rmdir(data.filePath("Help.hlp")));
     writeFile("Manual.HLP", "<html><head><title>Manual</title></head><body><p>top</p><a name=\"en\"></a>"
                             "<p>English</p><a name=\"el\"></a><p>Ελληνικά</p></body></html>");
-    Form1 w(host, false, data.path());
-    start(w);
     child<QAction>(w, "periexomena")->trigger();
     auto* help = w.findChild<HelpWindow*>("HelpWindow");
-    ASSERT_NE(help, nullptr);
-    EXPECT_TRUE(help->isVisible());
+    ASSERT_TRUE(help && help->isVisible());
     EXPECT_EQ(help->windowTitle(), "Manual");
     EXPECT_EQ(help->browser()->source(), QUrl::fromLocalFile(data.filePath("Manual.HLP")).resolved(QUrl("#en")));
 
@@ -82,15 +72,11 @@ TEST_F(UiTest, AboutHoldsTheMainWindowAndItsLinkWritesToTheAuthor)
 {
     UrlCatcher mail;
     QDesktopServices::setUrlHandler("mailto", &mail, "open");
-    Form1 w(host, false, data.path());
-    start(w);
+    Form1& w = open(false);
     child<QAction>(w, "about")->trigger();
     QPointer<Form5> about = w.findChild<Form5*>("Form5");
     ASSERT_TRUE(about);
     EXPECT_FALSE(w.game().mainWindowEnabled());
-    EXPECT_EQ(about->windowTitle(), "About Sarvel VORNEL v.2 ");
-    EXPECT_EQ(child<QLabel>(*about, "lblVersion")->text(), "Version 2.0");
-    EXPECT_EQ(child<QLabel>(*about, "lblComments")->text(), "Programming: Kelbar");
     auto* link = child<QLabel>(*about, "Label2");
     EXPECT_EQ(link->text(), "Send e-mail");
     click(link);
@@ -100,11 +86,6 @@ TEST_F(UiTest, AboutHoldsTheMainWindowAndItsLinkWritesToTheAuthor)
     click(child(*about, "cmdOK"));
     EXPECT_TRUE(w.game().mainWindowEnabled());
     EXPECT_TRUE(BoxAnswerer::waitFor([&] { return about.isNull(); })) << "the window goes when closed";
-
-    PictureLibrary pictures;
-    Form5 greek(true, pictures, nullptr);
-    EXPECT_EQ(greek.windowTitle(), "Σχετικά με Sarvel VORNEL v.2 ");
-    EXPECT_EQ(child<QLabel>(greek, "Label2")->text(), "Αποστολή e-mail");
 }
 
 }  // namespace
