@@ -69,7 +69,7 @@ TEST_F(EndScreenTest, WinScreenOffersTheNextLevelOnlyInAChampionshipAnimatesWith
         tick(*w, "Timer1", 2);
         click(*control ? w->findChild<QWidget*>(control) : w.get());
         EXPECT_FALSE(w->isVisible() || w->findChild<QTimer*>("Timer1")->isActive() || w->animation().running());
-        EXPECT_TRUE(label(*w, "Image3")->pixmap().isNull());  // its frames go with it
+        EXPECT_TRUE(child<QLabel>(*w, "Image3")->pixmap().isNull());  // its frames go with it
     }
     EXPECT_EQ(dismissals, 7);
     // Shown again, it starts afresh; a right click is no click; closing it is dismissing it.
