@@ -1,23 +1,20 @@
 #include <QApplication>
 #include <QFont>
 #include <QStandardPaths>
-#include <malloc.h>
 
 #include "platform/DataFolder.h"
 #include "platform/DesktopHost.h"
 #include "platform/LanguageStore.h"
+#include "platform/MemoryKeeper.h"
 #include "storage/AppFolder.h"
 #include "ui/Accessible.h"
 #include "ui/Form1.h"
 
 int main(int argc, char* argv[])
 {
-    // Pictures come and go in blocks of megabytes; served from mappings of
-    // their own they go back to the system when freed, and a long session
-    // stays the size it was.
-    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
-
+    vornel::keepMemoryFlat();
     QApplication app(argc, argv);
+    vornel::keepMemoryFlat(app);
     QApplication::setOrganizationName("Kelbar");
     QApplication::setApplicationName("vornel");
     QApplication::setFont(QFont("Liberation Sans", 8));
