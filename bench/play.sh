@@ -29,16 +29,11 @@ shift $((OPTIND - 1))
   { echo "RUNS and SECONDS must be positive numbers" >&2; exit 2; }
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
+# shellcheck source=bench/common.sh
+source "$repo/bench/common.sh"
 bindir=${1:-}
 if [ -z "$bindir" ]; then
-  build=$repo/build-bench
-  echo "building into $build ..."
-  mkdir -p "$build"
-  if ! { cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release &&
-    cmake --build "$build" -j"$(nproc)" --target vornel play_latency; } >"$build/bench-build.log" 2>&1; then
-    echo "build failed, see $build/bench-build.log" >&2
-    exit 1
-  fi
+  build_bench vornel play_latency
   bindir=$build/bin
 fi
 bindir=$(cd "$bindir" && pwd)
@@ -49,8 +44,6 @@ for t in Xvfb xwininfo xdotool; do
   command -v $t >/dev/null || { echo "needs $t: apt-get install -y xvfb x11-utils xdotool" >&2; exit 1; }
 done
 
-# shellcheck source=bench/private_x.sh
-source "$repo/bench/private_x.sh"
 start_private_x play
 
 # ---- 1. Latencies ------------------------------------------------------------

@@ -24,16 +24,11 @@ shift $((OPTIND - 1))
 [[ $runs =~ ^[1-9][0-9]*$ ]] || { echo "RUNS must be a positive number" >&2; exit 2; }
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
+# shellcheck source=bench/common.sh
+source "$repo/bench/common.sh"
 declare -A bin=([game]=${1:-} [bare]=${2:-})
 if [ -z "${bin[game]}" ] || [ -z "${bin[bare]}" ]; then
-  build=$repo/build-bench
-  echo "building into $build ..."
-  mkdir -p "$build"
-  if ! { cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release &&
-    cmake --build "$build" -j"$(nproc)" --target vornel bare_window; } >"$build/bench-build.log" 2>&1; then
-    echo "build failed, see $build/bench-build.log" >&2
-    exit 1
-  fi
+  build_bench vornel bare_window
   bin[game]=${bin[game]:-$build/bin/vornel}
   bin[bare]=${bin[bare]:-$build/bin/bare_window}
 fi
@@ -44,8 +39,6 @@ for t in Xvfb xev xwininfo xprop xdotool ${count:+valgrind}; do
   command -v $t >/dev/null || { echo "needs $t: apt-get install -y xvfb x11-utils xdotool" >&2; exit 1; }
 done
 
-# shellcheck source=bench/private_x.sh
-source "$repo/bench/private_x.sh"
 start_private_x bench
 
 # The game runs from a folder of its own: it keeps its data files beside the

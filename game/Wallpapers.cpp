@@ -64,7 +64,7 @@ void Wallpapers::GetPhotos()
         list_.appendUserEntry(std::move(path));
 }
 
-WallpaperView Wallpapers::None_Click(int index)
+WallpaperView Wallpapers::chooseWallpaper(int index)
 {
     if (!list_.contains(index))
         return WallpaperView::Unchanged;
@@ -83,10 +83,10 @@ WallpaperView Wallpapers::None_Click(int index)
     return WallpaperView::Shown;
 }
 
-WallpaperView Wallpapers::NextImage_Click()
+WallpaperView Wallpapers::nextWallpaper()
 {
     const std::optional<int> next = list_.nextIndex();
-    return next ? None_Click(*next) : WallpaperView::Unchanged;
+    return next ? chooseWallpaper(*next) : WallpaperView::Unchanged;
 }
 
 WallpaperView Wallpapers::restore()

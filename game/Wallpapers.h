@@ -35,9 +35,9 @@ public:
     void GetPhotos();
     // Entry `index` of the menu was chosen. A user's picture whose file is
     // gone is reported and its entry disabled; the picture stays as it was.
-    WallpaperView None_Click(int index);
+    WallpaperView chooseWallpaper(int index);
     // Chooses the entry after the checked one.
-    WallpaperView NextImage_Click();
+    WallpaperView nextWallpaper();
     // Start-up: shows the saved picture if its file is there, checking its
     // entry when one has exactly its path; otherwise checks "no wallpaper".
     // The saved path is kept either way.

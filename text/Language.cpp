@@ -83,12 +83,12 @@ const char* booleanText(bool value)
     return value ? "True" : "False";
 }
 
-void english_menu_Click(Language& language)
+void chooseEnglish(Language& language)
 {
     language.UseGreek = false;
 }
 
-void Greek_menu_Click(Language& language)
+void chooseGreek(Language& language)
 {
     language.UseGreek = true;
 }

@@ -17,7 +17,8 @@ std::optional<bool> parseBoolean(std::string_view text);
 // The text form written back to the settings store.
 const char* booleanText(bool value);  // "True" or "False"
 
-void english_menu_Click(Language& language);
-void Greek_menu_Click(Language& language);
+// The language the next start takes.
+void chooseEnglish(Language& language);
+void chooseGreek(Language& language);
 
 }  // namespace vornel

@@ -422,13 +422,13 @@ void Form1::showCustomPictureWindow()
 
 void Form1::english_menu_Click()
 {
-    vornel::english_menu_Click(language_);
+    chooseEnglish(language_);
     showState();
 }
 
 void Form1::Greek_menu_Click()
 {
-    vornel::Greek_menu_Click(language_);
+    chooseGreek(language_);
     showState();
 }
 

@@ -22,13 +22,13 @@ bool Form1::wallpaperShown() const
 
 void Form1::None_Click(int index)
 {
-    showWallpaper(wallpapers_.None_Click(index));
+    showWallpaper(wallpapers_.chooseWallpaper(index));
     showWallpaperMenu();
 }
 
 void Form1::NextImage_Click()
 {
-    showWallpaper(wallpapers_.NextImage_Click());
+    showWallpaper(wallpapers_.nextWallpaper());
     showWallpaperMenu();
 }
 

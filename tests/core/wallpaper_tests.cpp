@@ -92,15 +92,15 @@ TEST_F(WallpaperTest, ChoosingAnEntryShowsItAndNextWrapsAfterTheLastOnceOneIsChe
     for (const char* name : {"a.bmp", "b.bmp", "c.bmp"})
         file(photos / name);
     wallpapers->GetPhotos();
-    EXPECT_EQ(wallpapers->NextImage_Click(), WallpaperView::Unchanged);  // nothing checked yet
-    EXPECT_EQ(wallpapers->None_Click(7), WallpaperView::Unchanged);
+    EXPECT_EQ(wallpapers->nextWallpaper(), WallpaperView::Unchanged);  // nothing checked yet
+    EXPECT_EQ(wallpapers->chooseWallpaper(7), WallpaperView::Unchanged);
     EXPECT_EQ(menu(), "None|a|b|c");
-    EXPECT_EQ(wallpapers->None_Click(3), WallpaperView::Shown);
+    EXPECT_EQ(wallpapers->chooseWallpaper(3), WallpaperView::Shown);
     EXPECT_EQ(wallpapers->currentPath(), (photos / "c.bmp").string());
-    EXPECT_EQ(wallpapers->NextImage_Click(), WallpaperView::Hidden);
+    EXPECT_EQ(wallpapers->nextWallpaper(), WallpaperView::Hidden);
     EXPECT_EQ(wallpapers->currentPath(), "");
     EXPECT_EQ(menu(), "*None|a|b|c");
-    EXPECT_EQ(wallpapers->NextImage_Click(), WallpaperView::Shown);
+    EXPECT_EQ(wallpapers->nextWallpaper(), WallpaperView::Shown);
     EXPECT_EQ(menu(), "None|*a|b|c");
 }
 
@@ -109,19 +109,19 @@ TEST_F(WallpaperTest, AGoneFileIsReportedDisabledAndLeavesThePictureShown)
     const std::string a = file(photos / "a.bmp"), mine = file(dir / "mine.bmp");
     writeBytes(background, mine + "\r\n");
     wallpapers->GetPhotos();
-    ASSERT_EQ(wallpapers->None_Click(1), WallpaperView::Shown);
+    ASSERT_EQ(wallpapers->chooseWallpaper(1), WallpaperView::Shown);
     fs::remove(mine);
     host.messagesExpected = 2;
-    EXPECT_EQ(wallpapers->None_Click(2), WallpaperView::Unchanged);
+    EXPECT_EQ(wallpapers->chooseWallpaper(2), WallpaperView::Unchanged);
     EXPECT_EQ(host.messages.at(0), "File " + mine + " does not exist.");
     EXPECT_EQ(menu(), "None|a|*~{¶}  mine");
     EXPECT_EQ(wallpapers->currentPath(), a);
 
     // A disabled entry is still next in line, and still reported.
-    ASSERT_EQ(wallpapers->None_Click(1), WallpaperView::Shown);
-    EXPECT_EQ(wallpapers->NextImage_Click(), WallpaperView::Unchanged);
+    ASSERT_EQ(wallpapers->chooseWallpaper(1), WallpaperView::Shown);
+    EXPECT_EQ(wallpapers->nextWallpaper(), WallpaperView::Unchanged);
     file(mine);  // back: it can be chosen, though the entry stays grey
-    EXPECT_EQ(wallpapers->None_Click(2), WallpaperView::Shown);
+    EXPECT_EQ(wallpapers->chooseWallpaper(2), WallpaperView::Shown);
     EXPECT_EQ(menu(), "None|a|*~{¶}  mine");
 }
 
@@ -152,7 +152,7 @@ TEST_F(WallpaperTest, ConfirmedRemovalRewritesTheFileAndRebuildsKeepingThePictur
     const std::string sea = file(dir / "sea.png"), sky = file(dir / "sky.png");
     writeBytes(background, sea + "\r\n" + sky + "\r\n");
     wallpapers->GetPhotos();
-    ASSERT_EQ(wallpapers->None_Click(3), WallpaperView::Shown);
+    ASSERT_EQ(wallpapers->chooseWallpaper(3), WallpaperView::Shown);
     WallpaperRemoval removal(wallpapers->list());
     EXPECT_EQ(removal.names(), (std::vector<std::string>{"sea", "sky"}));  // built-ins never listed
     removal.select(1);
@@ -163,7 +163,7 @@ TEST_F(WallpaperTest, ConfirmedRemovalRewritesTheFileAndRebuildsKeepingThePictur
     EXPECT_EQ(wallpapers->currentPath(), sky);
 
     // Confirming with nothing removed writes the same paths; entry 0 keeps its mark.
-    wallpapers->None_Click(0);
+    wallpapers->chooseWallpaper(0);
     wallpapers->removeConfirmed(WallpaperRemoval(wallpapers->list()).paths());
     EXPECT_EQ(readBytes(background), sea + "\r\n");
     EXPECT_EQ(menu(), "*None|a|{¶}  sea");

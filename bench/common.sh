@@ -1,4 +1,19 @@
-# Sourced by the benchmarks. start_private_x NAME makes a scratch folder
+# Sourced by the benchmarks.
+
+# build_bench TARGET...: a Release build of the targets into $repo/build-bench;
+# sets $build. Exits when the build fails.
+build_bench() {
+  build=$repo/build-bench
+  echo "building into $build ..."
+  mkdir -p "$build"
+  if ! { cmake -S "$repo" -B "$build" -DCMAKE_BUILD_TYPE=Release &&
+    cmake --build "$build" -j"$(nproc)" --target "$@"; } >"$build/bench-build.log" 2>&1; then
+    echo "build failed, see $build/bench-build.log" >&2
+    exit 1
+  fi
+}
+
+# start_private_x NAME makes a scratch folder
 # ($tmp), kills what the script started ($pids) and removes the folder on
 # exit, and starts a private X server ($DISPLAY, display number $d) with a
 # clean environment: no desktop session of the caller may pull the programs
