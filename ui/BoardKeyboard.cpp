@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "ui/Accessible.h"
+#include "ui/FocusRing.h"
 
 namespace vornel {
 
@@ -37,8 +38,6 @@ namespace {
 
 constexpr int Ring = 3;  // pixels the frame reaches beyond the card
 
-// A broad yellow band edged in black: one or the other stands out on any
-// card colour, picture or back.
 class FocusFrame : public QWidget {
 public:
     explicit FocusFrame(QWidget* parent) : QWidget(parent)
@@ -54,16 +53,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        const QRect r = rect();
-        const QColor yellow(255, 230, 0);
-        const QColor rings[] = {Qt::black, yellow, yellow, yellow, Qt::black};
-        for (int i = 0; i < 5; ++i) {
-            const QRect ring = r.adjusted(i, i, -i, -i);
-            p.fillRect(ring.left(), ring.top(), ring.width(), 1, rings[i]);
-            p.fillRect(ring.left(), ring.bottom(), ring.width(), 1, rings[i]);
-            p.fillRect(ring.left(), ring.top(), 1, ring.height(), rings[i]);
-            p.fillRect(ring.right(), ring.top(), 1, ring.height(), rings[i]);
-        }
+        drawFocusRing(p, rect(), 3);
     }
 };
 

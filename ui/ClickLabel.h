@@ -2,8 +2,11 @@
 #include <algorithm>
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+
+#include "ui/FocusRing.h"
 
 namespace vornel {
 
@@ -18,6 +21,10 @@ public:
     // measured when first painted, so fonts load after the window shows.
     void setFitOnOneLine(bool fit) { fit_ = fit; }
 
+    // For players without a mouse: Tab reaches it, a ring shows it has the
+    // keys, and Space or Enter clicks it.
+    void takeKeys() { setFocusPolicy(Qt::TabFocus); }
+
 signals:
     void clicked();
     void mouseMoved();
@@ -28,6 +35,32 @@ protected:
         if (fit_ && (fittedText_ != text() || fittedWidth_ != width()))
             fit();
         QLabel::paintEvent(e);
+        if (hasFocus()) {
+            QPainter p(this);
+            drawFocusRing(p, rect(), 1);
+        }
+    }
+
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        const bool press = e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+        if (!press || focusPolicy() == Qt::NoFocus || (e->modifiers() & ~Qt::KeypadModifier)) {
+            QLabel::keyPressEvent(e);
+            return;
+        }
+        e->accept();
+        if (!e->isAutoRepeat())
+            emit clicked();
+    }
+    void focusInEvent(QFocusEvent* e) override
+    {
+        QLabel::focusInEvent(e);
+        update();
+    }
+    void focusOutEvent(QFocusEvent* e) override
+    {
+        QLabel::focusOutEvent(e);
+        update();
     }
 
     void mousePressEvent(QMouseEvent* e) override

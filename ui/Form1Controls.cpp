@@ -137,6 +137,7 @@ void Form1::buildControls()
         image6_[i] = new ClickLabel(area);
         image6_[i]->setObjectName(QStringLiteral("Image6(%1)").arg(i));
         image6_[i]->setGeometry(buttons[i]);
+        image6_[i]->takeKeys();
         label9_[i] = new ClickLabel(area);
         label9_[i]->setObjectName(QStringLiteral("Label9(%1)").arg(i));
         label9_[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -174,6 +175,7 @@ void Form1::buildControls()
         label11_[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label11_[i]->setFont(makeFont("Liberation Sans", 8, true));
         label11_[i]->setCursor(Qt::PointingHandCursor);
+        label11_[i]->takeKeys();
         connect(label11_[i], &ClickLabel::clicked, this, [this, i] { Label11_Click(i); });
     }
 

@@ -65,5 +65,47 @@ TEST_F(UiTest, KeysTurnCardsThroughTheClickWhileAGameRunsAndLeaveTheShortcutsAlo
     EXPECT_TRUE(frame->geometry().contains(place(other))) << "no move while the pair shows";
 }
 
+TEST_F(UiTest, TabReachesThePictureButtonsAndTheHelpsWhichSpaceAndEnterClick)
+{
+    Form1& w = open(false);
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    child(w, "Frame1")->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), child(w, "Frame1"));
+    // A box takes the focus away; the window gets it back as it is active again.
+    auto tabTo = [&](const char* name) {
+        w.activateWindow();
+        if (!QTest::qWaitForWindowActive(&w))
+            return false;
+        for (int i = 0; i < 8 && QApplication::focusWidget() != child(w, name); ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        return QApplication::focusWidget() == child(w, name);
+    };
+
+    // Championship, then Stop, answered yes: the keys go where the clicks go.
+    boxes.ok();  // the championship note
+    ASSERT_TRUE(tabTo("Image6(1)"));
+    QTest::keyClick(child(w, "Image6(1)"), Qt::Key_Space);
+    ASSERT_TRUE(BoxAnswerer::waitFor([&] { return w.game().session().inChampionship(); }));
+
+    ASSERT_TRUE(tabTo("Label11(0)"));
+    QTest::keyClick(child(w, "Label11(0)"), Qt::Key_Return);
+    EXPECT_FALSE(w.game().helps().available[Helps::TenSeconds]);
+    EXPECT_TRUE(w.game().helps().revealRunning);
+
+    boxes.yes();
+    ASSERT_TRUE(tabTo("Image6(2)"));
+    QTest::keyClick(child(w, "Image6(2)"), Qt::Key_Enter, Qt::KeypadModifier);
+    ASSERT_TRUE(BoxAnswerer::waitFor([&] { return !w.game().playing(); }));
+    EXPECT_FALSE(w.game().session().inChampionship());
+
+    // With a modifier the key is a shortcut's, not a click.
+    ASSERT_TRUE(tabTo("Image6(0)"));
+    QTest::keyClick(child(w, "Image6(0)"), Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_FALSE(w.game().playing());
+    QTest::keyClick(child(w, "Image6(0)"), Qt::Key_Space);
+    EXPECT_TRUE(w.game().playing());
+}
+
 }  // namespace
 }  // namespace vornel
