@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenu>
+#include <QWindow>
 
 #include "platform/DesktopHost.h"
 #include "platform/InputBlocker.h"
@@ -220,8 +221,19 @@ void Form1::showEvent(QShowEvent* e)
         picturesShown_ = true;
         showCardBacks();
         showState();
+        connect(windowHandle(), &QWindow::screenChanged, this, &Form1::redrawForScreen);
     }
     if (wallpaperPending_)
+        showWallpaper(WallpaperView::Shown);
+}
+
+// Moved to a screen of another density, the pictures are drawn again from
+// their art rather than stretched.
+void Form1::redrawForScreen()
+{
+    showCardBacks();
+    showState();
+    if (wallpaperShown())
         showWallpaper(WallpaperView::Shown);
 }
 

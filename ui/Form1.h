@@ -145,6 +145,7 @@ private:
     void buildAccessibility();
     void showAccessibleNames();
     void showCardBacks();
+    void redrawForScreen();
     void showWallpaper(WallpaperView view);
     // The wallpaper entries of the menu follow the list: captions, check
     // marks, enabled state, one item each.

@@ -68,7 +68,9 @@ void Form1::showWallpaper(WallpaperView view)
         // A file that is no picture leaves the last wallpaper in place.
         if (picture.isNull())
             return;
-        image1005_->setPixmap(QPixmap::fromImage(picture));
+        QPixmap pixmap = QPixmap::fromImage(picture);
+        pixmap.setDevicePixelRatio(devicePixelRatioF());
+        image1005_->setPixmap(pixmap);
         image1005_->show();
         setBackground(label10_, frame4_->palette().color(QPalette::Window));
         return;

@@ -1,11 +1,16 @@
+#include <QScreen>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QWindow>
 
 #include "UiSupport.h"
+#include "storage/SettingsRecords.h"
 #include "ui/HelpWindow.h"
 
 namespace vornel {
 namespace {
+
+using namespace testing;
 
 // The manual shipped with the game: every link leads to an anchor that is
 // there, and every picture is beside it and comes at the screen's density.
@@ -44,6 +49,37 @@ TEST(ScreenDensityOfTheManual, LinksLeadSomewhereAndPicturesComeAtTheScreensDens
         EXPECT_EQ(image.deviceIndependentSize(), QSizeF(QImage(QStringLiteral(VORNEL_ASSETS "/") + name).size()))
             << name.toStdString();
     }
+}
+
+// Dragged to a screen of twice the density, the main window draws its
+// pictures again from their art, at that density.
+TEST_F(UiTest, ScreenDensityOfAMovedWindowIsTheNewScreens)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.size() < 2 || screens[0]->devicePixelRatio() != 1 || screens[1]->devicePixelRatio() != 2)
+        GTEST_SKIP() << "needs a plain screen and a dense one, as ui_two_screens gives";
+    savePicture(data.filePath("Photos/a.bmp"), {40, 30});
+    SettingsRecords saved;
+    saved.wallpaperPath = data.filePath("Photos/a.bmp").toStdString();
+    ASSERT_TRUE(writeSettingsRecords(file(DataFile::SingleScores), saved));
+    Form1& w = open(false);
+    click(child(w, "Label9(0)"));  // a game dealt: the faces have pictures
+    ASSERT_TRUE(w.game().playing());
+    const char* pictures[] = {"Label1(0)", "Image9(7)", "Image6(2)", "Image7(1)", "Image1005"};
+    auto ratios = [&] {
+        QList<qreal> r;
+        for (const char* name : pictures)
+            r << child<QLabel>(w, name)->pixmap().devicePixelRatio();
+        return r;
+    };
+    ASSERT_EQ(w.screen(), screens[0]);
+    EXPECT_EQ(ratios(), QList<qreal>(5, 1.0));
+
+    w.windowHandle()->setScreen(screens[1]);
+    ASSERT_EQ(w.devicePixelRatioF(), 2.0);
+    EXPECT_EQ(ratios(), QList<qreal>(5, 2.0));
+    EXPECT_EQ(child<QLabel>(w, "Label1(0)")->pixmap().deviceIndependentSize(),
+        QSizeF(child<QLabel>(w, "Label1(0)")->contentsRect().size()));
 }
 
 }  // namespace
