@@ -1,5 +1,6 @@
 // Draws the game's built-in pictures into assets/pictures/ as PNG files.
-// Card pictures are Noto Color Emoji glyphs; everything else is drawn here.
+// Card pictures and the hourglass are Noto Color Emoji glyphs; everything else
+// is drawn here.
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,6 +19,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -113,12 +115,13 @@ QImage softShadow(const QImage& glyph, int blur, int alpha)
         .scaled(glyph.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-void drawEmoji(QPainter& p, const QString& text, const QRectF& box, qreal rotation = 0, bool withShadow = true)
+// Draws `picture`, made for the pixels the box covers, turned by `rotation`
+// about the box's centre and with a soft shadow.
+void drawSprite(QPainter& p, const std::function<QImage(QSize)>& picture, const QRectF& box, qreal rotation,
+    bool withShadow)
 {
-    // The glyph is fitted to the pixels the box covers, so that a painter
-    // drawing at a larger scale does not stretch a small glyph.
     const qreal scale = std::sqrt(std::abs(p.worldTransform().determinant()));
-    const QImage glyph = fitInto(renderGlyph(text), (box.size() * scale).toSize());
+    const QImage glyph = picture((box.size() * scale).toSize());
     const QSizeF size = QSizeF(glyph.size()) / scale;
     p.save();
     p.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -129,6 +132,13 @@ void drawEmoji(QPainter& p, const QString& text, const QRectF& box, qreal rotati
         p.drawImage(target.translated(1.5, 2.5), softShadow(glyph, 4, 70));
     p.drawImage(target, glyph);
     p.restore();
+}
+
+void drawEmoji(QPainter& p, const QString& text, const QRectF& box, qreal rotation = 0, bool withShadow = true)
+{
+    // The glyph is fitted to the pixels the box covers, so that a painter
+    // drawing at a larger scale does not stretch a small glyph.
+    drawSprite(p, [&](QSize pixels) { return fitInto(renderGlyph(text), pixels); }, box, rotation, withShadow);
 }
 
 // ---------------------------------------------------------------- cards
@@ -491,6 +501,80 @@ QImage frameBackground(const QColor& centre, const QColor& edge)
     return image;
 }
 
+// The win screen's trophy. The font's trophy is a bitmap smaller than the
+// frame shows it at twice the density, so this one is drawn as shapes, sharp
+// at any size. Drawn in a 100 x 100 box.
+QImage trophyPicture(QSize pixels)
+{
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(pixels.width() / 100.0, pixels.height() / 100.0);
+
+    QLinearGradient gold(18, 0, 82, 0);
+    gold.setColorAt(0.0, QColor(168, 102, 8));
+    gold.setColorAt(0.22, QColor(250, 200, 52));
+    gold.setColorAt(0.42, QColor(255, 238, 150));
+    gold.setColorAt(0.68, QColor(240, 172, 24));
+    gold.setColorAt(1.0, QColor(150, 88, 4));
+    const QPen edge(QColor(122, 70, 0), 1.4);
+
+    // Handles first: the cup covers their inner halves.
+    p.setBrush(Qt::NoBrush);
+    for (const qreal x : {20.0, 80.0}) {
+        p.setPen(QPen(edge.color(), 8.4));
+        p.drawEllipse(QPointF(x, 26), 11, 12);
+        p.setPen(QPen(QBrush(gold), 5.6));
+        p.drawEllipse(QPointF(x, 26), 11, 12);
+    }
+
+    p.setPen(edge);
+    p.setBrush(gold);
+    QPainterPath cup;
+    cup.moveTo(20, 11);
+    cup.lineTo(80, 11);
+    cup.cubicTo(80, 38, 70, 52, 56, 57);
+    cup.lineTo(44, 57);
+    cup.cubicTo(30, 52, 20, 38, 20, 11);
+    cup.closeSubpath();
+    p.drawPath(cup);
+    p.drawRect(QRectF(45, 57, 10, 14));              // stem
+    p.drawEllipse(QPointF(50, 63), 8, 3.6);          // its knot
+    QPainterPath foot;
+    foot.moveTo(38, 71);
+    foot.lineTo(62, 71);
+    foot.lineTo(67, 79);
+    foot.lineTo(33, 79);
+    foot.closeSubpath();
+    p.drawPath(foot);
+    p.drawRoundedRect(QRectF(17, 7, 66, 7), 3, 3);  // rim
+
+    // A wooden plinth with a gold plate.
+    QLinearGradient wood(0, 79, 0, 95);
+    wood.setColorAt(0, QColor(138, 78, 40));
+    wood.setColorAt(1, QColor(92, 48, 22));
+    p.setPen(QPen(QColor(64, 32, 12), 1.4));
+    p.setBrush(wood);
+    p.drawRoundedRect(QRectF(27, 79, 46, 16), 2.5, 2.5);
+    p.setPen(edge);
+    p.setBrush(gold);
+    p.drawRect(QRectF(39, 83.5, 22, 7));
+
+    p.setPen(QPen(QColor(196, 120, 0), 1));
+    p.setBrush(QColor(255, 250, 214));
+    p.drawPath(starPath(QPointF(50, 30), 11, 4.6));
+
+    // The shine down the cup's left side.
+    QPainterPath shine;
+    shine.moveTo(29, 16);
+    shine.cubicTo(29, 32, 33, 42, 40, 49);
+    p.setPen(QPen(QColor(255, 255, 255, 150), 3.2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(shine);
+    return image;
+}
+
 void makeWinFrames()
 {
     // Eight frames loop: rays turn one eighth of their period per frame,
@@ -499,7 +583,6 @@ void makeWinFrames()
     constexpr int kRays = 12;
     const QPointF centre(kFrameSide / 2.0, kFrameSide / 2.0 + 4);
     const QPointF twinkles[] = {{28, 34}, {150, 30}, {160, 118}, {22, 132}, {92, 16}, {136, 160}};
-    const QString trophy = emojiText(0x1F3C6);
     for (int f = 0; f < kFrames; ++f) {
         QImage image = frameBackground(QColor(255, 250, 214), QColor(255, 214, 140));
         QPainter p(&image);
@@ -531,8 +614,8 @@ void makeWinFrames()
         const qreal bob = 4 * qSin(2 * M_PI * phase);
         const qreal grow = 1 + 0.05 * qCos(2 * M_PI * phase);
         const qreal side = 104 * grow;
-        drawEmoji(p, trophy, QRectF(centre.x() - side / 2, centre.y() - side / 2 - bob, side, side),
-            3 * qSin(2 * M_PI * phase));
+        drawSprite(p, trophyPicture, QRectF(centre.x() - side / 2, centre.y() - side / 2 - bob, side, side),
+            3 * qSin(2 * M_PI * phase), true);
         p.end();
         save(image, QStringLiteral("Win%1.png").arg(f));
     }
