@@ -1,4 +1,5 @@
 #include <QAbstractScrollArea>
+#include <QAbstractSlider>
 #include <QAccessible>
 #include <QGroupBox>
 
@@ -34,6 +35,14 @@ std::string unnamed(QWidget* window)
     for (QWidget* w : window->findChildren<QWidget*>()) {
         const auto* area = qobject_cast<QAbstractScrollArea*>(w->parentWidget());
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        // Qt lends a scroll bar its group's title and a list box its current
+        // text; neither says what the control is for, so they need their own.
+        const bool ownNameNeeded = (qobject_cast<QAbstractSlider*>(w) || qobject_cast<QComboBox*>(w)) &&
+            !w->parentWidget()->objectName().startsWith("qt_scrollarea");
+        if (ownNameNeeded && w->isVisibleTo(window) && w->accessibleName().trimmed().isEmpty()) {
+            missing << window->objectName() + ' ' + w->objectName() + " has only a borrowed name";
+            continue;
+        }
         if (w->window() != window || !w->isVisibleTo(window) || (area && area->viewport() == w) || !a ||
             a->state().invisible || !a->text(A::Name).trimmed().isEmpty())
             continue;
