@@ -1,6 +1,7 @@
 #include "ui/PictureLibrary.h"
 
 #include <QFileInfo>
+#include <QImage>
 
 namespace vornel {
 
@@ -18,10 +19,12 @@ QPixmap PictureLibrary::named(const QString& name)
     auto it = originals_.find(name);
     if (it != originals_.end())
         return *it;
-    // A missing or unreadable file gives an empty picture.
-    const QPixmap pixmap = isFilePath(name)
-        ? QPixmap::fromImage(readPictureFile(name, QSize(LargestShownSide, LargestShownSide), Qt::KeepAspectRatio))
-        : QPixmap(QStringLiteral(":/pictures/%1.png").arg(name));
+    // A missing or unreadable file gives an empty picture. Built-in ones are
+    // read as images: a pixmap read from a file stays in Qt's own cache, up
+    // to 10 MB of it, after this library has forgotten it.
+    const QPixmap pixmap = QPixmap::fromImage(isFilePath(name)
+            ? readPictureFile(name, QSize(LargestShownSide, LargestShownSide), Qt::KeepAspectRatio)
+            : QImage(QStringLiteral(":/pictures/%1.png").arg(name)));
     originals_.insert(name, pixmap);
     return pixmap;
 }

@@ -67,9 +67,12 @@ TEST_F(EndScreenTest, WinScreenOffersTheNextLevelOnlyInAChampionshipAnimatesWith
         SCOPED_TRACE(control);
         w->showWon(4);
         tick(*w, "Timer1", 2);
+        const qint64 held = pictures.named("Win0").cacheKey();
         click(*control ? w->findChild<QWidget*>(control) : w.get());
         EXPECT_FALSE(w->isVisible() || w->findChild<QTimer*>("Timer1")->isActive() || w->animation().running());
-        EXPECT_TRUE(child<QLabel>(*w, "Image3")->pixmap().isNull());  // its frames go with it
+        // Its frames go with it: nothing keeps them, so they are read afresh.
+        EXPECT_TRUE(child<QLabel>(*w, "Image3")->pixmap().isNull());
+        EXPECT_NE(pictures.named("Win0").cacheKey(), held);
     }
     EXPECT_EQ(dismissals, 7);
     // Shown again, it starts afresh; a right click is no click; closing it is dismissing it.
