@@ -31,30 +31,49 @@ export DISPLAY=:$d
 rss() { awk '/VmRSS/ {print $2}' /proc/$gpid/status 2>/dev/null; }
 alive() { kill -0 $gpid 2>/dev/null; }
 sounded() { grep -q vornel_sound /proc/$gpid/maps 2>/dev/null; }
-# Memory is compared in one state: the main window alone. Every other window
-# (the private server shows only the game's) is closed as a player would: an end screen by a click, the
-# help window, a box or another window by Escape (a box takes its Escape
-# answer). What stays open holds megabytes that are no leak.
-# What is up, and what the memory is made of.
-describe() {
+# Memory is compared in one state: the main window alone, no game running
+# and no wallpaper. What stays up holds megabytes that are no leak.
+# Boxes share the main window's title, so the main window is told by its id.
+others() {
   local w
-  for w in $(xdotool search --onlyvisible --name . 2>/dev/null); do echo "  window up: $(xdotool getwindowname $w)"; done
-  grep -E "^(Anonymous|Pss_Anon|Pss_File|Pss_Shmem)" /proc/$gpid/smaps_rollup 2>/dev/null | sed 's/^/  /'
+  for w in $(xdotool search --onlyvisible --name . 2>/dev/null); do [ "$w" = "$main" ] || echo "$w"; done
 }
-settle() {
-  local w name
+# Every other window closed as a player would: an end screen by a click, the
+# help window, a box or another window by Escape (a box takes its Escape answer).
+close_others() {
+  local w
   for _ in 1 2 3 4; do
-    for w in $(xdotool search --onlyvisible --name . 2>/dev/null); do
-      name=$(xdotool getwindowname $w 2>/dev/null)
-      case "$name" in
-        "Sarvel VORNEL v.2") ;;
+    for w in $(others); do
+      case "$(xdotool getwindowname $w 2>/dev/null)" in
         "NIKH !!!"|"WIN !!!"|"HTTA..."|"LOSE !!!") xdotool mousemove --window $w 20 20 click 1 ;;
         *) xdotool windowfocus --sync $w key --clearmodifiers Escape ;;
       esac 2>/dev/null
     done
     sleep 0.5
   done
-  sleep 1
+}
+settle() {
+  close_others
+  # Stop ends a running game; its question is answered Yes (Return).
+  xdotool mousemove --window $main 344 355 click 1 2>/dev/null; sleep 0.5
+  for w in $(others); do xdotool windowfocus --sync $w key --clearmodifiers Return 2>/dev/null; done
+  sleep 0.5; close_others
+  # The wallpaper off: two menus left of File is Wallpapers in either
+  # language, and None is its fourth item.
+  xdotool mousemove --window $main 19 8 click 1 2>/dev/null; sleep 0.3
+  xdotool key --clearmodifiers Left Left Down Down Down Return 2>/dev/null
+  sleep 1.5
+}
+# What is up, and what the memory is made of. With SOAK_SMAPS=DIR the whole
+# map is kept there too, as baseline.smaps and end.smaps, to compare.
+describe() {
+  local w
+  [ -n "${SOAK_SMAPS:-}" ] && cp /proc/$gpid/smaps "$SOAK_SMAPS/$1.smaps" 2>/dev/null
+  for w in $(xdotool search --onlyvisible --name . 2>/dev/null); do echo "  window up: $(xdotool getwindowname $w)"; done
+  awk '/^[0-9a-f]+-[0-9a-f]+ / { kind = NF < 6 ? "anonymous" : $6 == "[heap]" ? "heap" : $6 ~ /^\// ? "files" : "other" }
+       /^Rss:/ { kb[kind] += $2 }
+       END { printf "  Rss by kind (kB): heap %d, anonymous %d, files %d, other %d\n", kb["heap"], kb["anonymous"], kb["files"], kb["other"] }' \
+    /proc/$gpid/smaps 2>/dev/null
 }
 launch() {
   "$work/$(basename "$game")" >>"$work/game.log" 2>&1 & gpid=$!
@@ -63,6 +82,7 @@ launch() {
   # The player window first.
   xdotool mousemove 300 150 click 1 type --delay 20 "Soak"
   xdotool key Return
+  sleep 1; main=$(xdotool search --onlyvisible --name '^Sarvel VORNEL v\.2$' 2>/dev/null | head -1)
   # The manual opened and closed once: its fonts and libraries load the first time.
   sleep 1; xdotool key F1; sleep 1; settle
 }
@@ -89,7 +109,7 @@ while [ $(( $(date +%s) - start )) -lt "$seconds" ]; do
   # the sound libraries load then, once. A leak shows as growth after it.
   age=$(( $(date +%s) - born ))
   if [ -z "$baseline" ] && [ $age -ge 60 ] && { sounded || [ $age -ge 600 ]; }; then
-    settle; baseline=$(rss); echo "baseline at ${age} s: ${baseline} kB, $actions actions"; describe
+    settle; baseline=$(rss); echo "baseline at ${age} s: ${baseline} kB, $actions actions"; describe baseline
   fi
   # A line a minute, to tell a slope from a step.
   minute=$(( ($(date +%s) - start) / 60 ))
@@ -105,8 +125,11 @@ if ! alive; then
 fi
 settle; end=$(rss)
 echo "at the end ($seconds s): ${end} kB, $actions actions, $exits exits from the menu"
-describe
-[ -n "$baseline" ] || baseline=$end
+describe end
+if [ -z "$baseline" ]; then
+  echo "no baseline: the run ended before its first minute and first sound" >&2
+  exit 2
+fi
 growth=$((end - baseline))
 echo "growth after the baseline: ${growth} kB"
 [ "$growth" -lt 2048 ] || { echo "memory grew by 2 MB or more" >&2; exit 1; }
