@@ -1,11 +1,13 @@
 #include "ui/BoardKeyboard.h"
 
 #include <QKeyEvent>
-#include <map>
 #include <QPainter>
 #include <QWidget>
+#include <algorithm>
+#include <map>
 
 #include "ui/Accessible.h"
+#include "ui/ClickLabel.h"
 #include "ui/FocusRing.h"
 
 namespace vornel {
@@ -36,26 +38,44 @@ bool BoardFocus::move(Step step)
 
 namespace {
 
-constexpr int Ring = 3;  // pixels the frame reaches beyond the card
+constexpr int Ring = 3;  // pixels the ring reaches beyond the card
 
-class FocusFrame : public QWidget {
+// A card's key taker: clear, with the ring round it while it is the card
+// the keys are on.
+class CardKeys : public ClickLabel {
 public:
-    explicit FocusFrame(QWidget* parent) : QWidget(parent)
+    CardKeys(QWidget* board, int index) : ClickLabel(board)
     {
-        setObjectName("BoardFocus");
+        setObjectName(QStringLiteral("BoardFocus(%1)").arg(index));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_NoSystemBackground);
-        setFocusPolicy(Qt::NoFocus);
         hide();
+    }
+    void setRing(bool ring)
+    {
+        if (ring_ != ring) {
+            ring_ = ring;
+            update();
+        }
     }
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
+        if (!ring_)
+            return;
         QPainter p(this);
         drawFocusRing(p, rect(), 3);
     }
+
+private:
+    bool ring_ = false;
 };
+
+CardKeys* keysOf(QWidget* w)
+{
+    return static_cast<CardKeys*>(w);
+}
 
 }  // namespace
 
@@ -63,35 +83,60 @@ BoardKeyboard::BoardKeyboard(QWidget* board, std::function<QRect(int)> cardRect,
     std::function<void()> moved)
     : QObject(board),
       board_(board),
-      frame_(new FocusFrame(board)),
       cardRect_(std::move(cardRect)),
       turn_(std::move(turn)),
       moved_(std::move(moved))
 {
-    accessible::hideRepeat(frame_);
+    for (int i = 0; i < Cards; ++i) {
+        auto* keys = new CardKeys(board, i);
+        accessible::setRole(keys, QAccessible::Button);
+        // A screen reader's press is the click on the card.
+        connect(keys, &ClickLabel::clicked, this, [this, i] { turn_(i); });
+        keys->installEventFilter(this);
+        cards_[static_cast<std::size_t>(i)] = keys;
+    }
     board->setFocusPolicy(Qt::StrongFocus);
-    board->installEventFilter(this);
 }
 
-bool BoardKeyboard::shown() const
+// The window's own focus, which a box up over it leaves in place.
+bool BoardKeyboard::boardHasKeys() const
 {
-    return !frame_->isHidden();
+    QWidget* keys = board_->window()->focusWidget();
+    return keys == board_ || std::find(cards_.begin(), cards_.end(), keys) != cards_.end();
+}
+
+void BoardKeyboard::placeCards()
+{
+    for (int i = 0; i < Cards; ++i) {
+        const QRect place = cardRect_(i).adjusted(-Ring, -Ring, Ring, Ring);
+        if (cards_[static_cast<std::size_t>(i)]->geometry() != place)
+            cards_[static_cast<std::size_t>(i)]->setGeometry(place);
+        const bool current = i == focus_.index();
+        keysOf(card(i))->setRing(shown_ && current);
+        // Tab stops at the board on the card the keys are on; the arrows do the rest.
+        card(i)->setFocusPolicy(current ? Qt::TabFocus : Qt::NoFocus);
+    }
 }
 
 void BoardKeyboard::show(bool shown)
 {
-    if (shown) {
-        const QRect place = cardRect_(focus_.index()).adjusted(-Ring, -Ring, Ring, Ring);
-        if (frame_->geometry() != place)
-            frame_->setGeometry(place);
-        frame_->raise();
+    const bool hadKeys = boardHasKeys();
+    shown_ = shown;
+    placeCards();
+    for (QWidget* c : cards_) {
+        c->setVisible(shown);
+        if (shown)
+            c->raise();
     }
-    frame_->setVisible(shown);
+    // The board hands the keys on to its card while a game runs.
+    board_->setFocusProxy(shown ? card(focus_.index()) : nullptr);
+    if (hadKeys)
+        (shown ? card(focus_.index()) : board_)->setFocus();
 }
 
-bool BoardKeyboard::eventFilter(QObject* watched, QEvent* e)
+bool BoardKeyboard::eventFilter(QObject*, QEvent* e)
 {
-    if (watched != board_ || e->type() != QEvent::KeyPress || !shown())
+    if (e->type() != QEvent::KeyPress || !shown_)
         return false;
     const auto* key = static_cast<QKeyEvent*>(e);
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
@@ -105,9 +150,12 @@ bool BoardKeyboard::eventFilter(QObject* watched, QEvent* e)
             {Qt::Key_Right, BoardFocus::Step::Right}, {Qt::Key_Up, BoardFocus::Step::Up},
             {Qt::Key_Down, BoardFocus::Step::Down}};
         if (focus_.move(steps.at(key->key()))) {
-            show(true);
+            placeCards();
+            board_->setFocusProxy(card(focus_.index()));
+            // Names first, so that the reader reads the new card's.
             if (moved_)
                 moved_();
+            card(focus_.index())->setFocus();
         }
         return true;
     }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QObject>
+#include <array>
 #include <QRect>
 #include <functional>
 
@@ -24,31 +25,44 @@ private:
     int index_ = 0;
 };
 
-// The board's keys: the arrows move a frame drawn over the focused card,
-// Space and Enter turn that card as a click on its back does. Keys count
-// only while the focus shows, which is while a game runs.
+// The board's keys: the arrows move the keys from card to card, with a
+// ring drawn round the card that has them; Space and Enter turn that card
+// as a click on its back does. Keys count only while the ring shows, which
+// is while a game runs.
+//
+// Each card has a widget of its own that takes the keys, so that a screen
+// reader, which follows the focus, reads the card the keys come to. The
+// widgets let the mouse through to the cards under them.
 class BoardKeyboard : public QObject {
 public:
+    static constexpr int Cards = BoardFocus::Columns * BoardFocus::Rows;
+
     // `board` takes the keys; `cardRect(i)` is card i's place on it;
     // `turn(i)` is the click on card i; `moved` follows each move.
     BoardKeyboard(QWidget* board, std::function<QRect(int)> cardRect, std::function<void(int)> turn,
         std::function<void()> moved);
 
     const BoardFocus& focus() const { return focus_; }
-    bool shown() const;
-    // Shows the frame over the focused card, or hides it.
+    bool shown() const { return shown_; }
+    // Shows the ring and lets the keys onto the cards, or takes them off.
     void show(bool shown);
+    // The widget that takes the keys on card `index`.
+    QWidget* card(int index) const { return cards_[static_cast<std::size_t>(index)]; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    void placeCards();
+    bool boardHasKeys() const;
+
     QWidget* board_;
-    QWidget* frame_;
+    std::array<QWidget*, Cards> cards_{};
     std::function<QRect(int)> cardRect_;
     std::function<void(int)> turn_;
     std::function<void()> moved_;
     BoardFocus focus_;
+    bool shown_ = false;
 };
 
 }  // namespace vornel

@@ -48,13 +48,12 @@ void Form1::showAccessibleNames()
             : slot.isMatched()                 ? CardFace::Matched
                                                : CardFace::Open;
         cards[i] = card(greek, i + 1, face, accessible::pictureName(slot.picture, greek).toStdString());
-        const std::array<QWidget*, 4> parts{label1_[i], label8_[i], image1_[i], image9_[i]};
+        const std::array<QWidget*, 5> parts{label1_[i], label8_[i], image1_[i], image9_[i], keyboard_->card(i)};
         for (QWidget* part : parts)
             accessible::setName(part, cards[i]);
+        accessible::setDescription(keyboard_->card(i), QString::fromStdString(BoardKeys.in(greek)));
     }
-    // The board reads as the card the keys are on while a game runs.
-    accessible::setName(frame1_, keyboard_->shown() ? cards[keyboard_->focus().index()] : AccessibleNames::Board.in(greek));
-    accessible::setDescription(frame1_, QString::fromStdString(keyboard_->shown() ? BoardKeys.in(greek) : ""));
+    accessible::setName(frame1_, AccessibleNames::Board.in(greek));
 
     accessible::setName(label3_, valued(greek, TimeLeft, g.clock().text()));
     accessible::setName(label24_, valued(greek, Score, std::to_string(g.session().Score)));

@@ -1,3 +1,5 @@
+#include <QAccessible>
+
 #include "UiSupport.h"
 #include "ui/BoardKeyboard.h"
 
@@ -28,41 +30,65 @@ TEST_F(UiTest, KeysTurnCardsThroughTheClickWhileAGameRunsAndLeaveTheShortcutsAlo
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     QWidget* board = child(w, "Frame1");
-    QWidget* frame = child(w, "BoardFocus");
-    auto place = [&](int i) { return card(w, "Image1", i)->geometry(); };
+    board->setFocus();
+    auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    // The card that has the keys: a screen reader reads the focus.
+    auto keysOn = [&](int i) {
+        QWidget* keys = card(w, "BoardFocus", i);
+        return QApplication::focusWidget() == keys && keys->isVisibleTo(&w) &&
+            keys->geometry().contains(card(w, "Image1", i)->geometry());
+    };
 
-    EXPECT_FALSE(frame->isVisibleTo(&w)) << "hidden while no game runs";
-    QTest::keyClick(board, Qt::Key_Down);  // no game: the focus stays
-    QTest::keyClick(board, Qt::Key_Space);
-    QTest::keyClick(board, Qt::Key_F2);  // the menu's new game still
+    EXPECT_FALSE(card(w, "BoardFocus", 0)->isVisibleTo(&w)) << "no ring while no game runs";
+    press(Qt::Key_Down);  // no game: the keys stay on the board
+    press(Qt::Key_Space);
+    EXPECT_EQ(QApplication::focusWidget(), board);
+    press(Qt::Key_F2);  // the menu's new game still
     ASSERT_TRUE(w.game().playing());
+    EXPECT_TRUE(keysOn(0));
     // The menus are disabled during a game, and so are their shortcuts.
     const auto first = w.game().board().slot(0).picture;
     tick(w, "Timer2");
     const int seconds = w.game().clock().SecondsLeft;
-    QTest::keyClick(board, Qt::Key_F2);
+    press(Qt::Key_F2);
     EXPECT_EQ(w.game().clock().SecondsLeft, seconds) << "a second F2 dealt again";
     EXPECT_EQ(w.game().board().slot(0).picture, first);
-    EXPECT_TRUE(frame->isVisibleTo(&w) && frame->geometry().contains(place(0)));
 
-    QTest::keyClick(board, Qt::Key_Right);
-    QTest::keyClick(board, Qt::Key_Down);
-    EXPECT_TRUE(frame->geometry().contains(place(6)));
-    QTest::keyClick(board, Qt::Key_Space);
+    press(Qt::Key_Right);
+    press(Qt::Key_Down);
+    EXPECT_TRUE(keysOn(6));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(QApplication::focusWidget())->text(QAccessible::Name), "Card 7");
+    press(Qt::Key_Space);
     ASSERT_TRUE(w.game().board().slot(6).isOpen());
-    QTest::keyClick(board, Qt::Key_Return);  // an open card takes no click
+    press(Qt::Key_Return);  // an open card takes no click
     EXPECT_TRUE(w.game().board().slot(6).isOpen() && w.game().mainWindowEnabled());
 
     // Enter on a card of another picture makes a wrong pair; until it turns
     // back the window takes no keys.
     const bool leftIsPartner = w.game().board().sameImage(6, 5);
-    QTest::keyClick(board, leftIsPartner ? Qt::Key_Right : Qt::Key_Left);
+    press(leftIsPartner ? Qt::Key_Right : Qt::Key_Left);
     const int other = leftIsPartner ? 7 : 5;
-    QTest::keyClick(board, Qt::Key_Enter);
+    press(Qt::Key_Enter);
     EXPECT_TRUE(w.game().board().slot(other).isFaceUp());
     EXPECT_FALSE(w.game().mainWindowEnabled());
-    QTest::keyClick(board, Qt::Key_Right);
-    EXPECT_TRUE(frame->geometry().contains(place(other))) << "no move while the pair shows";
+    press(Qt::Key_Right);
+    EXPECT_TRUE(keysOn(other)) << "no move while the pair shows";
+
+    for (int i = 0; i < 10 && !w.game().mainWindowEnabled(); ++i)
+        tick(w, "Timer1");
+    // The pair turned back, Tab leaves the board for the buttons and
+    // Shift+Tab comes back to the card.
+    press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), child(w, "Image6(0)"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(keysOn(other));
+
+    // Stopped, the keys go back to the board, which reads as the board again.
+    boxes.yes();
+    click(child(w, "Label9(2)"));
+    ASSERT_FALSE(w.game().playing());
+    EXPECT_EQ(w.focusWidget(), board);
+    EXPECT_FALSE(card(w, "BoardFocus", other)->isVisibleTo(&w));
 }
 
 TEST_F(UiTest, TabReachesThePictureButtonsAndTheHelpsWhichSpaceAndEnterClick)
