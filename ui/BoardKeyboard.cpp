@@ -109,8 +109,8 @@ void BoardKeyboard::placeCards()
 {
     for (int i = 0; i < Cards; ++i) {
         const QRect place = cardRect_(i).adjusted(-Ring, -Ring, Ring, Ring);
-        if (cards_[static_cast<std::size_t>(i)]->geometry() != place)
-            cards_[static_cast<std::size_t>(i)]->setGeometry(place);
+        if (card(i)->geometry() != place)
+            card(i)->setGeometry(place);
         const bool current = i == focus_.index();
         keysOf(card(i))->setRing(shown_ && current);
         // Tab stops at the board on the card the keys are on; the arrows do the rest.
@@ -120,6 +120,10 @@ void BoardKeyboard::placeCards()
 
 void BoardKeyboard::show(bool shown)
 {
+    if (shown == shown_) {
+        placeCards();  // the cards may have been laid out anew
+        return;
+    }
     const bool hadKeys = boardHasKeys();
     shown_ = shown;
     placeCards();
