@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QUrl>
 
 #include "text/Messages.h"
@@ -78,6 +79,7 @@ void Form5::Form_Load(bool useGreek, PictureLibrary& pictures)
     cmdOK->setGeometry(px(4200, 2790, 1290, 420));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
 
     setWindowTitle(qs(Messages::aboutTitle(useGreek)));
 }

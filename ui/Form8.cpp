@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 
 #include "game/PictureSize.h"
 #include "text/AccessibleNames.h"
@@ -138,6 +139,8 @@ Form8::Form8(const ColourValues& shown, CardSettings& cards, std::filesystem::pa
         return b;
     };
     command1_ = button("Command1", px(120, 4800, 2280, 420), &Form8::Command1_Click);
+    // Escape is the Cancel button, as in any dialog.
+    new QShortcut(QKeySequence::Cancel, this, this, &Form8::Command10_Click);
     button("Command20", px(3060, 4800, 2100, 420), &Form8::Command20_Click);
     button("Command10", px(5280, 4800, 2100, 420), &Form8::Command10_Click);
 

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QtMath>
 #include <map>
 
@@ -162,6 +163,7 @@ Form91::Form91(PictureLibrary& pictures, bool useGreek, QWidget* parent)
     label3_->setObjectName("Label3");
     label3_->hide();
 
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
     Form_Load(pictures, useGreek);
 }
 

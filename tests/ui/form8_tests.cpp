@@ -22,7 +22,11 @@ struct Form8Test : UiTest {
     Form8* openSettings(Form1& w)
     {
         child<QAction>(w, "EikSize")->trigger();
-        return w.findChild<Form8*>("Form8");
+        // A window closed before may still wait for its deletion.
+        for (Form8* s : w.findChildren<Form8*>("Form8"))
+            if (s->isVisible())
+                return s;
+        return nullptr;
     }
     QColor text(QWidget& w, const char* name) { return child(w, name)->palette().color(QPalette::WindowText); }
     QColor back(QWidget& w, const QString& name) { return child(w, name)->palette().color(QPalette::Window); }
@@ -141,7 +145,13 @@ TEST_F(Form8Test, DefaultsComeFromTheFileOfTheFirstStartAndSystemColoursSurvive)
     s = openSettings(w);
     click(child(*s, "Command1"));
     EXPECT_EQ(back(*s, "Picture1(0)"), QColor(0, 0, 128));
-    click(child(*s, "Command10"));
+    // Escape is Cancel.
+    QPointer<Form8> settings = s;
+    s->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(s));
+    QTest::keyClick(s, Qt::Key_Escape);
+    EXPECT_TRUE(BoxAnswerer::waitFor([&] { return !settings || !settings->isVisible(); }));
+    EXPECT_EQ((*readColoursFile(file("colors.qdx")))[ColourIndex::PlayerName], "-2147483640");
 }
 
 }  // namespace
