@@ -4,15 +4,15 @@
 # game survived and its memory after the first minute and at the end, each
 # taken with the main window alone on the screen.
 # usage: scripts/soak.sh [SECONDS] [GAME]   (default 1800 s, build/bin/vornel)
-# Needs xvfb and xdotool. Exits non-zero if the game died or its memory grew
+# Needs xvfb, xdotool and imagemagick. Exits non-zero if the game died or its memory grew
 # by 2 MB or more after the first minute (and the first sound, whose
 # libraries load with it).
 set -uo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-1800}
 game=${2:-build/bin/vornel}
-for t in Xvfb xdotool; do
-  command -v $t >/dev/null || { echo "needs $t: apt-get install -y xvfb xdotool" >&2; exit 2; }
+for t in Xvfb xdotool import; do
+  command -v $t >/dev/null || { echo "needs $t: apt-get install -y xvfb xdotool imagemagick" >&2; exit 2; }
 done
 [ -x "$game" ] || { echo "no game at $game: run scripts/play.sh or build it first" >&2; exit 2; }
 
@@ -52,17 +52,42 @@ close_others() {
     sleep 0.5
   done
 }
-settle() {
-  close_others
-  # Stop ends a running game; its question is answered Yes (Return).
-  xdotool mousemove --window $main 344 355 click 1 2>/dev/null; sleep 0.5
-  for w in $(others); do xdotool windowfocus --sync $w key --clearmodifiers Return 2>/dev/null; done
-  sleep 0.5; close_others
-  # The wallpaper off: two menus left of File is Wallpapers in either
-  # language, and None is its fourth item.
+# A walk through the menu bar by keys: a click opens the first menu, and
+# the arrows go from there, the same in either language.
+menu_walk() {
   xdotool mousemove --window $main 19 8 click 1 2>/dev/null; sleep 0.3
-  xdotool key --clearmodifiers Left Left Down Down Down Return 2>/dev/null
-  sleep 1.5
+  xdotool key --clearmodifiers "$@" 2>/dev/null; sleep 1
+}
+# Whether a wallpaper shows: without one, the empty strip at the bottom of
+# the window is one colour.
+wallpaper_up() {
+  [ "$(import -window $main -crop 200x8+420+380 txt:- 2>/dev/null | tail -n +2 | awk '{print $3}' | sort -u | wc -l)" -gt 1 ]
+}
+settle() {
+  local try w
+  for try in 1 2 3; do
+    close_others
+    # Stop ends a running game; its question is answered Yes (Return).
+    xdotool mousemove --window $main 344 355 click 1 2>/dev/null; sleep 0.5
+    for w in $(others); do xdotool windowfocus --sync $w key --clearmodifiers Return 2>/dev/null; done
+    sleep 0.5; close_others
+    # The wallpaper off: two menus left of File is Wallpapers, whose fourth item is None.
+    menu_walk Left Left Down Down Down Return
+    close_others
+    wallpaper_up || { sleep 1; return; }
+  done
+  echo "  could not take the wallpaper off"
+}
+# Every window opened once and closed, a game and a championship begun and
+# stopped: the code and libraries each needs load the first time.
+tour() {
+  local walk
+  for walk in "Down Down Down Return" "Right Up Return" "Right Down Right Up Return" \
+      "Left Left Return" "Left Left Down Return" "Left Down Return"; do
+    menu_walk $walk; close_others
+  done
+  xdotool key --clearmodifiers F2; sleep 1; settle
+  xdotool key --clearmodifiers F3; sleep 1; settle
 }
 # What is up, and what the memory is made of. With SOAK_SMAPS=DIR the whole
 # map is kept there too, as baseline.smaps and end.smaps, to compare.
@@ -83,8 +108,8 @@ launch() {
   xdotool mousemove 300 150 click 1 type --delay 20 "Soak"
   xdotool key Return
   sleep 1; main=$(xdotool search --onlyvisible --name '^Sarvel VORNEL v\.2$' 2>/dev/null | head -1)
-  # The manual opened and closed once: its fonts and libraries load the first time.
-  sleep 1; xdotool key F1; sleep 1; settle
+  # The manual too.
+  sleep 1; xdotool key F1; sleep 1; close_others; tour
 }
 launch
 
