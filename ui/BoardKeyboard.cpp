@@ -84,14 +84,13 @@ BoardKeyboard::BoardKeyboard(QWidget* board, std::function<QRect(int)> cardRect,
     : QObject(board),
       board_(board),
       cardRect_(std::move(cardRect)),
-      turn_(std::move(turn)),
       moved_(std::move(moved))
 {
     for (int i = 0; i < Cards; ++i) {
         auto* keys = new CardKeys(board, i);
         accessible::setRole(keys, QAccessible::Button);
-        // A screen reader's press is the click on the card.
-        connect(keys, &ClickLabel::clicked, this, [this, i] { turn_(i); });
+        // Space, Enter or a screen reader's press is the click on the card.
+        connect(keys, &ClickLabel::clicked, this, [turn, i] { turn(i); });
         keys->installEventFilter(this);
         cards_[static_cast<std::size_t>(i)] = keys;
     }
@@ -145,33 +144,22 @@ bool BoardKeyboard::eventFilter(QObject*, QEvent* e)
     const auto* key = static_cast<QKeyEvent*>(e);
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
-    switch (key->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down: {
-        static const std::map<int, BoardFocus::Step> steps{{Qt::Key_Left, BoardFocus::Step::Left},
-            {Qt::Key_Right, BoardFocus::Step::Right}, {Qt::Key_Up, BoardFocus::Step::Up},
-            {Qt::Key_Down, BoardFocus::Step::Down}};
-        if (focus_.move(steps.at(key->key()))) {
-            placeCards();
-            board_->setFocusProxy(card(focus_.index()));
-            // Names first, so that the reader reads the new card's.
-            if (moved_)
-                moved_();
-            card(focus_.index())->setFocus();
-        }
-        return true;
-    }
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (!key->isAutoRepeat())
-            turn_(focus_.index());
-        return true;
-    default:
+    // The arrows move; Space and Enter reach the card that has the keys.
+    static const std::map<int, BoardFocus::Step> steps{{Qt::Key_Left, BoardFocus::Step::Left},
+        {Qt::Key_Right, BoardFocus::Step::Right}, {Qt::Key_Up, BoardFocus::Step::Up},
+        {Qt::Key_Down, BoardFocus::Step::Down}};
+    const auto step = steps.find(key->key());
+    if (step == steps.end())
         return false;
+    if (focus_.move(step->second)) {
+        placeCards();
+        board_->setFocusProxy(card(focus_.index()));
+        // Names first, so that the reader reads the new card's.
+        if (moved_)
+            moved_();
+        card(focus_.index())->setFocus();
     }
+    return true;
 }
 
 }  // namespace vornel

@@ -59,7 +59,6 @@ private:
     QWidget* board_;
     std::array<QWidget*, Cards> cards_{};
     std::function<QRect(int)> cardRect_;
-    std::function<void(int)> turn_;
     std::function<void()> moved_;
     BoardFocus focus_;
     bool shown_ = false;
