@@ -17,8 +17,8 @@
 #include "platform/DesktopHost.h"
 #include "storage/SettingsRecords.h"
 #include "text/Language.h"
-#include "ui/Form1.h"
-#include "ui/PictureLibrary.h"
+#include "ui/main_window/MainWindow.h"
+#include "ui/shared/PictureLibrary.h"
 
 namespace {
 
@@ -86,7 +86,7 @@ int main(int argc, char** argv)
     vornel::SettingsRecords records;
     records.category = 4;
     vornel::writeSettingsRecords(std::filesystem::path(folder.filePath("skor.qdx").toStdString()), records);
-    vornel::Form1 window(host, true, folder.path());
+    vornel::MainWindow window(host, true, folder.path());
     t.restart();
     window.Form_Load();
     std::printf("start-up restoring ten photos: %7.1f ms\n", ms(t));

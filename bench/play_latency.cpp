@@ -44,8 +44,8 @@
 #include "platform/LanguageStore.h"
 #include "storage/DataFiles.h"
 #include "storage/SettingsRecords.h"
-#include "ui/Form1.h"
-#include "ui/Form6.h"
+#include "ui/main_window/MainWindow.h"
+#include "ui/windows/PlayerWindow.h"
 
 namespace {
 
@@ -246,9 +246,9 @@ int main(int argc, char* argv[])
     }
 
     vornel::DesktopHost host;
-    auto* window = new vornel::Form1(host, vornel::LanguageStore::load(), data.path());
+    auto* window = new vornel::MainWindow(host, vornel::LanguageStore::load(), data.path());
     window->Form_Load();
-    auto* form6 = window->findChild<vornel::Form6*>("Form6");
+    auto* form6 = window->findChild<vornel::PlayerWindow*>("PlayerWindow");
     if (!form6 || !waitFor([&] { return form6->windowHandle() && form6->windowHandle()->isExposed(); }))
         fail("the player window did not show");
     settle(200);

@@ -9,7 +9,7 @@
 #include <iterator>
 
 #include "FuzzFile.h"
-#include "ui/PictureFile.h"
+#include "ui/shared/PictureFile.h"
 
 using namespace vornel;
 using namespace vornel::fuzz;

@@ -64,7 +64,7 @@ std::optional<std::string> bestEntry(const std::filesystem::path& file)
 
 }  // namespace
 
-std::string BestScores::Protos(bool useGreek) const
+std::string BestScores::bestScoresLine(bool useGreek) const
 {
     std::string line;
     if (auto best = bestEntry(championship_))

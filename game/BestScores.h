@@ -27,7 +27,7 @@ public:
     static std::int16_t scoreOf(const TaggedValue& stored);
 
     // The status line: the best of each table with its name.
-    std::string Protos(bool useGreek) const;
+    std::string bestScoresLine(bool useGreek) const;
 
 private:
     std::filesystem::path single_;

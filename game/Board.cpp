@@ -18,7 +18,7 @@ void CardSlot::showFaceUp()
     numberVisible = false;
 }
 
-void Board::kryce()
+void Board::turnAllFaceDown()
 {
     for (CardSlot& s : slots_) {
         s.picture.reset();

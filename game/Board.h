@@ -37,7 +37,7 @@ public:
     const std::array<CardSlot, SlotCount>& cards() const { return slots_; }
 
     // All twenty cards face down without pictures; number texts stay.
-    void kryce();
+    void turnAllFaceDown();
 
     // Places each picture of the set on two random free slots, in picture
     // order. `random` gives a uniform number in [0, 1).

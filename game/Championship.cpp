@@ -29,7 +29,7 @@ void Championship::helpUsed()
         BonusEligible = false;
 }
 
-std::int16_t Championship::BatmosProtatlhmatos(std::optional<Difficulty> d, int secondsLeft) const
+std::int16_t Championship::levelPoints(std::optional<Difficulty> d, int secondsLeft) const
 {
     if (!d)
         return 0;

@@ -35,7 +35,7 @@ struct Championship {
     bool allLevelsWon() const { return Level > Levels; }
 
     // Points of the level just completed; Level has already moved on.
-    std::int16_t BatmosProtatlhmatos(std::optional<Difficulty> d, int secondsLeft) const;
+    std::int16_t levelPoints(std::optional<Difficulty> d, int secondsLeft) const;
 };
 
 // A typed bonus level: a whole number from 2 to 6 after rounding.

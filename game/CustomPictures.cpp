@@ -64,7 +64,7 @@ void CustomPictures::deleteSelected()
     slots_[selected_] = {};
 }
 
-int CustomPictures::EINAIok() const
+int CustomPictures::allDifferent() const
 {
     for (int i = 0; i < SlotCount; ++i)
         for (int j = 0; j < SlotCount; ++j)

@@ -54,7 +54,7 @@ public:
     void deleteSelected();
 
     // 1 when no two filled slots hold the same file, else 0.
-    int EINAIok() const;
+    int allDifferent() const;
     std::optional<int> firstEmptySlot() const;
     // Position k holds the very picture object of slot k - 1, so both cards
     // dealt from it match.

@@ -30,9 +30,9 @@ bool Game::takesCardClick(int index) const
 
 // ---- Board and new game -------------------------------------------------------
 
-void Game::kryce()
+void Game::turnAllFaceDown()
 {
-    board_.kryce();
+    board_.turnAllFaceDown();
 }
 
 void Game::newGame()
@@ -56,7 +56,7 @@ void Game::newGame()
     }
 
     clock_.running = true;
-    kryce();
+    turnAllFaceDown();
     host_.randomize();
     board_.deal(pictures_, [this] { return host_.random(); });
     host_.setBusyPointer(false);
@@ -89,7 +89,7 @@ StopOutcome Game::stop()
 
     clock_.running = false;
     turn_.flipBackRunning = false;
-    kryce();
+    turnAllFaceDown();
     playing_ = false;
     return championship ? StopOutcome::ChampionshipStopped : StopOutcome::GameStopped;
 }
@@ -102,17 +102,17 @@ void Game::toggleNumbers()
 
 // ---- Turning cards ------------------------------------------------------------
 
-TurnOutcome Game::klik(int index)
+TurnOutcome Game::turnCard(int index)
 {
     if (session_.inChampionship())
         championship_.countOpening(index);
-    const TurnOutcome outcome = turn_.klik(board_, index);
+    const TurnOutcome outcome = turn_.turnCard(board_, index);
     if (outcome == TurnOutcome::WrongPair)
-        ARXISE();
+        startFlipBack();
     return win() ? TurnOutcome::BoardComplete : outcome;
 }
 
-void Game::ARXISE()
+void Game::startFlipBack()
 {
     mainWindowEnabled_ = false;
     turn_.flipBackRunning = true;
@@ -168,7 +168,7 @@ void Game::chooseBuiltInCategory(PictureCategory c)
 
 CustomOutcome Game::applyCustom(const CustomPictures& custom)
 {
-    const Bilingual* question = !custom.EINAIok() ? &Messages::CustomNotDifferent
+    const Bilingual* question = !custom.allDifferent() ? &Messages::CustomNotDifferent
         : custom.firstEmptySlot()                 ? &Messages::CustomIncomplete
                                                   : nullptr;
     if (question)
@@ -180,7 +180,7 @@ CustomOutcome Game::applyCustom(const CustomPictures& custom)
 
 // ---- Championship -----------------------------------------------------------------
 
-void Game::StartChampionship()
+void Game::startChampionship()
 {
     helps_.offer();
     panelEnabled_ = true;
@@ -196,9 +196,9 @@ void Game::StartChampionship()
     newGame();
 }
 
-std::int16_t Game::BatmosProtatlhmatos() const
+std::int16_t Game::levelPoints() const
 {
-    return championship_.BatmosProtatlhmatos(difficulty_, clock_.SecondsLeft);
+    return championship_.levelPoints(difficulty_, clock_.SecondsLeft);
 }
 
 void Game::levelWon()
@@ -208,7 +208,7 @@ void Game::levelWon()
     resultShown_ = true;
     if (session_.inChampionship()) {
         championship_.Level += 1;
-        session_.Score += BatmosProtatlhmatos();
+        session_.Score += levelPoints();
     }
 }
 
@@ -246,38 +246,38 @@ void Game::endChampionshipAfterLoss()
     mainWindowEnabled_ = true;
 }
 
-NextStepOutcome Game::RestoreSettings()
+ResultStep Game::resumeAfterResult()
 {
     playing_ = false;
     resultShown_ = false;
-    return NextStep();
+    return resultStep();
 }
 
-NextStepOutcome Game::NextStep()
+ResultStep Game::resultStep()
 {
     if (!session_.inChampionship()) {
         if (session_.Score <= 0)
-            return NextStepOutcome::Nothing;
-        highskor();
-        Protos();
+            return ResultStep::Nothing;
+        enterBestScore();
+        refreshBestScoresLine();
         clock_.reset();
         panelVisible_ = false;
-        return NextStepOutcome::ScoreRecorded;
+        return ResultStep::ScoreRecorded;
     }
     if (championship_.allLevelsWon()) {
         if (difficulty_)
             session_.Score += allowance(*difficulty_).finalBonus;
-        highskor();
-        Protos();
+        enterBestScore();
+        refreshBestScoresLine();
         session_.mode = Mode::SingleGame;
         championship_.Level = 0;
         championship_.Lives = 0;
         panelEnabled_ = false;
         panelVisible_ = false;
-        return NextStepOutcome::ChampionshipComplete;
+        return ResultStep::ChampionshipComplete;
     }
     newGame();
-    return NextStepOutcome::LevelDealt;
+    return ResultStep::LevelDealt;
 }
 
 // ---- Helps -------------------------------------------------------------------------
@@ -288,13 +288,13 @@ bool Game::useHelp(int index)
         return false;
     helps_.markUsed(index);
     if (index == Helps::TenSeconds) {
-        TenSecondsHelp();
+        revealAllFaces();
         return false;
     }
-    return TwoPairsHelp();
+    return solveTwoPairs();
 }
 
-void Game::TenSecondsHelp()
+void Game::revealAllFaces()
 {
     championship_.helpUsed();
     clock_.running = false;
@@ -309,7 +309,7 @@ void Game::revealTick()
         clock_.running = true;
 }
 
-bool Game::TwoPairsHelp()
+bool Game::solveTwoPairs()
 {
     championship_.helpUsed();
     if (helps_.revealRunning)
@@ -365,7 +365,7 @@ void Game::solvePairOf(int r)
 
 // ---- Scores -----------------------------------------------------------------------------
 
-void Game::highskor()
+void Game::enterBestScore()
 {
     const std::string& name = session_.PlayerName;
     const std::string score = std::to_string(session_.Score);
@@ -378,16 +378,16 @@ void Game::highskor()
         writeScoreTable(file, table);
         host_.showMessage(Messages::newBestScore(greek(), name, *place, score));
         session_.Score = 0;
-        Protos();
+        refreshBestScoresLine();
     } else {
         host_.showMessage(Messages::noBestScore(greek(), score));
         session_.Score = 0;
     }
 }
 
-void Game::Protos()
+void Game::refreshBestScoresLine()
 {
-    statusLine_ = scores_.Protos(greek());
+    statusLine_ = scores_.bestScoresLine(greek());
 }
 
 }  // namespace vornel

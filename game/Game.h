@@ -20,7 +20,7 @@ class CustomPictures;
 
 enum class StopOutcome { Declined, GameStopped, ChampionshipStopped };
 enum class LossOutcome { SingleGameLost, LifeLost, ChampionshipOver };
-enum class NextStepOutcome { Nothing, ScoreRecorded, ChampionshipComplete, LevelDealt };
+enum class ResultStep { Nothing, ScoreRecorded, ChampionshipComplete, LevelDealt };
 // Applying the player's own pictures: done, refused by the player, or the
 // player wants to choose the pictures now.
 enum class CustomOutcome { Applied, Declined, ChooseNow };
@@ -61,7 +61,7 @@ public:
     bool takesCardClick(int index) const;
 
     // ---- Board and new game -------------------------------------------------
-    void kryce();
+    void turnAllFaceDown();
     void newGame();
     void hideChampionshipPanel() { panelVisible_ = false; }
     // Asks first; nothing changes on No.
@@ -69,7 +69,7 @@ public:
     void toggleNumbers();
 
     // ---- Turning cards ------------------------------------------------------
-    TurnOutcome klik(int index);
+    TurnOutcome turnCard(int index);
     void flipBackTick();
     // All cards matched: the bonus question if earned, then the win screen's turn.
     bool win();
@@ -83,27 +83,27 @@ public:
     CustomOutcome applyCustom(const CustomPictures& custom);
 
     // ---- Championship -------------------------------------------------------
-    void StartChampionship();
-    std::int16_t BatmosProtatlhmatos() const;
+    void startChampionship();
+    std::int16_t levelPoints() const;
     // The win screen is up: the clock stops; a championship level is scored
     // and the next one comes up.
     void levelWon();
     // The lose screen is up: a single game's score is gone, or a life is.
     LossOutcome levelLost();
     // The main window becomes active again: back to idle, then the result step.
-    NextStepOutcome RestoreSettings();
-    NextStepOutcome NextStep();
+    ResultStep resumeAfterResult();
+    ResultStep resultStep();
 
     // ---- Helps --------------------------------------------------------------
     // The player clicked help `index`; true when it completed the board.
     bool useHelp(int index);
-    void TenSecondsHelp();
+    void revealAllFaces();
     void revealTick();
-    bool TwoPairsHelp();
+    bool solveTwoPairs();
 
     // ---- Scores and players -------------------------------------------------
-    void highskor();
-    void Protos();
+    void enterBestScore();
+    void refreshBestScoresLine();
     void setPlayerName(std::string name) { session_.PlayerName = std::move(name); }
     // A new player is being chosen: the score so far is dropped.
     void newPlayer() { session_.Score = 0; }
@@ -116,7 +116,7 @@ public:
 
 private:
     bool greek() const;
-    void ARXISE();
+    void startFlipBack();
     void endChampionshipAfterLoss();
     // Solves card `r` and its partner; the open first card, if it is the
     // partner, is solved with it.

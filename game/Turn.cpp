@@ -2,7 +2,7 @@
 
 namespace vornel {
 
-TurnOutcome Turn::klik(Board& board, int index)
+TurnOutcome Turn::turnCard(Board& board, int index)
 {
     bool mismatch = false;
     bool matched = false;
@@ -10,7 +10,7 @@ TurnOutcome Turn::klik(Board& board, int index)
         if (!board.slot(i).isOpen())
             continue;
         if (board.sameImage(i, index)) {
-            tot();
+            forgetOpenCards();
             board.slot(i).faceEnabled = false;
             board.slot(index).faceEnabled = false;
             board.slot(index).showFaceUp();
@@ -26,13 +26,13 @@ TurnOutcome Turn::klik(Board& board, int index)
         else
             SecondCard = index;
     } else {
-        arxh(board, index);
+        rememberFirstCard(board, index);
     }
     board.slot(index).showFaceUp();
     return mismatch ? TurnOutcome::WrongPair : matched ? TurnOutcome::Matched : TurnOutcome::Opened;
 }
 
-void Turn::arxh(const Board& board, int lo)
+void Turn::rememberFirstCard(const Board& board, int lo)
 {
     for (int i = 0; i < Board::SlotCount; ++i)
         if (board.slot(i).isOpen())
@@ -40,7 +40,7 @@ void Turn::arxh(const Board& board, int lo)
     FirstCard = lo;
 }
 
-void Turn::tot()
+void Turn::forgetOpenCards()
 {
     FirstCard = 0;
     SecondCard = 0;
@@ -59,7 +59,7 @@ void Turn::clear(Board& board)
 {
     board.slot(FirstCard).showFaceDown();
     board.slot(SecondCard).showFaceDown();
-    tot();
+    forgetOpenCards();
     flipBackRunning = false;
     FlipBackTicks = 0;
 }

@@ -16,10 +16,10 @@ struct Turn {
 
     // Turns card `index` face up: a pair with the open card is matched, a
     // different picture makes a wrong pair, which the caller shows.
-    TurnOutcome klik(Board& board, int index);
+    TurnOutcome turnCard(Board& board, int index);
     // If no card is open, `lo` becomes the first card.
-    void arxh(const Board& board, int lo);
-    void tot();
+    void rememberFirstCard(const Board& board, int lo);
+    void forgetOpenCards();
     // One flip-back tick; true when it turned the wrong pair back.
     bool flipBackTick(Board& board);
     void clear(Board& board);

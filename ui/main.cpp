@@ -7,8 +7,8 @@
 #include "platform/LanguageStore.h"
 #include "platform/MemoryKeeper.h"
 #include "storage/AppFolder.h"
-#include "ui/Accessible.h"
-#include "ui/Form1.h"
+#include "ui/shared/Accessible.h"
+#include "ui/main_window/MainWindow.h"
 
 int main(int argc, char* argv[])
 {
@@ -24,7 +24,7 @@ int main(int argc, char* argv[])
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 
     vornel::DesktopHost host;
-    vornel::Form1 window(host, vornel::LanguageStore::load(), folders.data);
+    vornel::MainWindow window(host, vornel::LanguageStore::load(), folders.data);
     window.Form_Load();
     return app.exec();
 }

@@ -23,11 +23,11 @@ struct GameFixture : ::testing::Test {
         game.chooseBuiltInCategory(PictureCategory::Objects);
         game.toggleNumbers();
         game.setPlayerName("Ada");
-        game.RestoreSettings();
+        game.resumeAfterResult();
     }
 
     // A click on a card, as the window passes it on.
-    TurnOutcome click(int i) { return game.takesCardClick(i) ? game.klik(i) : TurnOutcome::Opened; }
+    TurnOutcome click(int i) { return game.takesCardClick(i) ? game.turnCard(i) : TurnOutcome::Opened; }
     int partnerOf(int i) const { return find(i, true); }
     int strangerTo(int i) const { return find(i, false); }
     // Turns every pair up, as a player with a perfect memory would.
@@ -53,10 +53,10 @@ struct GameFixture : ::testing::Test {
             game.flipBackTick();
     }
     // The result screen is dismissed and the window is active again.
-    NextStepOutcome dismissResult()
+    ResultStep dismissResult()
     {
         game.setMainWindowEnabled(true);
-        return game.RestoreSettings();
+        return game.resumeAfterResult();
     }
 
 private:

@@ -27,7 +27,7 @@ TEST(ChampionshipRules, LevelSecondsAndPointsFollowLevelAndDifficulty)
              Case{7, Difficulty::Normal, 25, 125}, Case{7, Difficulty::Hard, 25, 175}}) {
         Championship champ;
         champ.Level = c.level;
-        EXPECT_EQ(champ.BatmosProtatlhmatos(c.d, c.secondsLeft), c.points) << c.level << " " << c.secondsLeft;
+        EXPECT_EQ(champ.levelPoints(c.d, c.secondsLeft), c.points) << c.level << " " << c.secondsLeft;
     }
 }
 
@@ -35,11 +35,11 @@ struct ChampionshipFixture : GameFixture {
     void start()
     {
         host.messagesExpected += 1;  // the note
-        game.StartChampionship();
+        game.startChampionship();
         ASSERT_TRUE(game.session().inChampionship());
     }
     // Clears the board, lets the win screen score it and dismisses it.
-    NextStepOutcome winLevel()
+    ResultStep winLevel()
     {
         EXPECT_EQ(solveBoard(), TurnOutcome::BoardComplete);
         game.levelWon();
@@ -86,7 +86,7 @@ TEST_F(ChampionshipFixture, LevelsScoreAndShrinkWithTheBonusLevelTenSecondsLonge
     start();  // Normal
     host.inputAnswers = {"2"};
     ticks(10);
-    EXPECT_EQ(winLevel(), NextStepOutcome::LevelDealt);  // level 1 on Normal earns t
+    EXPECT_EQ(winLevel(), ResultStep::LevelDealt);  // level 1 on Normal earns t
     EXPECT_EQ(game.session().Score, 80);
     EXPECT_EQ(game.championship().Level, 2);
     EXPECT_EQ(game.clock().text(), "01:30");  // 80 seconds and the bonus
@@ -121,7 +121,7 @@ TEST_F(ChampionshipFixture, SixWonLevelsAddTheFinalBonusAndEnterTheChampionshipT
     EXPECT_EQ(game.championship().Level, 7);
     const std::string total = std::to_string(game.session().Score + 100);
     host.messagesExpected = 1;
-    EXPECT_EQ(dismissResult(), NextStepOutcome::ChampionshipComplete);
+    EXPECT_EQ(dismissResult(), ResultStep::ChampionshipComplete);
     EXPECT_EQ(host.messages.back(),
         "Congratulations  Ada.\n\n You make a best skor.\nYour place is FIRST and your skor is: " + total);
     EXPECT_EQ(readScoreTable(folder / DataFile::ChampionshipScores).scores[0].toText(), total);
@@ -148,7 +148,7 @@ TEST_F(ChampionshipFixture, StartsWithTheNoteHelpsAndTwoLivesAndTheSecondLostEnd
     EXPECT_EQ(game.levelLost(), LossOutcome::LifeLost);
     EXPECT_EQ(game.championship().Lives, 1);
     EXPECT_EQ(game.session().Score, -10);
-    EXPECT_EQ(dismissResult(), NextStepOutcome::LevelDealt);  // the same level again
+    EXPECT_EQ(dismissResult(), ResultStep::LevelDealt);  // the same level again
     EXPECT_EQ(game.championship().Level, 1);
     EXPECT_EQ(game.clock().text(), "01:30");
 
@@ -160,7 +160,7 @@ TEST_F(ChampionshipFixture, StartsWithTheNoteHelpsAndTwoLivesAndTheSecondLostEnd
     EXPECT_EQ(game.session().Score, 0);
     EXPECT_TRUE(game.mainWindowEnabled() && game.panelCaptionsGrey());
     EXPECT_TRUE(game.helps().available[0] && game.helps().available[1]);
-    EXPECT_EQ(game.RestoreSettings(), NextStepOutcome::Nothing);
+    EXPECT_EQ(game.resumeAfterResult(), ResultStep::Nothing);
     EXPECT_FALSE(game.playing());
 }
 

@@ -42,7 +42,7 @@ TEST_F(CustomPicturesTest, ApplyingAsksUntilTenDifferentPicturesAreChosenAndNoKe
     // A fresh installation: ten empty slots, which are never compared.
     custom.load();
     EXPECT_TRUE(std::filesystem::exists(file));  // created empty by the first read
-    EXPECT_EQ(custom.EINAIok(), 1);
+    EXPECT_EQ(custom.allDifferent(), 1);
     const PictureSet before = game.currentPictureSet();
     host.yesNoAnswers = {false, true};
     EXPECT_EQ(game.applyCustom(custom), CustomOutcome::Declined);
@@ -55,7 +55,7 @@ TEST_F(CustomPicturesTest, ApplyingAsksUntilTenDifferentPicturesAreChosenAndNoKe
     language.UseGreek = false;
     fill(2, photo(2));
     fill(7, photo(2));
-    EXPECT_EQ(custom.EINAIok(), 0);
+    EXPECT_EQ(custom.allDifferent(), 0);
     host.yesNoAnswers = {false};
     EXPECT_EQ(game.applyCustom(custom), CustomOutcome::Declined);
     EXPECT_EQ(host.questions.back(), "You must select 10 different images.Would you like to choose images now?");
@@ -65,7 +65,7 @@ TEST_F(CustomPicturesTest, ApplyingAsksUntilTenDifferentPicturesAreChosenAndNoKe
         fill(i, photo(i));
     custom.select(5);
     custom.deleteSelected();
-    EXPECT_EQ(custom.EINAIok(), 1);
+    EXPECT_EQ(custom.allDifferent(), 1);
     EXPECT_EQ(custom.firstEmptySlot(), 5);
 
     // Complete again: the set is the very pictures of the slots, and a later

@@ -60,7 +60,7 @@ TEST_F(GameFixture, ASingleGameClockAndScoreFollowTheDifficultyAndRunOutTogether
         EXPECT_EQ(game.session().Score, 0);
         EXPECT_EQ(game.levelLost(), LossOutcome::SingleGameLost);
         EXPECT_FALSE(game.clock().running);
-        EXPECT_EQ(dismissResult(), NextStepOutcome::Nothing);
+        EXPECT_EQ(dismissResult(), ResultStep::Nothing);
     }
     EXPECT_EQ(host.reseeds, 3);
 }
@@ -134,7 +134,7 @@ TEST_F(GameFixture, AWrongPairTurningBackBehindTheLoseScreenLeavesTheWindowToIt)
     flipBack();
     EXPECT_FALSE(game.board().slot(3).isFaceUp());
     EXPECT_FALSE(game.mainWindowEnabled() || game.takesCardClick(3));
-    EXPECT_EQ(dismissResult(), NextStepOutcome::Nothing);  // the lose screen's dismissal gives it back
+    EXPECT_EQ(dismissResult(), ResultStep::Nothing);  // the lose screen's dismissal gives it back
     EXPECT_TRUE(game.mainWindowEnabled());
 }
 
@@ -178,8 +178,8 @@ TEST_F(GameFixture, CardsDealtFromAnEmptyPictureSetNeverMatch)
     Game empty{host, language, BestScores(folder / "a", folder / "b")};
     empty.chooseDifficulty(Difficulty::Normal);
     empty.newGame();
-    EXPECT_EQ(empty.klik(0), TurnOutcome::Opened);
-    EXPECT_EQ(empty.klik(1), TurnOutcome::WrongPair);
+    EXPECT_EQ(empty.turnCard(0), TurnOutcome::Opened);
+    EXPECT_EQ(empty.turnCard(1), TurnOutcome::WrongPair);
 }
 
 TEST(Numbers, TypedTextsConvertTheClassicWayAndRefuseTheRest)

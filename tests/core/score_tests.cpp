@@ -63,7 +63,7 @@ TEST(ScorePlaces, EnteringMovesLowerPlacesDownKeepingTheirTags)
 
 struct ScoreFixture : GameFixture {
     // A single game won with `secondsLeft` on the Normal clock.
-    NextStepOutcome winSingleGame(int secondsLeft)
+    ResultStep winSingleGame(int secondsLeft)
     {
         game.newGame();
         ticks(75 - secondsLeft);
@@ -76,7 +76,7 @@ struct ScoreFixture : GameFixture {
 
 TEST_F(ScoreFixture, AWonGameEntersTheTableAndTellsThePlace)
 {
-    EXPECT_EQ(winSingleGame(70), NextStepOutcome::ScoreRecorded);
+    EXPECT_EQ(winSingleGame(70), ResultStep::ScoreRecorded);
     EXPECT_EQ(game.session().Score, 0);
     EXPECT_EQ(game.clock().text(), "00:00");
     EXPECT_EQ(game.statusLine(), "     Καλύτερο σκόρ παιχνιδιού : 140 - Ada");
@@ -102,17 +102,17 @@ TEST_F(ScoreFixture, AScoreThatMissesTheTableIsRefusedAndTheFileLeftAlone)
 TEST_F(ScoreFixture, StatusLineJoinsBothTablesWithItsExactBlanks)
 {
     const BestScores scores(folder / DataFile::SingleScores, folder / DataFile::ChampionshipScores);
-    EXPECT_EQ(scores.Protos(true), "Δεν υπάρχουν σκόρ");
+    EXPECT_EQ(scores.bestScoresLine(true), "Δεν υπάρχουν σκόρ");
 
     writeScoreTable(folder / DataFile::ChampionshipScores, tableOf({{900, "Ζήτα"}}));
     writeScoreTable(folder / DataFile::SingleScores, tableOf({{140, "Ada"}}));
-    EXPECT_EQ(scores.Protos(false), "Championship Best Skor : 900 - Ζήτα     -      Best Skor Game : 140 - Ada");
+    EXPECT_EQ(scores.bestScoresLine(false), "Championship Best Skor : 900 - Ζήτα     -      Best Skor Game : 140 - Ada");
 
     // A best name of a single blank, or no positive score, is left out.
     writeScoreTable(folder / DataFile::ChampionshipScores, tableOf({{900, " "}}));
-    EXPECT_EQ(scores.Protos(true), "     Καλύτερο σκόρ παιχνιδιού : 140 - Ada");
+    EXPECT_EQ(scores.bestScoresLine(true), "     Καλύτερο σκόρ παιχνιδιού : 140 - Ada");
     writeScoreTable(folder / DataFile::SingleScores, tableOf({{0, "Ada"}}));
-    EXPECT_EQ(scores.Protos(false), "No skors");
+    EXPECT_EQ(scores.bestScoresLine(false), "No skors");
 }
 
 // ---- Players ----------------------------------------------------------------

@@ -24,8 +24,8 @@
 
 #include "platform/DesktopHost.h"
 #include "storage/DataFiles.h"
-#include "ui/Form1.h"
-#include "ui/Form6.h"
+#include "ui/main_window/MainWindow.h"
+#include "ui/windows/PlayerWindow.h"
 
 namespace vornel::testing {
 
@@ -160,10 +160,10 @@ inline void tick(QWidget& w, const char* timer, int times = 1)
 }
 
 // Start-up, and the player window answered with `name`.
-inline void start(Form1& w, const QString& name = "Ada")
+inline void start(MainWindow& w, const QString& name = "Ada")
 {
     w.Form_Load();
-    auto* form6 = w.findChild<Form6*>("Form6");
+    auto* form6 = w.findChild<PlayerWindow*>("PlayerWindow");
     ASSERT_NE(form6, nullptr);
     EXPECT_FALSE(w.isVisible());
     form6->nameBox()->setEditText(name);
@@ -172,7 +172,7 @@ inline void start(Form1& w, const QString& name = "Ada")
 }
 
 // Turns every pair up by clicks; `last` is the last card turned.
-inline void clearBoard(Form1& w, int* last = nullptr)
+inline void clearBoard(MainWindow& w, int* last = nullptr)
 {
     for (int i = 0; i < 20; ++i)
         for (int j = i + 1; j < 20 && !w.game().board().slot(i).isMatched(); ++j)
@@ -189,13 +189,13 @@ template <class Base = ::testing::Test> struct UiFixture : Base {
     QTemporaryDir data;
     DesktopHost host;
     BoxAnswerer boxes;
-    std::unique_ptr<Form1> form1;  // last, so it goes before the rest
+    std::unique_ptr<MainWindow> form1;  // last, so it goes before the rest
 
     // The main window, started and with its player chosen.
-    Form1& open(bool greek, const QString& name = "Ada")
+    MainWindow& open(bool greek, const QString& name = "Ada")
     {
         form1.reset();
-        form1 = std::make_unique<Form1>(host, greek, data.path());
+        form1 = std::make_unique<MainWindow>(host, greek, data.path());
         start(*form1, name);
         return *form1;
     }

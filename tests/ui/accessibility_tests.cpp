@@ -7,15 +7,15 @@
 #include "storage/CustomImagesFile.h"
 #include "text/AccessibleNames.h"
 #include "text/Profile.h"
-#include "ui/Form10.h"
-#include "ui/Form11.h"
-#include "ui/Form2.h"
-#include "ui/Form3.h"
-#include "ui/Form5.h"
-#include "ui/Form50.h"
-#include "ui/Form8.h"
-#include "ui/Form91.h"
-#include "ui/HelpWindow.h"
+#include "ui/windows/AddWallpaperWindow.h"
+#include "ui/windows/RemoveWallpaperWindow.h"
+#include "ui/windows/WinScreen.h"
+#include "ui/windows/LoseScreen.h"
+#include "ui/windows/AboutWindow.h"
+#include "ui/windows/BestScoresWindow.h"
+#include "ui/windows/SettingsWindow.h"
+#include "ui/windows/PaletteWindow.h"
+#include "ui/windows/HelpWindow.h"
 
 namespace vornel {
 namespace {
@@ -116,10 +116,10 @@ struct EveryWindow : UiFixture<::testing::TestWithParam<bool>> {
 
 TEST_P(EveryWindow, NamesEveryControlInTheLanguageAndDrawsItsPicturesForItsScreen)
 {
-    Form1 w(host, greek, data.path());
+    MainWindow w(host, greek, data.path());
     w.Form_Load();
-    look(child(w, "Form6"));
-    click(child(*child(w, "Form6"), "Command1"));
+    look(child(w, "PlayerWindow"));
+    click(child(*child(w, "PlayerWindow"), "Command1"));
     look(&w, "idle");
 
     // Playing, with the championship panel and its helps up.
@@ -134,7 +134,7 @@ TEST_P(EveryWindow, NamesEveryControlInTheLanguageAndDrawsItsPicturesForItsScree
     w.loseScreen()->showLost();
     tick(*w.loseScreen(), "Timer1", 37);  // to the end of its animation, where its text shows
     child<QAction>(w, "about")->trigger();
-    for (QWidget* screen : {child(w, "Form2"), child(w, "Form3"), child(w, "Form5")}) {
+    for (QWidget* screen : {child(w, "WinScreen"), child(w, "LoseScreen"), child(w, "AboutWindow")}) {
         look(screen);
         screen->hide();
     }
@@ -143,7 +143,7 @@ TEST_P(EveryWindow, NamesEveryControlInTheLanguageAndDrawsItsPicturesForItsScree
     // screen's density, and a press takes the colour drawn under the
     // pointer, whether the position comes exact or, as on X11, rounded.
     child<QAction>(w, "EikSize")->trigger();
-    auto* form8 = child<Form8>(w, "Form8");
+    auto* form8 = child<SettingsWindow>(w, "SettingsWindow");
     look(form8);
     click(child(*form8, "Picture1(0)"));
     ASSERT_NE(form8->palette(), nullptr);
@@ -151,16 +151,16 @@ TEST_P(EveryWindow, NamesEveryControlInTheLanguageAndDrawsItsPicturesForItsScree
     const qreal ratio = w.devicePixelRatioF();
     const QImage drawn = child(*form8->palette(), "Picture1(0)")->grab().toImage();
     EXPECT_EQ(drawn.devicePixelRatio(), ratio);
-    EXPECT_EQ(drawn.size(), (QSizeF(Form91::PictureSize) * ratio).toSize());
+    EXPECT_EQ(drawn.size(), (QSizeF(PaletteWindow::PictureSize) * ratio).toSize());
     int wrong = 0;
     for (int y = 0; y < drawn.height(); ++y)
         for (int x = 0; x < drawn.width(); ++x) {
             const QPointF exact = QPointF(x, y) / ratio;
             const QPoint rounded = exact.toPoint();
             const QRgb shown = drawn.pixel(x, y) | 0xFF000000u;
-            wrong += Form91::colourAt(exact, ratio) != shown;
-            if (rounded.x() < Form91::PictureSize.width() && rounded.y() < Form91::PictureSize.height())
-                wrong += Form91::colourAt(rounded, ratio) != shown;
+            wrong += PaletteWindow::colourAt(exact, ratio) != shown;
+            if (rounded.x() < PaletteWindow::PictureSize.width() && rounded.y() < PaletteWindow::PictureSize.height())
+                wrong += PaletteWindow::colourAt(rounded, ratio) != shown;
         }
     EXPECT_EQ(wrong, 0);
     form8->close();
@@ -178,9 +178,9 @@ TEST_P(EveryWindow, NamesEveryControlInTheLanguageAndDrawsItsPicturesForItsScree
     child<QAction>(w, "SetCustomIcon")->trigger();
 
     const TextCatalog catalog(std::filesystem::path(data.filePath("english.ini").toStdString()));
-    Form10 add(host, greek, catalog, w.pictures(), &w);
-    Form11 remove(w.wallpapers().list(), greek, catalog, w.pictures(), &w);
-    Form50 scores(w.dataFile(DataFile::SingleScores), w.dataFile(DataFile::ChampionshipScores), host, greek, catalog, &w);
+    AddWallpaperWindow add(host, greek, catalog, w.pictures(), &w);
+    RemoveWallpaperWindow remove(w.wallpapers().list(), greek, catalog, w.pictures(), &w);
+    BestScoresWindow scores(w.dataFile(DataFile::SingleScores), w.dataFile(DataFile::ChampionshipScores), host, greek, catalog, &w);
     HelpWindow help(greek, &w);
     help.openFile(QStringLiteral(VORNEL_ASSETS "/Help.hlp"), greek);
     for (QWidget* window : std::initializer_list<QWidget*>{&add, &remove, &scores, &help}) {
@@ -193,7 +193,7 @@ TEST_P(EveryWindow, NamesEveryControlInTheLanguageAndDrawsItsPicturesForItsScree
 
 TEST_P(EveryWindow, TheMainWindowReadsCardsValuesAndActionsAsTheyAreAndFollowsTheLanguage)
 {
-    Form1& w = open(greek);
+    MainWindow& w = open(greek);
     auto name = [&](const QString& control) {
         return QAccessible::queryAccessibleInterface(child(w, control))->text(QAccessible::Name).toStdString();
     };
@@ -229,7 +229,7 @@ TEST(AccessibleRoles, HoldWhenAScreenReaderListensWhileTheWindowIsBuilt)
     QAccessible::installUpdateHandler([](QAccessibleEvent* e) { e->accessibleInterface(); });
     QAccessible::setActive(true);
     PictureLibrary pictures;
-    Form5 about(false, pictures, nullptr);
+    AboutWindow about(false, pictures, nullptr);
     QAccessibleInterface* link = QAccessible::queryAccessibleInterface(about.findChild<QWidget*>("Label2"));
     QAccessible::setActive(false);
     QAccessible::installUpdateHandler(nullptr);

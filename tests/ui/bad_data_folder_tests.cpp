@@ -20,9 +20,9 @@
 #include "storage/ScoreFile.h"
 #include "storage/SettingsRecords.h"
 #include "text/Messages.h"
-#include "ui/Form2.h"
-#include "ui/Form3.h"
-#include "ui/HelpWindow.h"
+#include "ui/windows/WinScreen.h"
+#include "ui/windows/LoseScreen.h"
+#include "ui/windows/HelpWindow.h"
 
 namespace vornel {
 namespace {
@@ -86,7 +86,7 @@ void play(const QString& folder)
     boxes.otherwise = [](const QString& text) {
         return text.toStdString() == Messages::StopGame.english ? QMessageBox::Yes : QMessageBox::No;
     };
-    Form1 w(host, false, folder);
+    MainWindow w(host, false, folder);
     start(w, "Zoe");
     // A spoiled custom set is refused at start-up and leaves no pictures to
     // deal; the player then picks a set, as anyone would.
@@ -117,7 +117,7 @@ void play(const QString& folder)
 
     child<QAction>(w, "skorsTeam")->trigger();
     child<QAction>(w, "SetCustomIcon")->trigger();
-    EXPECT_EQ(boxes.windows, (QStringList{"Form50", "Form4"}));
+    EXPECT_EQ(boxes.windows, (QStringList{"BestScoresWindow", "CustomPicturesWindow"}));
     child<QAction>(w, "periexomena")->trigger();
     auto* help = w.findChild<HelpWindow*>("HelpWindow");
     EXPECT_TRUE((help && help->isVisible()) || boxes.texts.last().toStdString() == Messages::HelpMissing);

@@ -1,7 +1,7 @@
 #include <QAccessible>
 
 #include "UiSupport.h"
-#include "ui/BoardKeyboard.h"
+#include "ui/main_window/BoardKeyboard.h"
 
 namespace vornel {
 namespace {
@@ -26,7 +26,7 @@ TEST(BoardFocus, ArrowsWalkTheFiveByFourGridAndStopAtItsEdges)
 
 TEST_F(UiTest, KeysTurnCardsThroughTheClickWhileAGameRunsAndLeaveTheShortcutsAlone)
 {
-    Form1& w = open(false);
+    MainWindow& w = open(false);
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     QWidget* board = child(w, "Frame1");
@@ -93,7 +93,7 @@ TEST_F(UiTest, KeysTurnCardsThroughTheClickWhileAGameRunsAndLeaveTheShortcutsAlo
 
 TEST_F(UiTest, TabReachesThePictureButtonsAndTheHelpsWhichSpaceAndEnterClick)
 {
-    Form1& w = open(false);
+    MainWindow& w = open(false);
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     child(w, "Frame1")->setFocus();

@@ -1,8 +1,8 @@
 #include "UiSupport.h"
 #include "core/FakeHost.h"
-#include "ui/Form2.h"
-#include "ui/Form3.h"
-#include "ui/PictureLibrary.h"
+#include "ui/windows/WinScreen.h"
+#include "ui/windows/LoseScreen.h"
+#include "ui/shared/PictureLibrary.h"
 
 namespace vornel {
 namespace {
@@ -53,7 +53,7 @@ struct EndScreenTest : ::testing::Test {
 // The texts in both languages are checked through the main window's games.
 TEST_F(EndScreenTest, WinScreenOffersTheNextLevelOnlyInAChampionshipAnimatesWithItsSoundAndAnyClickOnItDismissesIt)
 {
-    auto w = make<Form2>(false);
+    auto w = make<WinScreen>(false);
     EXPECT_FALSE(w->isVisible());
     w->showWon(std::nullopt);
     EXPECT_FALSE(child(*w, "Label2")->isVisible());
@@ -86,7 +86,7 @@ TEST_F(EndScreenTest, WinScreenOffersTheNextLevelOnlyInAChampionshipAnimatesWith
 
 TEST_F(EndScreenTest, LoseScreenShowsItsTextOnlyAfterTheAnimationAndAnyClickOnItDismissesIt)
 {
-    auto w = make<Form3>(host, false);
+    auto w = make<LoseScreen>(host, false);
     auto* label1 = child<QLabel>(*w, "Label1");
     for (QString control : {"Label1", "Image1", "Image2", "Frame1", "Image3", ""}) {
         SCOPED_TRACE(control.toStdString());
@@ -115,7 +115,7 @@ TEST_F(EndScreenTest, LoseScreenShowsItsTextOnlyAfterTheAnimationAndAnyClickOnIt
 
 TEST_F(EndScreenTest, ShakeJoltsEachWindowInTurnWithoutReenteringAndLeavesBothWhereTheyWere)
 {
-    auto w = make<Form3>(host, false);
+    auto w = make<LoseScreen>(host, false);
     w->move(190, 140);
     w->showLost();
     const QPoint mainHome = main.pos(), screenHome = w->pos();

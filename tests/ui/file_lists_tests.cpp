@@ -1,7 +1,7 @@
 #include <QSignalSpy>
 
 #include "UiSupport.h"
-#include "ui/FileLists.h"
+#include "ui/shared/FileLists.h"
 
 namespace vornel {
 namespace {

@@ -1,7 +1,7 @@
 #include <QImageWriter>
 
 #include "UiSupport.h"
-#include "ui/PictureFile.h"
+#include "ui/shared/PictureFile.h"
 
 namespace vornel {
 namespace {

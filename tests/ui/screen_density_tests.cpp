@@ -5,7 +5,7 @@
 
 #include "UiSupport.h"
 #include "storage/SettingsRecords.h"
-#include "ui/HelpWindow.h"
+#include "ui/windows/HelpWindow.h"
 
 namespace vornel {
 namespace {
@@ -62,7 +62,7 @@ TEST_F(UiTest, ScreenDensityOfAMovedWindowIsTheNewScreens)
     SettingsRecords saved;
     saved.wallpaperPath = data.filePath("Photos/a.bmp").toStdString();
     ASSERT_TRUE(writeSettingsRecords(file(DataFile::SingleScores), saved));
-    Form1& w = open(false);
+    MainWindow& w = open(false);
     click(child(w, "Label9(0)"));  // a game dealt: the faces have pictures
     ASSERT_TRUE(w.game().playing());
     const char* pictures[] = {"Label1(0)", "Image9(7)", "Image6(2)", "Image7(1)", "Image1005"};

@@ -4,8 +4,8 @@
 
 #include "UiSupport.h"
 #include "platform/LanguageStore.h"
-#include "ui/Form5.h"
-#include "ui/HelpWindow.h"
+#include "ui/windows/AboutWindow.h"
+#include "ui/windows/HelpWindow.h"
 
 namespace vornel {
 
@@ -43,7 +43,7 @@ TEST(LanguageStore, IsStoredPerUserAsTrueOrFalseAndReadLeniently)
 TEST_F(UiTest, HelpOpensTheFirstHlpFileAtTheLanguagesSectionInOneWindowAndWithoutOneAGreekMessageShows)
 {
     QDir().mkpath(data.filePath("Help.hlp"));  // a folder is no help file
-    Form1& w = open(false);
+    MainWindow& w = open(false);
     boxes.ok();
     child<QAction>(w, "periexomena")->trigger();
     ASSERT_EQ(boxes.texts.size(), 1);
@@ -72,9 +72,9 @@ TEST_F(UiTest, AboutHoldsTheMainWindowAndItsLinkWritesToTheAuthor)
 {
     UrlCatcher mail;
     QDesktopServices::setUrlHandler("mailto", &mail, "open");
-    Form1& w = open(false);
+    MainWindow& w = open(false);
     child<QAction>(w, "about")->trigger();
-    QPointer<Form5> about = w.findChild<Form5*>("Form5");
+    QPointer<AboutWindow> about = w.findChild<AboutWindow*>("AboutWindow");
     ASSERT_TRUE(about);
     EXPECT_FALSE(w.game().mainWindowEnabled());
     auto* link = child<QLabel>(*about, "Label2");

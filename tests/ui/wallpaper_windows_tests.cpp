@@ -5,9 +5,9 @@
 #include "UiSupport.h"
 #include "storage/SettingsRecords.h"
 #include "text/Profile.h"
-#include "ui/FileLists.h"
-#include "ui/Form10.h"
-#include "ui/PictureLibrary.h"
+#include "ui/shared/FileLists.h"
+#include "ui/windows/AddWallpaperWindow.h"
+#include "ui/shared/PictureLibrary.h"
 
 namespace vornel {
 namespace {
@@ -25,8 +25,8 @@ struct WallpaperTest : UiTest {
         QFile f(data.filePath("background.dat"));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
     }
-    QAction* entry(Form1& w, int k) { return child<QAction>(w, QStringLiteral("None(%1)").arg(k)); }
-    QStringList entries(Form1& w)
+    QAction* entry(MainWindow& w, int k) { return child<QAction>(w, QStringLiteral("None(%1)").arg(k)); }
+    QStringList entries(MainWindow& w)
     {
         QStringList texts;
         for (int k = 0; QAction* a = w.findChild<QAction*>(QStringLiteral("None(%1)").arg(k)); ++k)
@@ -46,7 +46,7 @@ TEST_F(WallpaperTest, StartUpShowsTheSavedOneBehindTheGameAndTheMenuOrARightClic
     SettingsRecords saved;
     saved.wallpaperPath = a.toStdString();
     ASSERT_TRUE(writeSettingsRecords(file(DataFile::SingleScores), saved));
-    Form1& w = open(false);
+    MainWindow& w = open(false);
 
     EXPECT_EQ(entries(w), (QStringList{"None", "*a", "b", "{¶}  sea && sky"}));
     auto* wallpaper = child<QLabel>(w, "Image1005");
@@ -104,7 +104,7 @@ TEST_F(WallpaperTest, TheAddWindowPreviewsTheFirstPictureOfTheHomeFolderAndRepor
     savePicture(pictures.filePath("a.png"));
     savePicture(pictures.filePath("b.bmp"), {8, 6}, Qt::red);
     QFile(pictures.filePath("notes.txt")).open(QIODevice::WriteOnly);
-    Form10 w(host, false, TextCatalog(file(DataFile::English)), library, nullptr);
+    AddWallpaperWindow w(host, false, TextCatalog(file(DataFile::English)), library, nullptr);
     qputenv("HOME", home);
     auto* files = child<FileList>(w, "File1");
     EXPECT_EQ(files->count(), 2);
@@ -126,7 +126,7 @@ TEST_F(WallpaperTest, AddedPicturesJoinTheMenuAndAreSavedInMenuOrderAtClosing)
 {
     savePicture(pictures.filePath("θάλασσα.png"));
     const QString gone = savePicture(pictures.filePath("gone.png"));
-    Form1& w = open(true);
+    MainWindow& w = open(true);
     boxes.window = [&](QDialog* f) {
         child<FolderList>(*f, "Dir1")->setPath(pictures.path());
         child<FileList>(*f, "File1")->setCurrentRow(1);
@@ -152,7 +152,7 @@ TEST_F(WallpaperTest, TheRemoveWindowTakesOutTheChosenNamesAndItsOkRewritesTheFi
     const QString two = savePicture(pictures.filePath("two.png"));
     const QString three = savePicture(pictures.filePath("three.png"));
     writeBackground({one, two, three});
-    Form1& w = open(true);
+    MainWindow& w = open(true);
     entry(w, 3)->trigger();
 
     boxes.window = [&](QDialog* f) {

@@ -1,0 +1,117 @@
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "UiSupport.h"
+#include "storage/NamesFile.h"
+#include "storage/ScoreFile.h"
+#include "text/Profile.h"
+#include "ui/windows/BestScoresWindow.h"
+#include "ui/shared/PictureLibrary.h"
+
+namespace vornel {
+namespace {
+
+using namespace testing;
+
+// ---- The player window ----------------------------------------------------------
+
+TEST_F(UiTest, PlayerWindowOffersStoredNamesKeepsATooLongOneForCorrectionAndConfirmsWithEnter)
+{
+    PictureLibrary pictures;
+    writeNames(file(DataFile::Names), {"Ada", " ", "Βήτα"});
+    auto* w = new PlayerWindow(Players(file(DataFile::Names)), host, true, pictures, nullptr);
+    QPointer<PlayerWindow> alive(w);
+    QStringList chosen;
+    QObject::connect(w, &PlayerWindow::confirmed, [&](const QString& name) { chosen << name; });
+    w->show();
+    ASSERT_EQ(w->nameBox()->count(), 2);
+    EXPECT_EQ(w->nameBox()->currentText(), "Ada");
+
+    boxes.ok();
+    w->nameBox()->setEditText("Αλεξανδροπουλοςα");
+    click(child(*w, "Command1"));
+    EXPECT_EQ(boxes.texts.value(0), "Το ονομά σου μπορεί να ειναι εως 15 χαρακτήρες,");
+    ASSERT_TRUE(alive && w->isVisible());
+    EXPECT_EQ(w->nameBox()->currentText(), "Αλεξανδροπουλοςα");
+
+    w->nameBox()->setEditText("LOVELACE");
+    QTest::keyClick(w->nameBox()->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(chosen, QStringList{"Lovelace"});
+    EXPECT_TRUE(BoxAnswerer::waitFor([&] { return alive.isNull(); })) << "the window closes and goes";
+    EXPECT_EQ(readNameRecords(file(DataFile::Names)), (std::vector<std::string>{"Ada", "Βήτα", "LOVELACE"}));
+}
+
+TEST_F(UiTest, ClosingThePlayerWindowAtStartUpEndsTheProgram)
+{
+    MainWindow main(host, true, data.path());
+    main.Form_Load();
+    ASSERT_EQ(QFileInfo(data.filePath("skor.qdx")).size(), 0);
+    child(main, "PlayerWindow")->close();
+    EXPECT_FALSE(main.isVisible());
+    EXPECT_GT(QFileInfo(data.filePath("skor.qdx")).size(), 0) << "the main window closed and saved the settings";
+}
+
+TEST_F(UiTest, NewPlayerLaterHoldsTheMainWindowAndItsCloseBoxKeepsThePlayer)
+{
+    MainWindow& main = open(false);
+    child<QAction>(main, "player")->trigger();
+    EXPECT_FALSE(main.game().mainWindowEnabled());
+    PlayerWindow* second = nullptr;
+    for (PlayerWindow* f : main.findChildren<PlayerWindow*>())
+        second = f->isVisible() ? f : second;
+    ASSERT_NE(second, nullptr);
+    second->close();
+    EXPECT_TRUE(main.isVisible() && main.game().mainWindowEnabled());
+    EXPECT_EQ(main.game().session().PlayerName, "Ada");
+}
+
+// ---- The best-scores window ----------------------------------------------------------
+
+TEST_F(UiTest, BestScoresShowBothTablesOneAtATimeDeletingOneAsksAndLeavesTheOtherAndEnglishTakesFiveKeys)
+{
+    using T = TaggedValue;
+    writeScoreTable(file(DataFile::SingleScores), {{T::fromText("150")}, {T::fromText("Ada")}});
+    writeScoreTable(file(DataFile::ChampionshipScores), {{T::fromText("900")}, {T::fromText("Βήτα")}});
+    BestScoresWindow w(file(DataFile::SingleScores), file(DataFile::ChampionshipScores), host, true,
+        TextCatalog(file(DataFile::English)), nullptr);
+    int deleted = 0;
+    QObject::connect(&w, &BestScoresWindow::scoresDeleted, [&] { ++deleted; });
+    EXPECT_EQ(child<QLabel>(w, "Label2(0)")->text(), "150");
+    EXPECT_EQ(child<QLabel>(w, "Label1(0)")->text(), "Ada");
+    EXPECT_EQ(child<QLabel>(w, "Label2(1)")->text(), "");
+    EXPECT_EQ(child<QLabel>(w, "Label1(4)")->text(), "----");
+    w.show();
+    EXPECT_TRUE(child(w, "Frame2(0)")->isVisible() && !child(w, "Frame2(1)")->isVisible());
+    click(child(w, "Option1(1)"));
+    EXPECT_TRUE(!child(w, "Frame2(0)")->isVisible() && child(w, "Frame2(1)")->isVisible());
+
+    boxes.no();
+    click(child(w, "Command2"));
+    EXPECT_EQ(deleted, 0);
+    EXPECT_TRUE(std::filesystem::exists(file(DataFile::ChampionshipScores)));
+    boxes.yes();
+    click(child(w, "Command2"));
+    EXPECT_EQ(boxes.texts.value(1), "Εισαι σιγουρος οτι θελεις να διαγραψεις τα σκορ;");
+    EXPECT_EQ(deleted, 1);
+    EXPECT_FALSE(std::filesystem::exists(file(DataFile::ChampionshipScores)));
+    EXPECT_EQ(child<QLabel>(w, "Label1(5)")->text(), "----");
+    EXPECT_EQ(child<QLabel>(w, "Label1(0)")->text(), "Ada");
+    EXPECT_EQ(readScoreTable(file(DataFile::SingleScores)).names[0].text, "Ada");
+
+    // In English only the window's five keys are taken, without their outer blanks.
+    writeFile("english.ini", "[ENGLISH50]\nCommand2=Delete\nFrame2(0)=Game skors\nOption1(1)= Championship\n"
+                             "Command1=Nope\n");
+    BestScoresWindow english(file(DataFile::SingleScores), file(DataFile::ChampionshipScores), host, false,
+        TextCatalog(file(DataFile::English)), nullptr);
+    EXPECT_EQ(english.windowTitle(), "Best Skors");
+    EXPECT_EQ(child<QPushButton>(english, "Command2")->text(), "Delete");
+    EXPECT_EQ(child<QPushButton>(english, "Command1")->text(), "OK");
+    EXPECT_EQ(child<QGroupBox>(english, "Frame2(0)")->title(), "Game skors");
+    EXPECT_EQ(child<QGroupBox>(english, "Frame2(1)")->title(), "ΣΚΟΡ  Πρωταθλήματος");
+    EXPECT_EQ(child<QRadioButton>(english, "Option1(1)")->text(), "Championship");
+}
+
+}  // namespace
+}  // namespace vornel

@@ -1,0 +1,107 @@
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+
+#include "text/Profile.h"
+#include "ui/shared/ClickLabel.h"
+#include "ui/main_window/MainWindow.h"
+#include "ui/windows/AddWallpaperWindow.h"
+#include "ui/windows/RemoveWallpaperWindow.h"
+#include "ui/shared/PictureFile.h"
+#include "ui/shared/Widgets.h"
+
+// The wallpaper behind the game and the menu entries that choose it.
+namespace vornel {
+
+using namespace widgets;
+
+bool MainWindow::wallpaperShown() const
+{
+    return !image1005_->isHidden();
+}
+
+void MainWindow::None_Click(int index)
+{
+    showWallpaper(wallpapers_.chooseWallpaper(index));
+    showWallpaperMenu();
+}
+
+void MainWindow::NextImage_Click()
+{
+    showWallpaper(wallpapers_.nextWallpaper());
+    showWallpaperMenu();
+}
+
+void MainWindow::ChooseImage_Click()
+{
+    AddWallpaperWindow w(host_, language_.UseGreek, TextCatalog(dataFile(DataFile::English)), pictures_, this);
+    if (w.exec() != QDialog::Accepted)
+        return;
+    wallpapers_.addWallpapers(w.chosenPaths());
+    showWallpaperMenu();
+}
+
+void MainWindow::AfaireshTAPER_Click()
+{
+    RemoveWallpaperWindow w(wallpapers_.list(), language_.UseGreek, TextCatalog(dataFile(DataFile::English)), pictures_, this);
+    if (w.exec() != QDialog::Accepted)
+        return;
+    wallpapers_.removeConfirmed(w.keptPaths());
+    showWallpaperMenu();
+}
+
+void MainWindow::showWallpaper(WallpaperView view)
+{
+    if (view != WallpaperView::Unchanged)
+        wallpaperPending_ = false;
+    switch (view) {
+    case WallpaperView::Unchanged:
+        return;
+    case WallpaperView::Hidden:
+        image1005_->clear();
+        image1005_->hide();
+        setBackground(label10_, form_->palette().color(QPalette::Window));
+        return;
+    case WallpaperView::Shown: {
+        const QImage picture =
+            readPictureFile(qs(wallpapers_.currentPath()), image1005_->size() * devicePixelRatioF());
+        // A file that is no picture leaves the last wallpaper in place.
+        if (picture.isNull())
+            return;
+        QPixmap pixmap = QPixmap::fromImage(picture);
+        pixmap.setDevicePixelRatio(devicePixelRatioF());
+        image1005_->setPixmap(pixmap);
+        image1005_->show();
+        setBackground(label10_, frame4_->palette().color(QPalette::Window));
+        return;
+    }
+    }
+}
+
+void MainWindow::showWallpaperMenu()
+{
+    const WallpaperList& list = wallpapers_.list();
+    if (wallpaperItems_.empty())
+        wallpaperItems_.push_back(item("None(0)"));
+    while (static_cast<int>(wallpaperItems_.size()) > list.count()) {
+        delete wallpaperItems_.back();
+        wallpaperItems_.pop_back();
+    }
+    while (static_cast<int>(wallpaperItems_.size()) < list.count()) {
+        const int k = static_cast<int>(wallpaperItems_.size());
+        QAction* a = menu("tapetsaries")->addAction(QString());
+        a->setObjectName(QStringLiteral("None(%1)").arg(k));
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, k] { None_Click(k); });
+        wallpaperItems_.push_back(a);
+    }
+    for (int k = 0; k < list.count(); ++k) {
+        const WallpaperEntry& e = list.entry(k);
+        // A file name's "&" is a letter, not a menu's access key.
+        wallpaperItems_[k]->setText(qs(e.caption).replace('&', QStringLiteral("&&")));
+        wallpaperItems_[k]->setChecked(e.checked);
+        wallpaperItems_[k]->setEnabled(e.enabled);
+    }
+}
+
+}  // namespace vornel

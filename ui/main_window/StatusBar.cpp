@@ -1,0 +1,45 @@
+#include "ui/main_window/StatusBar.h"
+
+#include <QPainter>
+
+namespace vornel {
+
+StatusBar::StatusBar(QWidget* parent) : QWidget(parent), label2_(new QLabel(this))
+{
+    setObjectName("picStatusBar");
+    label2_->setObjectName("Label2");
+    QFont f = label2_->font();
+    f.setPointSize(8);
+    label2_->setFont(f);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(255, 192, 192));
+    setPalette(p);
+}
+
+void StatusBar::resizeEvent(QResizeEvent*)
+{
+    label2_->setGeometry(6, 5, width() - 10, 13);
+}
+
+void StatusBar::paintEvent(QPaintEvent*)
+{
+    const int w = width(), h = height();
+    QPainter p(this);
+    p.setPen(Qt::white);
+    p.drawLine(0, 0, w, 0);
+    p.setPen(QColor(128, 128, 128));
+    p.drawLine(0, h - 2, w, h - 2);
+    p.setPen(Qt::black);
+    p.drawLine(0, h - 1, w, h - 1);
+
+    const int lw = label2_->width(), lh = label2_->height();
+    p.setPen(QColor(128, 128, 128));
+    p.drawLine(4, 4, lw + 6, 4);
+    p.drawLine(4, 4, 4, lh + 6);
+    p.setPen(Qt::white);
+    p.drawLine(4, lh + 6, lw + 6, lh + 6);
+    p.drawLine(lw + 6, 4, lw + 6, lh + 6);
+}
+
+}  // namespace vornel

@@ -1,0 +1,36 @@
+#include "ui/shared/CaptionApply.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+
+namespace vornel {
+
+QString controlObjectName(const ControlCaption& control)
+{
+    const QString name = QString::fromStdString(control.name);
+    return control.index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(control.index);
+}
+
+void applyCaptions(QWidget* window, const CaptionTable& table)
+{
+    window->setWindowTitle(QString::fromStdString(table.title()));
+    for (const ControlCaption& c : table.controls()) {
+        const QString name = controlObjectName(c);
+        const QString text = QString::fromStdString(c.caption);
+        if (auto* w = window->findChild<QLabel*>(name))
+            w->setText(text);
+        else if (auto* b = window->findChild<QAbstractButton*>(name))
+            b->setText(text);
+        else if (auto* g = window->findChild<QGroupBox*>(name))
+            g->setTitle(text);
+        else if (auto* m = window->findChild<QMenu*>(name))
+            m->setTitle(text);
+        else if (auto* a = window->findChild<QAction*>(name))
+            a->setText(text);
+    }
+}
+
+}  // namespace vornel

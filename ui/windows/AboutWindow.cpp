@@ -1,0 +1,93 @@
+#include "ui/windows/AboutWindow.h"
+
+#include <QDesktopServices>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QUrl>
+
+#include "text/Messages.h"
+#include "ui/shared/Accessible.h"
+#include "ui/shared/ClickLabel.h"
+#include "ui/shared/PictureLibrary.h"
+#include "ui/shared/Twips.h"
+#include "ui/shared/Widgets.h"
+
+namespace vornel {
+
+using namespace widgets;
+
+AboutWindow::AboutWindow(bool useGreek, PictureLibrary& pictures, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName("AboutWindow");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(px(5730), px(3420));
+    setWindowTitle("About...");
+    Form_Load(useGreek, pictures);
+}
+
+void AboutWindow::Form_Load(bool useGreek, PictureLibrary& pictures)
+{
+    if (QWidget* main = parentWidget())
+        setWindowIcon(main->windowIcon());
+
+    auto label = [&](const char* name, QRect r, const std::string& text) {
+        auto* l = new QLabel(qs(text), this);
+        l->setObjectName(name);
+        l->setGeometry(r);
+        return l;
+    };
+    QLabel* image1 = label("Image1", px(240, 240, 735, 670), {});
+    image1->setPixmap(pictures.named("Image37", image1->size(), devicePixelRatioF()));
+    accessible::setName(image1, accessible::pictureName("Image37", useGreek));
+
+    QLabel* title = label("lblTitle", px(1200, 240, 4290, 480), std::string(ApplicationTitle));
+    title->setFont(makeFont("Liberation Sans", 14, true));
+    QLabel* version = label("lblVersion", px(1200, 780, 4290, 255), std::string(Messages::Version));
+    version->setFont(makeFont("Liberation Sans", 9));
+    QLabel* comments = label("lblComments", px(1200, 1140, 4290, 255), Messages::Credit.in(useGreek));
+    comments->setFont(makeFont("Liberation Sans", 9, true));
+    setTextColour(comments, QColor(255, 0, 0));
+    QLabel* freeware = label("lblDisclaimer", px(1200, 1440, 4290, 255), Messages::Freeware.in(useGreek));
+    freeware->setFont(makeFont("Liberation Sans", 8));
+
+    // Two lines, the grey one over the light one, make one engraved rule.
+    for (int i = 0; i < 2; ++i) {
+        auto* line = new QFrame(this);
+        line->setObjectName(QStringLiteral("Line1(%1)").arg(i));
+        line->setGeometry(px(105, i == 0 ? 1890 : 1875, 5520, 15));
+        setBackground(line, i == 0 ? QColor(224, 224, 224) : QColor(128, 128, 128));
+        accessible::hideRepeat(line);
+    }
+
+    auto* label2 = new ClickLabel(this);
+    label2->setObjectName("Label2");
+    label2->setText(qs(Messages::SendMail.in(useGreek)));
+    label2->setGeometry(px(1200, 2130, 2400, 300));
+    QFont f = makeFont("Liberation Sans", 9);
+    f.setUnderline(true);
+    label2->setFont(f);
+    setTextColour(label2, QColor(0, 0, 255));
+    label2->setCursor(Qt::PointingHandCursor);
+    accessible::setRole(label2, QAccessible::Link);
+    connect(label2, &ClickLabel::clicked, this, &AboutWindow::Label2_Click);
+
+    auto* cmdOK = new QPushButton("OK", this);
+    cmdOK->setObjectName("cmdOK");
+    cmdOK->setGeometry(px(4200, 2790, 1290, 420));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
+
+    setWindowTitle(qs(Messages::aboutTitle(useGreek)));
+}
+
+void AboutWindow::Label2_Click()
+{
+    // Whether a mail program answered is not the game's concern.
+    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + QString::fromUtf8(AuthorAddress.data(), AuthorAddress.size())));
+}
+
+}  // namespace vornel

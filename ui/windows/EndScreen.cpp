@@ -1,0 +1,135 @@
+#include "ui/windows/EndScreen.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include "text/AccessibleNames.h"
+#include "ui/shared/Accessible.h"
+#include "ui/shared/ClickLabel.h"
+#include "ui/shared/PictureLibrary.h"
+#include "ui/shared/Twips.h"
+#include "ui/shared/Widgets.h"
+
+namespace vornel {
+
+using namespace widgets;
+
+EndScreen::EndScreen(const EndScreenLook& look, bool useGreek, const QString& dataFolder, PictureLibrary& pictures,
+    QWidget* mainWindow, SoundPlayer playSound)
+    : QWidget(mainWindow, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      useGreek_(useGreek),
+      look_(look),
+      soundPath_(dataFolder + '/' + look.sound),
+      playSound_(std::move(playSound)),
+      pictures_(pictures)
+{
+    setObjectName(look.objectName);
+    setFixedSize(px(5580), px(3600));
+    setBackground(this, look.background);
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName("Timer1");
+    timer1_->setInterval(look.intervalMs);
+
+    auto clickable = [](QWidget* parent, const char* name, QRect r) {
+        auto* l = new ClickLabel(parent);
+        l->setObjectName(name);
+        l->setGeometry(r);
+        return l;
+    };
+    // The text first, so that the animation's frame covers it while it runs.
+    label1_ = clickable(this, "Label1", px(120, 600, 5340, 1560));
+    label1_->setWordWrap(true);
+    label1_->setAlignment(Qt::AlignCenter);
+    setTextColour(label1_, look.text);
+
+    frame1_ = clickable(this, "Frame1", px(120, 120, 5340, 2520));
+    setBackground(frame1_, look.background);
+    image3_ = clickable(frame1_, "Image3", px(1470, 60, 2400, 2400));
+    image3_->setScaledContents(false);
+
+    const QPixmap picture = pictures.named(look.decoration, QSize(px(735), px(675)), devicePixelRatioF());
+    image1_ = clickable(this, "Image1", px(180, 2760, 735, 675));
+    image2_ = clickable(this, "Image2", px(4665, 2760, 735, 675));
+    image1_->setPixmap(picture);
+    image2_->setPixmap(picture);
+
+    // Every part is clicked to go on; the frame repeats its animation.
+    accessible::hideRepeat(frame1_);
+    accessible::setName(image3_, look.animation.in(useGreek));
+    for (ClickLabel* part : {image1_, image2_})
+        accessible::setName(part, accessible::pictureName(look.decoration, useGreek));
+    for (ClickLabel* part : {label1_, image3_, image1_, image2_})
+        accessible::setDescription(part, qs(AccessibleNames::ClickToGoOn.in(useGreek)));
+
+    placeFromMain(this, mainWindow, 1200, 1500);
+}
+
+QStringList EndScreen::frameNames() const
+{
+    QStringList names;
+    for (int i = 0; i < look_.frames; ++i)
+        names << QStringLiteral("%1%2").arg(look_.framePrefix).arg(i);
+    return names;
+}
+
+const QPixmap& EndScreen::frame(int index)
+{
+    if (frames_.empty()) {
+        for (const QString& name : frameNames())
+            frames_.push_back(pictures_.named(name, image3_->size(), image3_->devicePixelRatioF()));
+    }
+    return frames_.at(index);
+}
+
+void EndScreen::playSound() const
+{
+    if (playSound_)
+        playSound_(soundPath_);
+}
+
+void EndScreen::mousePressEvent(QMouseEvent* e)
+{
+    e->accept();
+    if (e->button() == Qt::LeftButton)
+        Form_Click();
+}
+
+void EndScreen::closeEvent(QCloseEvent* e)
+{
+    // The window's close box or keys dismiss it as a click does; it stays loaded.
+    e->ignore();
+    if (isVisible())
+        Form_Click();
+}
+
+void EndScreen::hideEvent(QHideEvent* e)
+{
+    stopAnimation();
+    image3_->clear();
+    frames_.clear();
+    for (const QString& name : frameNames())
+        pictures_.forget(name);
+    QWidget::hideEvent(e);
+}
+
+void EndScreen::paintEvent(QPaintEvent*)
+{
+    // Line1 to Line4 round the window's edge.
+    QPainter p(this);
+    p.setPen(QPen(look_.lines, 2));
+    const int l = px(45), t = px(45), r = width() - px(45), b = height() - px(45);
+    p.drawLine(l, t, r, t);
+    p.drawLine(l, b, r, b);
+    p.drawLine(l, t, l, b);
+    p.drawLine(r, t, r, b);
+}
+
+void placeFromMain(QWidget* window, const QWidget* mainWindow, int left, int top)
+{
+    if (mainWindow)
+        window->move(mainWindow->frameGeometry().topLeft() + QPoint(px(left), px(top)));
+}
+
+}  // namespace vornel

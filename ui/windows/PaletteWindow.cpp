@@ -1,0 +1,233 @@
+#include "ui/windows/PaletteWindow.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QShortcut>
+#include <QtMath>
+#include <map>
+
+#include "text/AccessibleNames.h"
+#include "text/Messages.h"
+#include "ui/shared/Accessible.h"
+#include "ui/shared/ColourValues.h"
+#include "ui/shared/PictureLibrary.h"
+#include "ui/shared/Twips.h"
+#include "ui/shared/Widgets.h"
+
+namespace vornel {
+
+using namespace widgets;
+
+namespace {
+
+// Swatch cells: 26 x 23 pixels from (1, 1); each swatch fills its cell but a
+// two-pixel gap of background, with a two-pixel raised edge.
+constexpr int CellWidth = 26;
+constexpr int CellHeight = 23;
+constexpr int Gap = 2;
+
+QRect swatchRect(int row, int column)
+{
+    return QRect(1 + Gap / 2 + column * CellWidth, 1 + Gap / 2 + row * CellHeight, CellWidth - Gap, CellHeight - Gap);
+}
+
+// Drawn in pixels on an image of `ratio` device pixels to a pixel: every
+// edge falls on whole device pixels at any density.
+QImage drawPalette(qreal ratio)
+{
+    QImage image((QSizeF(PaletteWindow::PictureSize) * ratio).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(PaletteWindow::Background);
+    QPainter p(&image);
+    for (int row = 0; row < PaletteWindow::Rows; ++row) {
+        for (int column = 0; column < PaletteWindow::Columns; ++column) {
+            const QRect r = swatchRect(row, column);
+            p.fillRect(r, QColor(PaletteWindow::swatchColours()[row * PaletteWindow::Columns + column]));
+            // Light from the top left: white and pale outside and inside,
+            // dark grey and black below and to the right.
+            const auto edge = [&](QColor topLeft, QColor bottomRight, int inset) {
+                const QRect e = r.adjusted(inset, inset, -inset, -inset);
+                p.fillRect(QRect(e.left(), e.top(), e.width(), 1), topLeft);
+                p.fillRect(QRect(e.left(), e.top(), 1, e.height()), topLeft);
+                p.fillRect(QRect(e.left(), e.bottom(), e.width(), 1), bottomRight);
+                p.fillRect(QRect(e.right(), e.top(), 1, e.height()), bottomRight);
+            };
+            edge(Qt::white, Qt::black, 0);
+            edge(QColor(223, 223, 223), QColor(128, 128, 128), 1);
+        }
+    }
+    return image;
+}
+
+// Where a denser screen draws the palette picture, in device pixels up and
+// to the left. A platform that reports the pointer in whole pixels rounds to
+// the nearest (xcb reports device pixels 2k - 1 and 2k both as pixel k), so
+// each pixel's colour is drawn over the device pixels that report it.
+int pictureShift(qreal ratio)
+{
+    return qFloor(ratio / 2);
+}
+
+// The palette picture; a press anywhere on it takes the pixel under the pointer.
+class PalettePicture : public QWidget {
+public:
+    std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, QPointF)> onMouseDown;
+
+    explicit PalettePicture(QWidget* parent) : QWidget(parent) { setFixedSize(PaletteWindow::PictureSize); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const qreal ratio = devicePixelRatioF();
+        const qreal shift = pictureShift(ratio) / ratio;
+        QPainter p(this);
+        p.fillRect(rect(), QColor(PaletteWindow::Background));
+        p.drawImage(QPointF(-shift, -shift), PaletteWindow::paletteImage(ratio));
+    }
+    void mousePressEvent(QMouseEvent* e) override
+    {
+        // The position keeps its fraction: on a denser screen it names the
+        // device pixel under the pointer.
+        if (onMouseDown)
+            onMouseDown(e->button(), e->modifiers(), e->position());
+    }
+};
+
+}  // namespace
+
+const std::array<QRgb, PaletteWindow::Columns * PaletteWindow::Rows>& PaletteWindow::swatchColours()
+{
+    static const std::array<QRgb, Columns * Rows> colours{
+        0xFF7F7F, 0xFFFF7F, 0x7FFF7F, 0x00FF7F, 0x7FFFFF, 0x007FFF, 0xFF7FBF, 0xFF7FFF,  //
+        0xFF0000, 0xFFFF00, 0x7FFF00, 0x00FF3F, 0x00FFFF, 0x007FBF, 0x7F7FBF, 0xFF00FF,  //
+        0x7F3F3F, 0xFF7F3F, 0x00FF00, 0x007F7F, 0x003F7F, 0x7F7FFF, 0x7F003F, 0xFF007F,  //
+        0x7F0000, 0xFF7F00, 0x007F00, 0x007F3F, 0x0000FF, 0x00009F, 0x7F007F, 0x7F00FF,  //
+        0x3F0000, 0x7F3F00, 0x003F00, 0x003F3F, 0x00007F, 0x00003F, 0x3F003F, 0x3F007F,  //
+        0x000000, 0x7F7F00, 0x7F7F3F, 0x7F7F7F, 0x3F7F7F, 0xBFBFBF, 0x3F003F, 0xFFFFFF,  //
+    };
+    return colours;
+}
+
+const QImage& PaletteWindow::paletteImage(qreal ratio)
+{
+    static std::map<qreal, QImage> drawn;
+    auto it = drawn.find(ratio);
+    if (it == drawn.end())
+        it = drawn.emplace(ratio, drawPalette(ratio)).first;
+    return it->second;
+}
+
+std::optional<QRgb> PaletteWindow::colourAt(QPointF at, qreal ratio)
+{
+    if (at.x() < 0 || at.y() < 0 || at.x() >= PictureSize.width() || at.y() >= PictureSize.height())
+        return std::nullopt;
+    const QImage& image = paletteImage(ratio);
+    const int shift = pictureShift(ratio);
+    // The last device pixels, uncovered by the shifted picture, show the background.
+    const QPoint pixel(qFloor(at.x() * ratio) + shift, qFloor(at.y() * ratio) + shift);
+    return image.rect().contains(pixel) ? image.pixel(pixel) : Background;
+}
+
+QPoint PaletteWindow::swatchCentre(int row, int column)
+{
+    return swatchRect(row, column).center();
+}
+
+PaletteWindow::PaletteWindow(PictureLibrary& pictures, bool useGreek, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), useGreek_(useGreek)
+{
+    setObjectName("PaletteWindow");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(px(3420), px(2880));
+
+    auto* picture = new PalettePicture(this);
+    picture->setObjectName("Picture1(0)");
+    picture->move(px(120), px(120));
+    picture->onMouseDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF at) {
+        Picture1_MouseDown(0, button, shift, at);
+    };
+    accessible::setRole(picture, QAccessible::Graphic);
+    accessible::setName(picture, AccessibleNames::Palette.in(useGreek));
+    accessible::setDescription(picture, qs(AccessibleNames::PaletteUse.in(useGreek)));
+
+    auto* label2 = new QLabel(qs(Messages::PalettePreview.in(true)), this);
+    label2->setObjectName("Label2");
+    label2->setGeometry(px(120, 2370, 1500, 255));
+    label1_ = new QLabel(this);
+    label1_->setObjectName("Label1");
+    label1_->setGeometry(px(1680, 2280, 1620, 420));
+    label1_->setFrameShape(QFrame::Panel);
+    label1_->setFrameShadow(QFrame::Sunken);
+    label3_ = new QLabel(this);
+    label3_->setObjectName("Label3");
+    label3_->hide();
+
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
+    Form_Load(pictures, useGreek);
+}
+
+void PaletteWindow::Form_Load(PictureLibrary& pictures, bool useGreek)
+{
+    setWindowIcon(QIcon(pictures.named("Image23")));
+    if (!useGreek)
+        findChild<QLabel*>("Label2")->setText(qs(Messages::PalettePreview.in(false)));
+    accessible::setName(label1_, qs(Messages::PalettePreview.in(useGreek)).remove(':'));
+}
+
+void PaletteWindow::showForChoice()
+{
+    beenActive_ = false;
+    show();
+    raise();
+}
+
+bool PaletteWindow::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        beenActive_ = true;
+    return QWidget::event(e);
+}
+
+QString PaletteWindow::PaletteTarget() const
+{
+    return label3_->text();
+}
+
+void PaletteWindow::setPaletteTarget(const QString& target)
+{
+    label3_->setText(target);
+}
+
+void PaletteWindow::setPreview(std::int32_t colour)
+{
+    const QColor c = colourOf(colour);
+    setBackground(label1_, c);
+    QString caption = qs(Messages::PalettePreview.in(useGreek_));
+    if (caption.endsWith(':'))
+        caption.chop(1);
+    accessible::setName(label1_, AccessibleNames::colour(useGreek_, caption.toStdString(), c.red(), c.green(), c.blue()));
+}
+
+// Any button takes the colour of the pixel under the pointer, edges and
+// background included.
+void PaletteWindow::Picture1_MouseDown(int, Qt::MouseButton, Qt::KeyboardModifiers, QPointF at)
+{
+    const std::optional<QRgb> pixel = colourAt(at, devicePixelRatioF());
+    if (!pixel)
+        return;
+    const std::int32_t c = colourValue(QColor(*pixel));
+    setPreview(c);
+
+    const QString target = PaletteTarget();
+    if (target.isEmpty()) {
+        emit cardColourTaken(c);
+        return;
+    }
+    bool isDigit = false;
+    const int swatch = target.right(1).toInt(&isDigit);
+    if (isDigit)
+        emit swatchColourTaken(swatch, c);
+}
+
+}  // namespace vornel

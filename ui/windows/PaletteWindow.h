@@ -1,0 +1,65 @@
+#pragma once
+#include <QImage>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+class QLabel;
+
+namespace vornel {
+
+class PictureLibrary;
+
+// The colour palette: 48 swatches to take a colour from, with a preview of
+// the last one taken. It stays open across clicks; whoever opened it says
+// what the colour is for.
+class PaletteWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int Columns = 8;
+    static constexpr int Rows = 6;
+    static constexpr QSize PictureSize{210, 140};  // pixels
+    static constexpr QRgb Background = qRgb(191, 191, 191);
+
+    PaletteWindow(PictureLibrary& pictures, bool useGreek, QWidget* parent);
+
+    // The swatch colours, row by row from the top.
+    static const std::array<QRgb, Columns * Rows>& swatchColours();
+    // The palette picture, drawn once for each screen density: `ratio`
+    // device pixels to a pixel.
+    static const QImage& paletteImage(qreal ratio = 1);
+    static QPoint swatchCentre(int row, int column);
+    // The colour drawn under `at` (pixels, with fractions on a denser screen
+    // or rounded to whole ones) on a screen of `ratio`; none outside the picture.
+    static std::optional<QRgb> colourAt(QPointF at, qreal ratio);
+
+    // "" while the card colour is chosen, "ΕΠΙΛΟΓΗ," and a digit for a swatch.
+    QString PaletteTarget() const;
+    void setPaletteTarget(const QString& target);
+    void setPreview(std::int32_t colour);
+    void Picture1_MouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF at);
+
+    // Whether the player has been in this window since it was last shown
+    // for a choice.
+    bool beenActive() const { return beenActive_; }
+    void showForChoice();
+
+signals:
+    void cardColourTaken(std::int32_t colour);
+    void swatchColourTaken(int swatch, std::int32_t colour);
+
+protected:
+    bool event(QEvent* e) override;
+
+private:
+    void Form_Load(PictureLibrary& pictures, bool useGreek);
+
+    bool beenActive_ = false;
+    bool useGreek_;
+
+    QLabel* label1_ = nullptr;  // preview box
+    QLabel* label3_ = nullptr;  // the target, never shown
+};
+
+}  // namespace vornel
