@@ -8,12 +8,15 @@ namespace vornel {
 
 class TextCatalog;
 
-// One captioned control of a window. Elements of a control array share
-// the name and differ by index; a plain control has index -1.
+// One captioned control of a window. `name` and `index` are the control's
+// key in the English catalogue (elements of an array share the name and
+// differ by index; a plain control has index -1); `widget` is the object
+// name the window gives that control.
 struct ControlCaption {
     std::string name;
     int index = -1;
     std::string caption;
+    std::string widget = {};
 };
 
 // The captions of one window, in the window's control order. Windows are

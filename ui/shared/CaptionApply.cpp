@@ -10,6 +10,8 @@ namespace vornel {
 
 QString controlObjectName(const ControlCaption& control)
 {
+    if (!control.widget.empty())
+        return QString::fromStdString(control.widget);
     const QString name = QString::fromStdString(control.name);
     return control.index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(control.index);
 }

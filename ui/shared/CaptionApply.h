@@ -5,8 +5,7 @@
 
 namespace vornel {
 
-// The object name a control carries: "Label9(0)" for an element of a
-// control array, the plain name otherwise.
+// The object name of the control a caption belongs to.
 QString controlObjectName(const ControlCaption& control);
 
 // Puts the window's title and each caption of the table on the control of
