@@ -29,6 +29,11 @@ void Board::turnAllFaceDown()
     }
 }
 
+int Board::randomSlot(double r)
+{
+    return static_cast<int>(SlotCount * std::clamp(r, 0.0, 0.9999999999));
+}
+
 void Board::deal(const PictureSet& set, const std::function<double()>& random)
 {
     std::array<bool, SlotCount> used{};
@@ -36,8 +41,7 @@ void Board::deal(const PictureSet& set, const std::function<double()>& random)
     auto drawFree = [&] {
         int a;
         do {
-            const double r = std::clamp(random(), 0.0, 0.9999999999);
-            a = static_cast<int>(SlotCount * r + 1) - 1;
+            a = randomSlot(random());
         } while (used[a]);
         used[a] = true;
         return a;

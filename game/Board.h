@@ -41,6 +41,8 @@ public:
 
     // Places each picture of the set on two random free slots, in picture
     // order. `random` gives a uniform number in [0, 1).
+    // The slot a random number in [0, 1) stands for.
+    static int randomSlot(double r);
     void deal(const PictureSet& set, const std::function<double()>& random);
 
     bool sameImage(int a, int b) const;

@@ -50,9 +50,8 @@ void Game::newGame()
             clock_.PointsPerSecond = a.pointsPerSecond;
         }
     } else {
-        clock_.SecondsLeft = difficulty_
-            ? championshipSeconds(championship_.Level, *difficulty_, championship_.bonusApplies())
-            : 110 - 10 * (championship_.Level - 1) + (championship_.bonusApplies() ? 10 : 0);
+        clock_.SecondsLeft = championshipSeconds(
+            championship_.Level, difficulty_.value_or(Difficulty::Normal), championship_.bonusApplies());
     }
 
     clock_.running = true;
@@ -68,30 +67,59 @@ StopOutcome Game::stop()
     const Bilingual& question = championship ? Messages::StopChampionship : Messages::StopGame;
     if (!host_.askYesNo(question.in(greek())))
         return StopOutcome::Declined;
+    endGame(GameEnd::Stopped);
+    return championship ? StopOutcome::ChampionshipStopped : StopOutcome::GameStopped;
+}
 
-    if (championship) {
-        if (helps_.revealRunning) {
-            // End the reveal first so the cards are put back as they were.
-            helps_.RevealTicks = 15;
-            revealTick();
-        }
-        panelEnabled_ = false;
-        panelVisible_ = false;
-        helps_.available = {true, true};
+void Game::abandon()
+{
+    if (playing_)
+        endGame(GameEnd::Abandoned);
+}
+
+void Game::endGame(GameEnd how)
+{
+    if (helps_.revealRunning) {
+        // The reveal ends first so the cards are put back as they were.
+        helps_.RevealTicks = Helps::RevealSeconds + 5;
+        revealTick();
+    }
+    clock_.running = false;
+    playing_ = false;
+    // A result screen the game ended under goes with it.
+    resultShown_ = false;
+    mainWindowEnabled_ = true;
+    panelEnabled_ = false;
+    panelVisible_ = false;
+    if (session_.inChampionship()) {
         session_.mode = Mode::SingleGame;
         championship_.Level = 0;
         championship_.Lives = 0;
-    } else {
-        panelEnabled_ = false;
+        helps_.available = {true, true};
     }
     session_.Score = 0;
-    clock_.reset();
 
-    clock_.running = false;
-    turn_.flipBackRunning = false;
-    turnAllFaceDown();
-    playing_ = false;
-    return championship ? StopOutcome::ChampionshipStopped : StopOutcome::GameStopped;
+    // A wrong pair still turning back when a result ends the game finishes
+    // turning; a stopped game's board is cleared at once.
+    switch (how) {
+    case GameEnd::Stopped:
+        turn_.flipBackRunning = false;
+        clock_.reset();
+        turnAllFaceDown();
+        break;
+    case GameEnd::Abandoned:
+        turn_.flipBackRunning = false;
+        break;
+    case GameEnd::SingleGameWon:
+        clock_.reset();
+        break;
+    case GameEnd::ChampionshipLost:
+        panelCaptionsGrey_ = true;
+        break;
+    case GameEnd::SingleGameLost:
+    case GameEnd::ChampionshipWon:
+        break;
+    }
 }
 
 void Game::toggleNumbers()
@@ -109,7 +137,7 @@ TurnOutcome Game::turnCard(int index)
     const TurnOutcome outcome = turn_.turnCard(board_, index);
     if (outcome == TurnOutcome::WrongPair)
         startFlipBack();
-    return win() ? TurnOutcome::BoardComplete : outcome;
+    return checkBoardCleared() ? TurnOutcome::BoardComplete : outcome;
 }
 
 void Game::startFlipBack()
@@ -127,7 +155,7 @@ void Game::flipBackTick()
         mainWindowEnabled_ = true;
 }
 
-bool Game::win()
+bool Game::checkBoardCleared()
 {
     if (!board_.allMatched())
         return false;
@@ -227,30 +255,20 @@ LossOutcome Game::levelLost()
         return LossOutcome::LifeLost;
     }
     host_.showMessage(Messages::ChampionshipLost.in(greek()), Messages::ChampionshipLostTitle.in(greek()));
-    endChampionshipAfterLoss();
+    endGame(GameEnd::ChampionshipLost);
     return LossOutcome::ChampionshipOver;
-}
-
-void Game::endChampionshipAfterLoss()
-{
-    session_.mode = Mode::SingleGame;
-    panelEnabled_ = false;
-    panelVisible_ = false;
-    helps_.available = {true, true};
-    panelCaptionsGrey_ = true;
-    session_.Score = 0;
-    championship_.Lives = 0;
-    championship_.Level = 0;
-    // The lose screen closes with it, and gives the window back.
-    resultShown_ = false;
-    mainWindowEnabled_ = true;
 }
 
 ResultStep Game::resumeAfterResult()
 {
+    if (!playing_)
+        return resultStep();
     playing_ = false;
     resultShown_ = false;
-    return resultStep();
+    const ResultStep step = resultStep();
+    if (step == ResultStep::Nothing)
+        endGame(GameEnd::SingleGameLost);
+    return step;
 }
 
 ResultStep Game::resultStep()
@@ -260,8 +278,7 @@ ResultStep Game::resultStep()
             return ResultStep::Nothing;
         enterBestScore();
         refreshBestScoresLine();
-        clock_.reset();
-        panelVisible_ = false;
+        endGame(GameEnd::SingleGameWon);
         return ResultStep::ScoreRecorded;
     }
     if (championship_.allLevelsWon()) {
@@ -269,11 +286,7 @@ ResultStep Game::resultStep()
             session_.Score += allowance(*difficulty_).finalBonus;
         enterBestScore();
         refreshBestScoresLine();
-        session_.mode = Mode::SingleGame;
-        championship_.Level = 0;
-        championship_.Lives = 0;
-        panelEnabled_ = false;
-        panelVisible_ = false;
+        endGame(GameEnd::ChampionshipWon);
         return ResultStep::ChampionshipComplete;
     }
     newGame();
@@ -326,10 +339,10 @@ bool Game::solveTwoPairs()
             break;
         int r;
         do {
-            r = std::clamp(static_cast<int>(host_.random() * 20 + 1) - 1, 0, Board::SlotCount - 1);
+            r = Board::randomSlot(host_.random());
         } while (board_.slot(r).isFaceUp());
         solvePairOf(r);
-        complete = win() || complete;
+        complete = checkBoardCleared() || complete;
         host_.processEvents();
     }
 
@@ -377,12 +390,11 @@ void Game::enterBestScore()
         BestScores::enter(table, *place, score, name);
         writeScoreTable(file, table);
         host_.showMessage(Messages::newBestScore(greek(), name, *place, score));
-        session_.Score = 0;
         refreshBestScoresLine();
     } else {
         host_.showMessage(Messages::noBestScore(greek(), score));
-        session_.Score = 0;
     }
+    session_.Score = 0;
 }
 
 void Game::refreshBestScoresLine()

@@ -61,7 +61,6 @@ public:
     bool takesCardClick(int index) const;
 
     // ---- Board and new game -------------------------------------------------
-    void turnAllFaceDown();
     void newGame();
     void hideChampionshipPanel() { panelVisible_ = false; }
     // Asks first; nothing changes on No.
@@ -71,8 +70,6 @@ public:
     // ---- Turning cards ------------------------------------------------------
     TurnOutcome turnCard(int index);
     void flipBackTick();
-    // All cards matched: the bonus question if earned, then the win screen's turn.
-    bool win();
 
     // ---- Clock, difficulty, pictures ----------------------------------------
     ClockTick clockTick();
@@ -82,9 +79,8 @@ public:
     // pictures; otherwise the player is asked whether to choose them now.
     CustomOutcome applyCustom(const CustomPictures& custom);
 
-    // ---- Championship -------------------------------------------------------
+    // ---- Championship and results -------------------------------------------
     void startChampionship();
-    std::int16_t levelPoints() const;
     // The win screen is up: the clock stops; a championship level is scored
     // and the next one comes up.
     void levelWon();
@@ -92,17 +88,15 @@ public:
     LossOutcome levelLost();
     // The main window becomes active again: back to idle, then the result step.
     ResultStep resumeAfterResult();
-    ResultStep resultStep();
+    // The window closes: a game still running ends where it is, unscored.
+    void abandon();
 
     // ---- Helps --------------------------------------------------------------
     // The player clicked help `index`; true when it completed the board.
     bool useHelp(int index);
-    void revealAllFaces();
     void revealTick();
-    bool solveTwoPairs();
 
     // ---- Scores and players -------------------------------------------------
-    void enterBestScore();
     void refreshBestScoresLine();
     void setPlayerName(std::string name) { session_.PlayerName = std::move(name); }
     // A new player is being chosen: the score so far is dropped.
@@ -115,12 +109,25 @@ public:
     void setMainWindowEnabled(bool enabled) { mainWindowEnabled_ = enabled; }
 
 private:
+    // How a game ended; each way leaves a little more than the others behind.
+    enum class GameEnd { SingleGameWon, SingleGameLost, ChampionshipWon, ChampionshipLost, Stopped, Abandoned };
+
     bool greek() const;
+    void turnAllFaceDown();
+    // All cards matched: the bonus question if earned, then the win screen's turn.
+    bool checkBoardCleared();
     void startFlipBack();
-    void endChampionshipAfterLoss();
+    std::int16_t levelPoints() const;
+    ResultStep resultStep();
+    // The one way out of a game or a championship: every running part stops
+    // and the window is free again.
+    void endGame(GameEnd how);
+    void revealAllFaces();
+    bool solveTwoPairs();
     // Solves card `r` and its partner; the open first card, if it is the
     // partner, is solved with it.
     void solvePairOf(int r);
+    void enterBestScore();
 
     Host& host_;
     const Language& language_;

@@ -246,5 +246,25 @@ TEST_F(ChampionshipFixture, TwoPairsThatCompletesTheBoardEndsTheLevel)
     EXPECT_EQ(game.championship().Level, 2);
 }
 
+// The clock ran out while the stop question was open: the lose screen took
+// a life, then Yes stopped the championship under it. The next game's wrong
+// pairs must give the window back.
+TEST_F(ChampionshipFixture, StopUnderTheLoseScreenLeavesTheNextGamePlayable)
+{
+    start();
+    while (game.clockTick() != ClockTick::TimeUp) { }
+    EXPECT_EQ(game.levelLost(), LossOutcome::LifeLost);
+    host.yesNoAnswers = {true};
+    EXPECT_EQ(game.stop(), StopOutcome::ChampionshipStopped);
+    game.setMainWindowEnabled(true);  // the lose screen goes without giving the window back
+
+    game.newGame();
+    click(0);
+    click(strangerTo(0));
+    flipBack();
+    EXPECT_TRUE(game.mainWindowEnabled());
+    EXPECT_TRUE(game.takesCardClick(0));
+}
+
 }  // namespace
 }  // namespace vornel
