@@ -49,14 +49,15 @@ std::filesystem::path fileIn(const QString& folder, const char* name)
 }
 }  // namespace
 
-Form1::Form1(DesktopHost& host, bool useGreek, QString dataFolder, QWidget* parent)
+Form1::Form1(DesktopHost& host, bool useGreek, DataFolders folders, QWidget* parent)
     : QMainWindow(parent),
       host_(host),
-      dataFolder_(std::move(dataFolder)),
+      folders_(std::move(folders)),
       language_{useGreek},
       captions_(mainWindowCaptions()),
       game_(host, language_,
-          BestScores(fileIn(dataFolder_, DataFile::SingleScores), fileIn(dataFolder_, DataFile::ChampionshipScores)))
+          BestScores(
+              fileIn(folders_.data, DataFile::SingleScores), fileIn(folders_.data, DataFile::ChampionshipScores)))
 {
     setObjectName("Form1");
     blocker_ = new InputBlocker(this);
@@ -118,7 +119,12 @@ void Form1::setEnabledByWindow(bool enabled)
 
 std::filesystem::path Form1::dataFile(const char* name) const
 {
-    return fileIn(dataFolder_, name);
+    return fileIn(folders_.data, name);
+}
+
+std::filesystem::path Form1::shippedFile(const char* name) const
+{
+    return folders_.shippedFile(name).toStdString();
 }
 
 // Start-up, in a fixed order. A step that fails leaves its defaults and the
@@ -127,7 +133,7 @@ void Form1::Form_Load()
 {
     setWindowTitle(qs(std::string(ApplicationTitle)));
     if (!language_.UseGreek) {
-        const TextCatalog catalog(dataFile(DataFile::English));
+        const TextCatalog catalog(shippedFile(DataFile::English));
         loadEnglishTexts(captions_, catalog, "ENGLISH1", mainWindowElementKeys());
     }
     applyCaptions();
@@ -204,10 +210,11 @@ void Form1::Form_QueryUnload()
 void Form1::createEndScreens()
 {
     auto enable = [this](bool enabled) { setEnabledByWindow(enabled); };
-    form2_ = new Form2(language_.UseGreek, dataFolder_, pictures_, this, PlaySound);
+    form2_ = new Form2(language_.UseGreek, folders_.shippedFolderOf(DataFile::WinSound), pictures_, this, PlaySound);
     disableMainWhileUp(form2_, enable);
     connect(form2_, &Form2::dismissed, this, &Form1::RestoreSettings);
-    form3_ = new Form3(host_, language_.UseGreek, dataFolder_, pictures_, this, PlaySound);
+    form3_ =
+        new Form3(host_, language_.UseGreek, folders_.shippedFolderOf(DataFile::LoseSound), pictures_, this, PlaySound);
     disableMainWhileUp(form3_, enable);
     connect(form3_, &Form3::dismissed, this, &Form1::RestoreSettings);
 }
@@ -424,7 +431,7 @@ void Form1::showCustomPictureWindow()
 {
     {
         Form4 w(customPictures(), game_, cards_, pictures_, language_.UseGreek,
-            TextCatalog(dataFile(DataFile::English)), this);
+            TextCatalog(shippedFile(DataFile::English)), this);
         w.exec();
     }
     // However it closed, the window's state goes with it.
@@ -491,7 +498,7 @@ void Form1::applyCardSettings()
 void Form1::EikSize_Click()
 {
     auto* w = new Form8(colours_, cards_, dataFile(DataFile::Colours), dataFile(DataFile::DefaultColours), pictures_,
-        language_.UseGreek, TextCatalog(dataFile(DataFile::English)), this);
+        language_.UseGreek, TextCatalog(shippedFile(DataFile::English)), this);
     disableMainWhileUp(w, [this](bool enabled) { setEnabledByWindow(enabled); });
     connect(w, &Form8::swatchesChanged, this, &Form1::LABEL20_Change);
     connect(w, &Form8::confirmed, this, [this](const ColourValues& swatches) {
@@ -568,7 +575,7 @@ void Form1::showPlayerWindow()
 void Form1::skorsTeam_Click()
 {
     Form50 w(dataFile(DataFile::SingleScores), dataFile(DataFile::ChampionshipScores), host_, language_.UseGreek,
-        TextCatalog(dataFile(DataFile::English)), this);
+        TextCatalog(shippedFile(DataFile::English)), this);
     connect(&w, &Form50::scoresDeleted, this, [this] {
         game_.Protos();
         showState();
@@ -585,8 +592,9 @@ void Form1::exit_Click()
 
 void Form1::periexomena_Click()
 {
-    const std::optional<std::filesystem::path> help =
-        periexomena(std::filesystem::path(dataFolder_.toStdString()), host_);
+    // The user's own manual wins over the shipped one.
+    const std::filesystem::path own = folders_.data.toStdString(), shipped = folders_.shipped.toStdString();
+    const std::optional<std::filesystem::path> help = periexomena(findHelpFile(own) ? own : shipped, host_);
     if (!help)
         return;
     auto* w = findChild<HelpWindow*>("HelpWindow", Qt::FindDirectChildrenOnly);

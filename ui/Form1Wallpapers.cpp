@@ -34,7 +34,7 @@ void Form1::NextImage_Click()
 
 void Form1::ChooseImage_Click()
 {
-    Form10 w(host_, language_.UseGreek, TextCatalog(dataFile(DataFile::English)), pictures_, this);
+    Form10 w(host_, language_.UseGreek, TextCatalog(shippedFile(DataFile::English)), pictures_, this);
     if (w.exec() != QDialog::Accepted)
         return;
     wallpapers_.addWallpapers(w.chosenPaths());
@@ -43,7 +43,7 @@ void Form1::ChooseImage_Click()
 
 void Form1::AfaireshTAPER_Click()
 {
-    Form11 w(wallpapers_.list(), language_.UseGreek, TextCatalog(dataFile(DataFile::English)), pictures_, this);
+    Form11 w(wallpapers_.list(), language_.UseGreek, TextCatalog(shippedFile(DataFile::English)), pictures_, this);
     if (w.exec() != QDialog::Accepted)
         return;
     wallpapers_.removeConfirmed(w.keptPaths());

@@ -17,14 +17,15 @@ int main(int argc, char* argv[])
     vornel::keepMemoryFlat(app);
     QApplication::setOrganizationName("Kelbar");
     QApplication::setApplicationName("vornel");
+
+    const vornel::DataFolders folders = vornel::chooseDataFolders(
+        QString::fromStdString(vornel::AppFolder()), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    vornel::settleDataFolder(folders);
+
     QApplication::setFont(QFont("Liberation Sans", 8));
     vornel::accessible::install();
-
-    const vornel::DataFolders folders = vornel::chooseDataFolders(QString::fromStdString(vornel::AppFolder()),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-
     vornel::DesktopHost host;
-    vornel::Form1 window(host, vornel::LanguageStore::load(), folders.data);
+    vornel::Form1 window(host, vornel::LanguageStore::load(), folders);
     window.Form_Load();
     return app.exec();
 }
