@@ -1,5 +1,8 @@
-// Where the data and shipped files are found, and what a read-only program
-// folder hands over (tried in a child process that is not root).
+// Where the data and shipped files are found, what a read-only program
+// folder hands over, and one game per data folder. The cases that need
+// another process (a read-only folder for a user who is not root, a killed
+// game, a second start) run it as a child.
+#include <csignal>
 #include <grp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -7,6 +10,7 @@
 
 #include "UiSupport.h"
 #include "platform/DataFolder.h"
+#include "platform/SingleInstance.h"
 #include "storage/SettingsRecords.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"
@@ -139,6 +143,28 @@ TEST(DataFolder, AReadOnlyProgramFolderHandsItsDataFilesToTheUsersFolderOnce)
     ASSERT_EQ(startAsPlayer(), 0);
     EXPECT_EQ(bytesOf(user + "/names.QDX"), "carol alice");
     ::chmod(program.toLocal8Bit().constData(), 0755);
+}
+
+// A game killed while it held the folder leaves its lock and its name
+// behind: the next start plays; a start after that hands over to it.
+TEST(DataFolder, OneGamePerFolderASecondStartBringsTheFirstToTheFrontAndAKilledOneBlocksNothing)
+{
+    QTemporaryDir dir;
+    ASSERT_EQ(inChild([&] {
+        SingleInstance killed(dir.path());
+        if (killed.claim() == SingleInstance::Claim::Ours)
+            ::raise(SIGKILL);
+        return 1;
+    }),
+        -1);
+    ASSERT_TRUE(QFileInfo::exists(dir.filePath("vornel.lock")));
+
+    SingleInstance first(dir.path());
+    ASSERT_EQ(first.claim(), SingleInstance::Claim::Ours);
+    int raises = 0;
+    QObject::connect(&first, &SingleInstance::raiseRequested, [&] { ++raises; });
+    EXPECT_EQ(inChild([&] { return SingleInstance(dir.path()).claim() == SingleInstance::Claim::Raised ? 0 : 1; }), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return raises == 1; }, 5000));
 }
 
 }  // namespace
