@@ -1,11 +1,13 @@
 #include <QApplication>
 #include <QFont>
 #include <QStandardPaths>
+#include <cstdio>
 
 #include "platform/DataFolder.h"
 #include "platform/DesktopHost.h"
 #include "platform/LanguageStore.h"
 #include "platform/MemoryKeeper.h"
+#include "platform/SingleInstance.h"
 #include "storage/AppFolder.h"
 #include "ui/shared/Accessible.h"
 #include "ui/main_window/MainWindow.h"
@@ -17,14 +19,28 @@ int main(int argc, char* argv[])
     vornel::keepMemoryFlat(app);
     QApplication::setOrganizationName("Kelbar");
     QApplication::setApplicationName("vornel");
+
+    const vornel::DataFolders folders = vornel::chooseDataFolders(
+        QString::fromStdString(vornel::AppFolder()), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    // A second start on the same files brings the running game to the front
+    // and ends before it reads or writes any of them.
+    vornel::SingleInstance instance(folders.data);
+    switch (instance.claim()) {
+    case vornel::SingleInstance::Claim::Ours:
+        break;
+    case vornel::SingleInstance::Claim::Raised:
+        return 0;
+    case vornel::SingleInstance::Claim::Unreached:
+        std::fprintf(stderr, "vornel: another game runs on %s and does not answer\n", qPrintable(folders.data));
+        return 1;
+    }
+    QObject::connect(&instance, &vornel::SingleInstance::raiseRequested, &vornel::raiseVisibleWindows);
+    vornel::settleDataFolder(folders);
+
     QApplication::setFont(QFont("Liberation Sans", 8));
     vornel::accessible::install();
-
-    const vornel::DataFolders folders = vornel::chooseDataFolders(QString::fromStdString(vornel::AppFolder()),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-
     vornel::DesktopHost host;
-    vornel::MainWindow window(host, vornel::LanguageStore::load(), folders.data);
+    vornel::MainWindow window(host, vornel::LanguageStore::load(), folders);
     window.Form_Load();
     return app.exec();
 }

@@ -1,38 +1,170 @@
+// Where the data and shipped files are found, what a read-only program
+// folder hands over, and one game per data folder. The cases that need
+// another process (a read-only folder for a user who is not root, a killed
+// game, a second start) run it as a child.
+#include <csignal>
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "UiSupport.h"
 #include "platform/DataFolder.h"
+#include "platform/SingleInstance.h"
+#include "storage/SettingsRecords.h"
+#include "ui/windows/WinScreen.h"
+#include "ui/windows/LoseScreen.h"
 
 namespace vornel {
 namespace {
 
-void touch(const QString& path)
+void put(const QString& path, const QByteArray& bytes = {})
 {
     QDir().mkpath(QFileInfo(path).path());
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
 }
 
-TEST(DataFolder, AProgramFolderWithItsFilesKeepsTheDataBesideItAndAnInstalledOneUsesTheUsersWithLinks)
+QByteArray bytesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
+}
+
+// Runs `body` in a child process and gives its exit code; -1 when it died.
+int inChild(const std::function<int()>& body)
+{
+    std::fflush(stdout);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::alarm(10);
+        ::_exit(body());
+    }
+    int status = 0;
+    if (pid < 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+TEST(DataFolder, AnInstalledGameReadsItsShippedFilesWhereTheyAreUnlessTheUserHasACopy)
 {
     QTemporaryDir dir;
-    touch(dir.filePath("portable/english.ini"));
-    const DataFolders portable = chooseDataFolders(dir.filePath("portable"), dir.filePath("user"));
+    const QString shipped = dir.filePath("prefix/share/vornel"), user = dir.filePath("user");
+    put(dir.filePath("portable/english.ini"));
+    const DataFolders portable = chooseDataFolders(dir.filePath("portable"), user);
     EXPECT_EQ(portable.data, dir.filePath("portable"));
     EXPECT_EQ(portable.shipped, dir.filePath("portable"));
-    EXPECT_FALSE(QFileInfo::exists(dir.filePath("user")));
+    EXPECT_FALSE(QFileInfo::exists(user));
 
-    QDir().mkpath(dir.filePath("prefix/bin"));
-    touch(dir.filePath("prefix/share/vornel/english.ini"));
-    touch(dir.filePath("prefix/share/vornel/Photos/sea.bmp"));
-    touch(dir.filePath("user/Help.hlp"));  // the user's own file is left alone
-    const DataFolders f = chooseDataFolders(dir.filePath("prefix/bin"), dir.filePath("user"));
-    EXPECT_EQ(f.data, dir.filePath("user"));
-    EXPECT_EQ(QDir::cleanPath(f.shipped), QDir::cleanPath(dir.filePath("prefix/share/vornel")));
-    EXPECT_TRUE(QFileInfo(dir.filePath("user/english.ini")).isSymLink());
-    EXPECT_TRUE(QFileInfo::exists(dir.filePath("user/Photos/sea.bmp")));
-    EXPECT_FALSE(QFileInfo(dir.filePath("user/Help.hlp")).isSymLink());
-    EXPECT_FALSE(QFileInfo::exists(dir.filePath("user/Win.SON")));  // not shipped here, not linked
-    // A second start finds everything in place.
-    EXPECT_EQ(chooseDataFolders(dir.filePath("prefix/bin"), dir.filePath("user")).data, dir.filePath("user"));
+    QDir().mkpath(dir.filePath("prefix/games"));
+    for (const char* name : {"Help.hlp", "Win.SON", "CRASH1.SON", "Photos/sea.bmp", "HelpPictures/game.png"})
+        put(shipped + '/' + name);
+    QFile::copy(VORNEL_ASSETS "/english.ini", shipped + "/english.ini");
+    put(user + "/Help.hlp", "mine");
+    // Links an earlier version made: into this prefix, into one since removed,
+    // and the wallpaper chosen through one. A link of the user's own stays.
+    QFile::link(shipped + "/english.ini", user + "/english.ini");
+    QFile::link(shipped + "/Photos", user + "/Photos");
+    QFile::link(dir.filePath("old/share/vornel/Win.SON"), user + "/Win.SON");
+    QFile::link(shipped + "/CRASH1.SON", user + "/crash.wav");
+    QFile::link(user + "/crash.wav", user + "/CRASH1.SON");
+    SettingsRecords saved;
+    saved.cardPictureWidth = 800;
+    saved.wallpaperPath = (user + "/Photos/sea.bmp").toStdString();
+    ASSERT_TRUE(writeSettingsRecords((user + "/skor.qdx").toStdString(), saved));
+
+    const DataFolders f = chooseDataFolders(dir.filePath("prefix/games"), user);
+    settleDataFolder(f);
+    EXPECT_EQ(f.data, user);
+    EXPECT_EQ(QDir::cleanPath(f.shipped), QDir::cleanPath(shipped));
+    QStringList links;
+    for (const QFileInfo& e : QDir(user).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+        if (e.isSymLink())
+            links << e.fileName();
+    links.sort();
+    EXPECT_EQ(links.join(' '), "CRASH1.SON crash.wav");
+    const SettingsRecords kept = readSettingsRecords((user + "/skor.qdx").toStdString());
+    EXPECT_EQ(
+        QDir::cleanPath(QString::fromStdString(kept.wallpaperPath)), QDir::cleanPath(shipped + "/Photos/sea.bmp"));
+    EXPECT_EQ(kept.cardPictureWidth, 800);
+
+    // The game itself: the English captions, the built-in wallpapers and the
+    // win sound from the shipped folder; the user's manual and lose sound.
+    DesktopHost host;
+    testing::BoxAnswerer boxes;
+    MainWindow w(host, false, f);
+    testing::start(w);
+    EXPECT_EQ(testing::child<QAction>(w, "antikeim")->text(), "Objects");
+    ASSERT_EQ(w.wallpapers().list().count(), 2);
+    EXPECT_EQ(QFileInfo(QString::fromStdString(w.wallpapers().list().entry(1).path)).path(), f.shipped + "/Photos");
+    EXPECT_EQ(w.winScreen()->SoundPath(), f.shipped + "/Win.SON");
+    EXPECT_EQ(w.loseScreen()->SoundPath(), user + "/CRASH1.SON");
+    EXPECT_EQ(f.shippedFile("Help.hlp"), user + "/Help.hlp");
+    EXPECT_EQ(f.shippedFile("HelpPictures"), f.shipped + "/HelpPictures");
+    w.close();
+}
+
+// A copy of the game in a folder it cannot write: the data files there are
+// the player's, copied into the per-user folder the first time and never
+// over a copy that is already there.
+TEST(DataFolder, AReadOnlyProgramFolderHandsItsDataFilesToTheUsersFolderOnce)
+{
+    QTemporaryDir dir;
+    const QString program = dir.filePath("program"), user = dir.filePath("user");
+    put(program + "/english.ini");
+    put(program + "/names.QDX", "carol");
+    put(program + "/skor.qdx", "scores");
+    put(program + "/DefaultColors.dat", "design");
+    ASSERT_EQ(::mkfifo((program + "/colors.qdx").toLocal8Bit().constData(), 0644), 0);  // no file to copy
+    put(user + "/DefaultColors.dat", "mine");
+    // Root writes anywhere, so the child plays as nobody.
+    ::chmod(dir.path().toLocal8Bit().constData(), 0755);
+    ::chmod(program.toLocal8Bit().constData(), 0555);
+    ::chmod(user.toLocal8Bit().constData(), 0777);
+    const auto startAsPlayer = [&] {
+        return inChild([&] {
+            if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+                return 2;
+            const DataFolders f = chooseDataFolders(program, user);
+            settleDataFolder(f);
+            return f.data == user && f.shipped == program ? 0 : 1;
+        });
+    };
+
+    ASSERT_EQ(startAsPlayer(), 0);
+    EXPECT_EQ(bytesOf(user + "/names.QDX"), "carol");
+    EXPECT_EQ(bytesOf(user + "/skor.qdx"), "scores");
+    EXPECT_EQ(bytesOf(user + "/DefaultColors.dat"), "mine");
+    EXPECT_EQ(QDir(user).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).join(' '),
+        "DefaultColors.dat names.QDX skor.qdx");
+
+    put(user + "/names.QDX", "carol alice");
+    ASSERT_EQ(startAsPlayer(), 0);
+    EXPECT_EQ(bytesOf(user + "/names.QDX"), "carol alice");
+    ::chmod(program.toLocal8Bit().constData(), 0755);
+}
+
+// A game killed while it held the folder leaves its lock and its name
+// behind: the next start plays; a start after that hands over to it.
+TEST(DataFolder, OneGamePerFolderASecondStartBringsTheFirstToTheFrontAndAKilledOneBlocksNothing)
+{
+    QTemporaryDir dir;
+    ASSERT_EQ(inChild([&] {
+        SingleInstance killed(dir.path());
+        if (killed.claim() == SingleInstance::Claim::Ours)
+            ::raise(SIGKILL);
+        return 1;
+    }),
+        -1);
+    ASSERT_TRUE(QFileInfo::exists(dir.filePath("vornel.lock")));
+
+    SingleInstance first(dir.path());
+    ASSERT_EQ(first.claim(), SingleInstance::Claim::Ours);
+    int raises = 0;
+    QObject::connect(&first, &SingleInstance::raiseRequested, [&] { ++raises; });
+    EXPECT_EQ(inChild([&] { return SingleInstance(dir.path()).claim() == SingleInstance::Claim::Raised ? 0 : 1; }), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return raises == 1; }, 5000));
 }
 
 }  // namespace

@@ -49,14 +49,15 @@ std::filesystem::path fileIn(const QString& folder, const char* name)
 }
 }  // namespace
 
-MainWindow::MainWindow(DesktopHost& host, bool useGreek, QString dataFolder, QWidget* parent)
+MainWindow::MainWindow(DesktopHost& host, bool useGreek, DataFolders folders, QWidget* parent)
     : QMainWindow(parent),
       host_(host),
-      dataFolder_(std::move(dataFolder)),
+      folders_(std::move(folders)),
       language_{useGreek},
       captions_(mainWindowCaptions()),
       game_(host, language_,
-          BestScores(fileIn(dataFolder_, DataFile::SingleScores), fileIn(dataFolder_, DataFile::ChampionshipScores)))
+          BestScores(
+              fileIn(folders_.data, DataFile::SingleScores), fileIn(folders_.data, DataFile::ChampionshipScores)))
 {
     setObjectName("MainWindow");
     blocker_ = new InputBlocker(this);
@@ -118,7 +119,12 @@ void MainWindow::setEnabledByWindow(bool enabled)
 
 std::filesystem::path MainWindow::dataFile(const char* name) const
 {
-    return fileIn(dataFolder_, name);
+    return fileIn(folders_.data, name);
+}
+
+std::filesystem::path MainWindow::shippedFile(const char* name) const
+{
+    return folders_.shippedFile(name).toStdString();
 }
 
 // Start-up, in a fixed order. A step that fails leaves its defaults and the
@@ -127,7 +133,7 @@ void MainWindow::Form_Load()
 {
     setWindowTitle(qs(std::string(ApplicationTitle)));
     if (!language_.UseGreek) {
-        const TextCatalog catalog(dataFile(DataFile::English));
+        const TextCatalog catalog(shippedFile(DataFile::English));
         loadEnglishTexts(captions_, catalog, "ENGLISH1", mainWindowElementKeys());
     }
     applyCaptions();
@@ -204,10 +210,11 @@ void MainWindow::Form_QueryUnload()
 void MainWindow::createEndScreens()
 {
     auto enable = [this](bool enabled) { setEnabledByWindow(enabled); };
-    winScreen_ = new WinScreen(language_.UseGreek, dataFolder_, pictures_, this, PlaySound);
+    winScreen_ = new WinScreen(language_.UseGreek, folders_.shippedFolderOf(DataFile::WinSound), pictures_, this, PlaySound);
     disableMainWhileUp(winScreen_, enable);
     connect(winScreen_, &WinScreen::dismissed, this, &MainWindow::takeWindowBack);
-    loseScreen_ = new LoseScreen(host_, language_.UseGreek, dataFolder_, pictures_, this, PlaySound);
+    loseScreen_ =
+        new LoseScreen(host_, language_.UseGreek, folders_.shippedFolderOf(DataFile::LoseSound), pictures_, this, PlaySound);
     disableMainWhileUp(loseScreen_, enable);
     connect(loseScreen_, &LoseScreen::dismissed, this, &MainWindow::takeWindowBack);
 }
@@ -424,7 +431,7 @@ void MainWindow::showCustomPictureWindow()
 {
     {
         CustomPicturesWindow w(customPictures(), game_, cards_, pictures_, language_.UseGreek,
-            TextCatalog(dataFile(DataFile::English)), this);
+            TextCatalog(shippedFile(DataFile::English)), this);
         w.exec();
     }
     // However it closed, the window's state goes with it.
@@ -491,7 +498,7 @@ void MainWindow::applyCardSettings()
 void MainWindow::EikSize_Click()
 {
     auto* w = new SettingsWindow(colours_, cards_, dataFile(DataFile::Colours), dataFile(DataFile::DefaultColours), pictures_,
-        language_.UseGreek, TextCatalog(dataFile(DataFile::English)), this);
+        language_.UseGreek, TextCatalog(shippedFile(DataFile::English)), this);
     disableMainWhileUp(w, [this](bool enabled) { setEnabledByWindow(enabled); });
     connect(w, &SettingsWindow::swatchesChanged, this, &MainWindow::LABEL20_Change);
     connect(w, &SettingsWindow::confirmed, this, [this](const ColourValues& swatches) {
@@ -568,7 +575,7 @@ void MainWindow::showPlayerWindow()
 void MainWindow::skorsTeam_Click()
 {
     BestScoresWindow w(dataFile(DataFile::SingleScores), dataFile(DataFile::ChampionshipScores), host_, language_.UseGreek,
-        TextCatalog(dataFile(DataFile::English)), this);
+        TextCatalog(shippedFile(DataFile::English)), this);
     connect(&w, &BestScoresWindow::scoresDeleted, this, [this] {
         game_.refreshBestScoresLine();
         showState();
@@ -585,8 +592,9 @@ void MainWindow::exit_Click()
 
 void MainWindow::periexomena_Click()
 {
-    const std::optional<std::filesystem::path> help =
-        periexomena(std::filesystem::path(dataFolder_.toStdString()), host_);
+    // The user's own manual wins over the shipped one.
+    const std::filesystem::path own = folders_.data.toStdString(), shipped = folders_.shipped.toStdString();
+    const std::optional<std::filesystem::path> help = periexomena(findHelpFile(own) ? own : shipped, host_);
     if (!help)
         return;
     auto* w = findChild<HelpWindow*>("HelpWindow", Qt::FindDirectChildrenOnly);

@@ -9,6 +9,7 @@
 #include "game/Game.h"
 #include "game/SavedSettings.h"
 #include "game/Wallpapers.h"
+#include "platform/DataFolder.h"
 #include "platform/DesktopHost.h"
 #include "storage/ColoursFile.h"
 #include "storage/DataFiles.h"
@@ -38,8 +39,8 @@ class StatusBar;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // `dataFolder` holds the data files.
-    MainWindow(DesktopHost& host, bool useGreek, QString dataFolder, QWidget* parent = nullptr);
+    // `folders` hold the data files and the shipped ones.
+    MainWindow(DesktopHost& host, bool useGreek, DataFolders folders, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Start-up: restores the settings and ends by asking for the player.
@@ -57,8 +58,9 @@ public:
 
     Game& game() { return game_; }
     const Language& language() const { return language_; }
-    const QString& dataFolder() const { return dataFolder_; }
+    const QString& dataFolder() const { return folders_.data; }
     std::filesystem::path dataFile(const char* name) const;
+    std::filesystem::path shippedFile(const char* name) const;
     const CardSettings& cardSettings() const { return cards_; }
     PictureLibrary& pictures() { return pictures_; }
     WinScreen* winScreen() const { return winScreen_; }
@@ -157,13 +159,13 @@ private:
     QString categoryCaption() const;
 
     DesktopHost& host_;
-    QString dataFolder_;
+    DataFolders folders_;
     Language language_;
     CaptionTable captions_;
     Game game_;
     PictureButtons buttons_;
     CardSettings cards_;
-    Wallpapers wallpapers_{host_, language_, dataFile(DataFile::Photos), dataFile(DataFile::Background)};
+    Wallpapers wallpapers_{host_, language_, shippedFile(DataFile::Photos), dataFile(DataFile::Background)};
     PictureLibrary pictures_;
     ColourValues colours_{};
     std::unique_ptr<CustomPictures> custom_;

@@ -34,7 +34,7 @@ void MainWindow::NextImage_Click()
 
 void MainWindow::ChooseImage_Click()
 {
-    AddWallpaperWindow w(host_, language_.UseGreek, TextCatalog(dataFile(DataFile::English)), pictures_, this);
+    AddWallpaperWindow w(host_, language_.UseGreek, TextCatalog(shippedFile(DataFile::English)), pictures_, this);
     if (w.exec() != QDialog::Accepted)
         return;
     wallpapers_.addWallpapers(w.chosenPaths());
@@ -43,7 +43,7 @@ void MainWindow::ChooseImage_Click()
 
 void MainWindow::AfaireshTAPER_Click()
 {
-    RemoveWallpaperWindow w(wallpapers_.list(), language_.UseGreek, TextCatalog(dataFile(DataFile::English)), pictures_, this);
+    RemoveWallpaperWindow w(wallpapers_.list(), language_.UseGreek, TextCatalog(shippedFile(DataFile::English)), pictures_, this);
     if (w.exec() != QDialog::Accepted)
         return;
     wallpapers_.removeConfirmed(w.keptPaths());
