@@ -17,6 +17,7 @@
 #include "storage/AppFolder.h"
 #include "storage/BackgroundFile.h"
 #include "storage/Codepage.h"
+#include "storage/DataFiles.h"
 #include "storage/RecordFile.h"
 #include "storage/SafeFile.h"
 
@@ -234,6 +235,25 @@ TEST_F(SafeFileTest, ReplaceRemovesTemporaryFilesNobodyIsWriting)
     ASSERT_TRUE(replaceFileContents(dir / "skor.qdx", "new"));
     ::close(busy);
     EXPECT_EQ(entries(dir.path()), kept);
+}
+
+TEST_F(SafeFileTest, StartRemovesTheTemporaryFilesOfEveryDataFileNobodyIsWriting)
+{
+    const std::set<std::string> kept{
+        "skor.qdx", ".skor.qdx.Busy01", ".names.QDX.tmp", ".english.ini.Ab12Cd", "colors.qdx.Ab12Cd", "real"};
+    for (const std::string& name : kept)
+        writeBytes(dir / name, "x");
+    for (const char* name : DataFile::Saved)
+        writeBytes(dir / ("."s + name + ".Xy34Zw"), "left by a killed save");
+    fs::create_symlink("real", dir / ".skorP.qdx.Ab12Cd");  // never made by a save
+    const int busy = ::open((dir / ".skor.qdx.Busy01").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(busy, LOCK_EX), 0);
+    removeOrphanedTemporaries(dir.path());
+    ::close(busy);
+    auto left = kept;
+    left.insert(".skorP.qdx.Ab12Cd");
+    EXPECT_EQ(entries(dir.path()), left);
+    EXPECT_EQ(readBytes(dir / "real"), "x");
 }
 
 // A line of the wallpaper file or a stored picture path may hold any byte.
