@@ -96,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
     }
     case 1:
-        written = writeScoreTable(path, table);
+        written = writeScoreTable(path, table).ok();
         for (int p = ScoreTable::Places - 1; p >= 0; --p)
             put(expected, 6 + p, taggedBytes(table.names[p]));
         for (int p = ScoreTable::Places - 1; p >= 0; --p)
@@ -104,13 +104,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
     case 2:
         // The whole file becomes the names, one tagged text a record.
-        written = writeNames(path, names);
+        written = writeNames(path, names).ok();
         expected.clear();
         for (std::size_t i = 0; i < names.size(); ++i)
             put(expected, static_cast<int>(i) + 1, taggedBytes(TaggedValue::fromText(names[i])));
         break;
     case 3: {
-        written = writeSettingsRecords(path, s);
+        written = writeSettingsRecords(path, s).ok();
         TaggedValue colour = s.cardColour;
         if (colour.type == TaggedValue::Type::Int16)
             colour.type = TaggedValue::Type::Int32;
@@ -124,18 +124,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
     }
     case 4:
-        written = writeCustomImages(path, images);
+        written = writeCustomImages(path, images).ok();
         for (int i = 0; i < CustomImages::SlotCount; ++i)
             put(expected, 1 + i, textBytes(images.paths[i]));
         put(expected, 11, textBytes(images.lastFolder));
         break;
     case 5:
-        written = writeColoursFile(path, defaults.colours);
+        written = writeColoursFile(path, defaults.colours).ok();
         for (int i = 0; i < ColourIndex::Count; ++i)
             put(expected, 1 + i, textBytes(decimal(defaults.colours[i])));
         break;
     case 6:
-        written = writeDefaultColours(path, defaults);
+        written = writeDefaultColours(path, defaults).ok();
         for (int i = 0; i < ColourIndex::Count; ++i)
             put(expected, defaultRecord[i], le32(defaults.colours[i]));
         put(expected, 6, taggedBytes(defaults.cardColour));

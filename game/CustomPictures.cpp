@@ -25,7 +25,7 @@ void CustomPictures::load()
     selected_ = 0;
 }
 
-bool CustomPictures::save() const
+SaveResult CustomPictures::save() const
 {
     CustomImages stored;
     for (int i = 0; i < SlotCount; ++i)

@@ -6,6 +6,7 @@
 
 #include "game/Host.h"
 #include "game/PictureSet.h"
+#include "storage/SafeFile.h"
 
 namespace vornel {
 
@@ -38,7 +39,7 @@ public:
     // one can be read there and stays empty otherwise. Slot 0 is selected.
     void load();
     // Writes the ten paths and the last folder.
-    bool save() const;
+    SaveResult save() const;
 
     const CustomSlot& slot(int i) const { return slots_.at(i); }
     int selected() const { return selected_; }

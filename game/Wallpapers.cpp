@@ -115,7 +115,7 @@ void Wallpapers::removeConfirmed(const std::vector<std::string>& keptPaths)
     GetPhotos();
 }
 
-bool Wallpapers::saveUserEntries() const
+SaveResult Wallpapers::saveUserEntries() const
 {
     return writeBackgroundFile(backgroundFile_, list_.userPaths());
 }

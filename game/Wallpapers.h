@@ -5,6 +5,7 @@
 
 #include "game/Host.h"
 #include "game/WallpaperList.h"
+#include "storage/SafeFile.h"
 
 namespace vornel {
 
@@ -50,7 +51,7 @@ public:
     // rewritten and the menu built again. The picture shown stays.
     void removeConfirmed(const std::vector<std::string>& keptPaths);
     // Closing: the user's entries, in menu order, go to their file.
-    bool saveUserEntries() const;
+    SaveResult saveUserEntries() const;
 
 private:
     Host& host_;

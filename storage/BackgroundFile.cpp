@@ -50,13 +50,14 @@ std::vector<std::string> readBackgroundFile(const std::filesystem::path& file)
     return paths;
 }
 
-bool writeBackgroundFile(const std::filesystem::path& file, const std::vector<std::string>& paths)
+SaveResult writeBackgroundFile(const std::filesystem::path& file, const std::vector<std::string>& paths)
 {
     // A file we could not read (too large, a device) holds something that is
-    // not ours to overwrite.
+    // not ours to overwrite. A link is read through; one that leads nowhere
+    // is as good as missing, and the save replaces it.
     std::error_code ec;
-    if (std::filesystem::exists(std::filesystem::symlink_status(file, ec)) && !readRegularFile(file))
-        return false;
+    if (std::filesystem::exists(std::filesystem::status(file, ec)) && !readRegularFile(file))
+        return SaveResult::failed(SaveFailure::NotARegularFile);
     std::string bytes;
     for (const std::string& path : paths) {
         if (path.find_first_of("\r\n") != std::string::npos)

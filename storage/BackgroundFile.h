@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "storage/SafeFile.h"
+
 namespace vornel {
 
 // The user's own wallpapers: a text file of full paths, one a line, each
@@ -16,6 +18,6 @@ std::vector<std::string> readBackgroundFile(const std::filesystem::path& file);
 // Replaces the whole file with these paths in one crash-safe replace. A
 // path that cannot be a line (it holds a line break) is left out. Something
 // at the path that is not a regular file of sane size is never replaced.
-bool writeBackgroundFile(const std::filesystem::path& file, const std::vector<std::string>& paths);
+SaveResult writeBackgroundFile(const std::filesystem::path& file, const std::vector<std::string>& paths);
 
 }  // namespace vornel

@@ -21,7 +21,7 @@ std::optional<std::array<std::string, ColourIndex::Count>> readColoursFile(const
     return texts;
 }
 
-bool writeColoursFile(const std::filesystem::path& file, const ColourValues& colours)
+SaveResult writeColoursFile(const std::filesystem::path& file, const ColourValues& colours)
 {
     RecordFile f(file);
     for (int i = 0; i < ColourIndex::Count; ++i)

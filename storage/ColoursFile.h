@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "storage/SafeFile.h"
+
 namespace vornel {
 
 // The main window's five colours, 32-bit values 0x00BBGGRR (a negative value
@@ -31,6 +33,6 @@ inline constexpr int Board = 5;
 
 // The five texts in index order, as stored; nothing when there is no file.
 std::optional<std::array<std::string, ColourIndex::Count>> readColoursFile(const std::filesystem::path& file);
-bool writeColoursFile(const std::filesystem::path& file, const ColourValues& colours);
+SaveResult writeColoursFile(const std::filesystem::path& file, const ColourValues& colours);
 
 }  // namespace vornel

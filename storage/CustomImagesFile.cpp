@@ -23,7 +23,7 @@ CustomImages readCustomImages(const std::filesystem::path& file)
     return images;
 }
 
-bool writeCustomImages(const std::filesystem::path& file, const CustomImages& images)
+SaveResult writeCustomImages(const std::filesystem::path& file, const CustomImages& images)
 {
     RecordFile records(file);
     for (int i = 0; i < CustomImages::SlotCount; ++i)

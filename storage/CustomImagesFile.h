@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "storage/SafeFile.h"
+
 namespace vornel {
 
 // The player's ten custom pictures and the folder last browsed, kept in
@@ -28,6 +30,6 @@ RecordTextFit customImagesTextFit(std::string_view utf8);
 CustomImages readCustomImages(const std::filesystem::path& file);
 // Writes the eleven records in one crash-safe replace. A text that does not
 // fit its record is not written; that record keeps what it held.
-bool writeCustomImages(const std::filesystem::path& file, const CustomImages& images);
+SaveResult writeCustomImages(const std::filesystem::path& file, const CustomImages& images);
 
 }  // namespace vornel

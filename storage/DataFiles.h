@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <filesystem>
 
 namespace vornel {
@@ -17,6 +18,14 @@ inline constexpr const char* English = "english.ini";
 inline constexpr const char* Help = "Help.hlp";
 inline constexpr const char* WinSound = "Win.SON";
 inline constexpr const char* LoseSound = "CRASH1.SON";
+
+// The files the game saves.
+inline constexpr std::array<const char*, 7> Saved{
+    SingleScores, ChampionshipScores, Names, Colours, DefaultColours, CustomImages, Background};
 }  // namespace DataFile
+
+// Removes the temporary files that saves of the data files in `folder`,
+// killed before their rename, left behind. Run at start, before any save.
+void removeOrphanedTemporaries(const std::filesystem::path& folder);
 
 }  // namespace vornel

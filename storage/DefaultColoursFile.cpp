@@ -21,7 +21,7 @@ DefaultColours readDefaultColours(const std::filesystem::path& file)
     return defaults;
 }
 
-bool writeDefaultColours(const std::filesystem::path& file, const DefaultColours& defaults)
+SaveResult writeDefaultColours(const std::filesystem::path& file, const DefaultColours& defaults)
 {
     RecordFile f(file);
     for (int i = 0; i < ColourIndex::Count; ++i)

@@ -25,6 +25,6 @@ struct DefaultColours {
 // A missing file reads as zeros and an empty card colour and is not created:
 // start-up makes it again from the design colours.
 DefaultColours readDefaultColours(const std::filesystem::path& file);
-bool writeDefaultColours(const std::filesystem::path& file, const DefaultColours& defaults);
+SaveResult writeDefaultColours(const std::filesystem::path& file, const DefaultColours& defaults);
 
 }  // namespace vornel

@@ -29,15 +29,15 @@ std::vector<std::string> readNameRecords(const std::filesystem::path& file)
     return names;
 }
 
-bool writeNames(const std::filesystem::path& file, const std::vector<std::string>& names)
+SaveResult writeNames(const std::filesystem::path& file, const std::vector<std::string>& names)
 {
     if (names.size() > static_cast<std::size_t>(RecordFile::MaxRecord))
-        return false;
+        return SaveResult::failed(SaveFailure::Other);
     RecordFile records(file);
     records.truncate(0);
     for (std::size_t i = 0; i < names.size(); ++i)
         if (!records.writeTagged(static_cast<int>(i) + 1, TaggedValue::fromText(fitted(names[i]))))
-            return false;
+            return SaveResult::failed(SaveFailure::Other);
     return records.save();
 }
 

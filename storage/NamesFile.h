@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "storage/SafeFile.h"
+
 namespace vornel {
 
 // The players' names: one tagged text per 128-byte record, from record 1 to
@@ -13,6 +15,6 @@ namespace vornel {
 std::vector<std::string> readNameRecords(const std::filesystem::path& file);
 // Replaces the whole file with exactly these names, records 1 to n, in one
 // crash-safe replace. A name too long for its record is written cut to fit.
-bool writeNames(const std::filesystem::path& file, const std::vector<std::string>& names);
+SaveResult writeNames(const std::filesystem::path& file, const std::vector<std::string>& names);
 
 }  // namespace vornel

@@ -127,14 +127,23 @@ RecordFile::RecordFile(std::filesystem::path path) : path_(std::move(path))
 {
     if (std::optional<std::string> bytes = readRegularFile(path_, MaxFileBytes)) {
         bytes_ = std::move(*bytes);
-        writable_ = true;
         return;
     }
-    // Only a missing file may be made; anything else at the path is left alone.
+    // Only a missing file may be made; anything else at the path is left
+    // alone. A link that leads nowhere is as good as missing: a save
+    // replaces the link.
     struct stat st { };
-    if (::lstat(path_.c_str(), &st) == 0 || errno != ENOENT)
+    if (::stat(path_.c_str(), &st) == 0) {
+        replaceable_ = SaveResult::failed(S_ISREG(st.st_mode) && static_cast<std::uintmax_t>(st.st_size) <= MaxFileBytes
+                ? SaveFailure::Other  // a file we may not read
+                : SaveFailure::NotARegularFile);
         return;
-    writable_ = true;
+    }
+    if (errno != ENOENT) {
+        replaceable_ = SaveResult::failedWith(errno);
+        return;
+    }
+    // O_EXCL: never through a link.
     const int fd = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd >= 0)
         ::close(fd);
@@ -255,14 +264,16 @@ void RecordFile::truncate(int records)
     }
 }
 
-bool RecordFile::save()
+SaveResult RecordFile::save()
 {
     if (!dirty_)
-        return true;
-    if (!writable_ || !replaceFileContents(path_, bytes_))
-        return false;
-    dirty_ = false;
-    return true;
+        return {};
+    if (!replaceable_)
+        return replaceable_;
+    const SaveResult saved = replaceFileContents(path_, bytes_);
+    if (saved)
+        dirty_ = false;
+    return saved;
 }
 
 }  // namespace vornel

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "storage/SafeFile.h"
+
 namespace vornel {
 
 // A value with its own type code, as stored in a record.
@@ -35,8 +37,9 @@ struct TaggedValue {
 // old or the new file, never a mix. Opening a missing file creates it empty.
 // Something at the path that is not a regular file of sane size (a folder, a
 // pipe, a huge file) or cannot be read reads as empty and is never replaced.
-// Nothing here throws: a failed read gives the zero/empty value, a refused
-// write returns false.
+// A symbolic link is read through, but a save replaces the link itself (see
+// replaceFileContents). Nothing here throws: a failed read gives the
+// zero/empty value, a refused write returns false, a failed save says why.
 class RecordFile {
 public:
     static constexpr std::size_t RecordLength = 128;
@@ -51,7 +54,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     // Whether save() may replace the file: it was read, or it was missing.
     // Writes change the content in memory either way.
-    bool isWritable() const { return writable_; }
+    bool isWritable() const { return replaceable_.ok(); }
     // Records the file holds, a last partial one included.
     int recordCount() const;
 
@@ -71,15 +74,16 @@ public:
 
     // Drops every record after `records`.
     void truncate(int records);
-    // Puts the content on disk; true when it is there (or nothing changed).
-    bool save();
+    // Puts the content on disk; success when it is there (or nothing
+    // changed), else why it is not.
+    SaveResult save();
 
 private:
     bool writeRecord(int record, std::string_view bytes);
 
     std::filesystem::path path_;
     std::string bytes_;
-    bool writable_ = false;
+    SaveResult replaceable_;  // why save() may not replace the file, if it may not
     bool dirty_ = false;
 };
 

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <limits>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -39,7 +40,8 @@ bool namesAFile(const std::filesystem::path& file)
     return file.native().find('\0') == std::string::npos;
 }
 
-bool writeAll(int fd, std::string_view bytes)
+// 0, or the error that stopped the write.
+int writeAll(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -48,9 +50,9 @@ bool writeAll(int fd, std::string_view bytes)
         else if (n < 0 && errno == EINTR)
             continue;
         else
-            return false;
+            return n < 0 ? errno : EIO;
     }
-    return true;
+    return 0;
 }
 
 // The temporary files of a replace are ".<name>." and six characters from
@@ -85,52 +87,63 @@ void removeOrphans(const std::filesystem::path& folder, const std::string& prefi
     }
 }
 
-// The file a replace must change: the target of a symbolic link rather than
-// the link. Empty when the path is a link that leads nowhere.
-std::filesystem::path resolveTarget(const std::filesystem::path& file)
+std::string temporaryPrefix(const std::filesystem::path& file)
 {
-    struct stat st { };
-    if (::lstat(file.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-        return file;
-    std::error_code ec;
-    std::filesystem::path target = std::filesystem::canonical(file, ec);
-    return ec ? std::filesystem::path() : target;
+    return "." + file.filename().string() + ".";
 }
 
-bool replace(const std::filesystem::path& file, std::string_view bytes)
+std::filesystem::path folderOf(const std::filesystem::path& file)
 {
-    const std::filesystem::path target = resolveTarget(file);
-    if (target.empty() || !target.has_filename())
-        return false;
+    return file.has_parent_path() ? file.parent_path() : ".";
+}
 
-    // Only a regular file is ever replaced; a missing one is created.
+// The player marks a file read-only by taking away its write permission; the
+// mode bits decide even for root, whom the system lets write anything.
+bool isReadOnly(const std::filesystem::path& file, const struct stat& st)
+{
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0;
+}
+
+SaveResult replace(const std::filesystem::path& file, std::string_view bytes)
+{
+    if (!file.has_filename())
+        return SaveResult::failed(SaveFailure::NotARegularFile);
+
+    // Only a regular file is ever replaced; a missing one is created, and a
+    // link is replaced by a file of its own.
     mode_t mode = 0644;
     struct stat st { };
-    if (::stat(target.c_str(), &st) == 0) {
-        if (!S_ISREG(st.st_mode))
-            return false;
-        mode = st.st_mode & 07777;
+    if (::lstat(file.c_str(), &st) == 0) {
+        if (S_ISREG(st.st_mode)) {
+            if (isReadOnly(file, st))
+                return SaveResult::failed(SaveFailure::ReadOnly);
+            mode = st.st_mode & 07777;
+        } else if (!S_ISLNK(st.st_mode)) {
+            return SaveResult::failed(SaveFailure::NotARegularFile);
+        }
     } else if (errno != ENOENT) {
-        return false;
+        return SaveResult::failedWith(errno);
     }
 
-    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-    std::string prefix = target.filename().string();
-    prefix.insert(prefix.begin(), '.');
-    prefix.push_back('.');
+    const std::filesystem::path folder = folderOf(file);
+    const std::string prefix = temporaryPrefix(file);
     removeOrphans(folder, prefix);
 
     std::string temporary = (folder / (prefix + "XXXXXX")).string();
     Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
     if (!fd.ok())
-        return false;
+        return SaveResult::failedWith(errno);
     // The lock lives as long as the descriptor: it tells removeOrphans this
     // file is still being written.
-    const bool written = ::flock(fd.get(), LOCK_EX) == 0 && writeAll(fd.get(), bytes) &&
-        ::fchmod(fd.get(), mode) == 0 && ::fsync(fd.get()) == 0 && ::rename(temporary.c_str(), target.c_str()) == 0;
-    if (!written) {
+    int error = ::flock(fd.get(), LOCK_EX) == 0 ? 0 : errno;
+    if (error == 0)
+        error = writeAll(fd.get(), bytes);
+    if (error == 0 && (::fchmod(fd.get(), mode) != 0 || ::fsync(fd.get()) != 0 ||
+                          ::rename(temporary.c_str(), file.c_str()) != 0))
+        error = errno;
+    if (error != 0) {
         ::unlink(temporary.c_str());
-        return false;
+        return SaveResult::failedWith(error);
     }
 
     // The rename is done and cannot be undone; making it durable is best
@@ -138,8 +151,12 @@ bool replace(const std::filesystem::path& file, std::string_view bytes)
     Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.ok())
         ::fsync(dir.get());
-    return true;
+    return {};
 }
+
+// Nothing to do: a caught signal, unlike an ignored one, is not handed on
+// to the programs the game starts (the help viewer, the mail program).
+void ignoreFileSizeSignal(int) { }
 
 }  // namespace
 
@@ -193,15 +210,53 @@ bool isRegularFileOfSize(const std::filesystem::path& file, std::size_t maxBytes
         static_cast<std::uintmax_t>(st.st_size) <= maxBytes;
 }
 
-bool replaceFileContents(const std::filesystem::path& file, std::string_view bytes)
+SaveResult SaveResult::failedWith(int error)
+{
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+        return failed(SaveFailure::DiskFull, error);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return failed(SaveFailure::ReadOnly, error);
+    case EFBIG:
+        return failed(SaveFailure::TooLarge, error);
+    case EISDIR:
+        return failed(SaveFailure::NotARegularFile, error);
+    default:
+        return failed(SaveFailure::Other, error);
+    }
+}
+
+SaveResult replaceFileContents(const std::filesystem::path& file, std::string_view bytes)
 {
     if (!namesAFile(file))
-        return false;
+        return SaveResult::failed(SaveFailure::NotARegularFile);
     try {
         return replace(file, bytes);
     } catch (...) {  // out of memory building a path
-        return false;
+        return SaveResult::failed(SaveFailure::Other, ENOMEM);
     }
+}
+
+void removeOrphanedTemporariesOf(const std::filesystem::path& file)
+{
+    if (!namesAFile(file) || !file.has_filename())
+        return;
+    try {
+        removeOrphans(folderOf(file), temporaryPrefix(file));
+    } catch (...) {  // out of memory building a path: they go next time
+    }
+}
+
+void prepareProcessForSaves()
+{
+    struct sigaction action { };
+    action.sa_handler = ignoreFileSizeSignal;
+    ::sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGXFSZ, &action, nullptr);
 }
 
 }  // namespace vornel

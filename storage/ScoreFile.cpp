@@ -17,17 +17,17 @@ ScoreTable readScoreTable(const std::filesystem::path& file)
     return table;
 }
 
-bool writeScoreTable(const std::filesystem::path& file, const ScoreTable& table)
+SaveResult writeScoreTable(const std::filesystem::path& file, const ScoreTable& table)
 {
     RecordFile records(file);
     // From the last record down, as the table has always been written; a
     // value that does not fit leaves the whole table on disk as it was.
     for (int place = ScoreTable::Places - 1; place >= 0; --place)
         if (!records.writeTagged(ScoreRecord::FirstName + place, table.names[place]))
-            return false;
+            return SaveResult::failed(SaveFailure::Other);
     for (int place = ScoreTable::Places - 1; place >= 0; --place)
         if (!records.writeTagged(ScoreRecord::FirstScore + place, table.scores[place]))
-            return false;
+            return SaveResult::failed(SaveFailure::Other);
     return records.save();
 }
 

@@ -25,8 +25,8 @@ inline constexpr int FirstName = 6;
 ScoreTable readScoreTable(const std::filesystem::path& file);
 // Rewrites records 1 to 10 in one crash-safe replace; every other byte of
 // the file (the settings records share the single-game file) stays as it was.
-// A value that does not fit its record writes nothing (false).
-bool writeScoreTable(const std::filesystem::path& file, const ScoreTable& table);
+// A value that does not fit its record writes nothing (a failed save, Other).
+SaveResult writeScoreTable(const std::filesystem::path& file, const ScoreTable& table);
 // Deletes the file, whatever its permissions; false when it is still there.
 bool deleteScoreFile(const std::filesystem::path& file);
 

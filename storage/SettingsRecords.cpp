@@ -16,7 +16,7 @@ SettingsRecords readSettingsRecords(const std::filesystem::path& file)
     return settings;
 }
 
-bool writeSettingsRecords(const std::filesystem::path& file, const SettingsRecords& settings)
+SaveResult writeSettingsRecords(const std::filesystem::path& file, const SettingsRecords& settings)
 {
     RecordFile records(file);
     // A colour is a 32-bit number whatever width it was read with; a value

@@ -35,6 +35,6 @@ SettingsRecords readSettingsRecords(const std::filesystem::path& file);
 // Writes the seven records in one crash-safe replace, every other byte kept.
 // A wallpaper path too long for its record is not written: record 20 keeps
 // what it held, and the other records are still written.
-bool writeSettingsRecords(const std::filesystem::path& file, const SettingsRecords& settings);
+SaveResult writeSettingsRecords(const std::filesystem::path& file, const SettingsRecords& settings);
 
 }  // namespace vornel

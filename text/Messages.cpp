@@ -44,6 +44,29 @@ std::string noBestScore(bool useGreek, const std::string& score)
     return "Your skor is : " + score + " points.\n\nSorry, you didn't make a best skor.";
 }
 
+const Bilingual& saveFailed(SaveFailure reason)
+{
+    switch (reason) {
+    case SaveFailure::DiskFull:
+        return SaveDiskFull;
+    case SaveFailure::ReadOnly:
+        return SaveReadOnly;
+    case SaveFailure::NotARegularFile:
+        return SaveNotAFile;
+    case SaveFailure::TooLarge:
+        return SaveTooLarge;
+    case SaveFailure::Other:
+        break;
+    }
+    return SaveOther;
+}
+
+std::string bestScoreNotSaved(bool useGreek, SaveFailure reason)
+{
+    const std::string why = saveFailed(reason).in(useGreek);
+    return useGreek ? "Δεν ήταν δυνατό να αποθηκευτεί το σκόρ σου.\n\n" + why : "Your skor could not be saved.\n\n" + why;
+}
+
 std::string wallpaperMissing(bool useGreek, const std::string& path)
 {
     return useGreek ? "Το αρχείο " + path + " δεν υπαρχεί." : "File " + path + " does not exist.";

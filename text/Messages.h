@@ -2,6 +2,8 @@
 #include <string>
 #include <string_view>
 
+#include "storage/SafeFile.h"
+
 namespace vornel {
 
 inline constexpr std::string_view ApplicationTitle = "Sarvel VORNEL v.2";
@@ -70,6 +72,20 @@ inline constexpr Bilingual DeleteScores{
 inline constexpr Bilingual DeleteScoresTitle{"ΔΙΑΓΡΑΦΗ ΣΚΟΡ", "Delete skors"};
 inline constexpr Bilingual BestScoresTitle{"Καλύτερα ΣΚΟΡ", "Best Skors"};
 inline constexpr std::string_view EmptyName = "----";
+
+// A save the player asked for that failed: one sentence a reason, said on
+// its own or after what was not saved.
+inline constexpr Bilingual SaveDiskFull{"Ο δίσκος είναι γεμάτος.", "The disk is full."};
+inline constexpr Bilingual SaveReadOnly{
+    "Το αρχείο, ο φάκελός του ή ο δίσκος είναι μόνο για ανάγνωση.", "The file, its folder or the disk is read-only."};
+inline constexpr Bilingual SaveNotAFile{"Στη θέση του αρχείου υπάρχει φάκελος ή κάτι άλλο που δεν είναι αρχείο του παιχνιδιού.",
+    "In the place of the file there is a folder or something else that is not a file of the game."};
+inline constexpr Bilingual SaveTooLarge{
+    "Το αρχείο ξεπερνά το μέγεθος που επιτρέπει το σύστημα.", "The file is larger than the system allows."};
+inline constexpr Bilingual SaveOther{"Δεν ήταν δυνατή η εγγραφή του αρχείου.", "The file could not be written."};
+const Bilingual& saveFailed(SaveFailure reason);
+// A score that made a best place but could not be written into its table.
+std::string bestScoreNotSaved(bool useGreek, SaveFailure reason);
 
 // Players
 inline constexpr Bilingual Anonymous{"ΑΝΩΝΥΜΟΣ", "Anonymous"};

@@ -9,11 +9,14 @@
 #include "platform/MemoryKeeper.h"
 #include "platform/SingleInstance.h"
 #include "storage/AppFolder.h"
-#include "ui/shared/Accessible.h"
+#include "storage/DataFiles.h"
+#include "storage/SafeFile.h"
 #include "ui/main_window/MainWindow.h"
+#include "ui/shared/Accessible.h"
 
 int main(int argc, char* argv[])
 {
+    vornel::prepareProcessForSaves();
     vornel::keepMemoryFlat();
     QApplication app(argc, argv);
     vornel::keepMemoryFlat(app);
@@ -35,6 +38,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     QObject::connect(&instance, &vornel::SingleInstance::raiseRequested, &vornel::raiseVisibleWindows);
+    vornel::removeOrphanedTemporaries(folders.data.toStdString());
     vornel::settleDataFolder(folders);
 
     QApplication::setFont(QFont("Liberation Sans", 8));

@@ -34,7 +34,7 @@ using Clock = std::chrono::steady_clock;
 struct SavingModule {
     const char* name;
     const char* file;
-    std::function<bool(const fs::path&, int generation)> write;
+    std::function<SaveResult(const fs::path&, int generation)> write;
 };
 
 void PrintTo(const SavingModule& m, std::ostream* os)
@@ -199,3 +199,39 @@ TEST_P(KilledSaveTest, AKilledSaveLeavesTheOldOrTheNewContent)
 
 INSTANTIATE_TEST_SUITE_P(EveryModule, KilledSaveTest, ::testing::ValuesIn(modules),
     [](const ::testing::TestParamInfo<SavingModule>& info) { return std::string(info.param.name); });
+
+// What the player made read-only stays as it is; a link is read through but
+// never written through: the save puts a file of its own in the link's place.
+TEST_P(KilledSaveTest, AReadOnlyFileIsLeftAloneAndALinkIsReplaced)
+{
+    const SavingModule& m = GetParam();
+    const TempFolder dir;
+    const fs::path file = dir / m.file, real = dir / "real";
+    writeBytes(real, noise(12));
+    ASSERT_TRUE(m.write(real, 0));
+    const std::string old = readBytes(real);
+    fs::copy_file(real, dir / "plain");
+    ASSERT_TRUE(m.write(dir / "plain", 1));
+    const std::string updated = readBytes(dir / "plain");
+
+    fs::copy_file(real, file);
+    fs::permissions(file, fs::perms(0444));
+    const SaveResult refused = m.write(file, 1);
+    EXPECT_TRUE(!refused && refused.failure() == SaveFailure::ReadOnly);
+    EXPECT_EQ(readBytes(file), old);
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms(0444));
+
+    fs::remove(file);
+    fs::create_symlink("real", file);
+    ASSERT_TRUE(m.write(file, 1));
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(file)));
+    EXPECT_EQ(readBytes(file), updated);
+    EXPECT_EQ(readBytes(real), old);
+
+    fs::remove(file);
+    fs::create_symlink("nowhere", file);
+    ASSERT_TRUE(m.write(file, 0));
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(file)));
+    EXPECT_FALSE(fs::exists(dir / "nowhere"));
+    EXPECT_EQ(entries(dir.path()), (std::set<std::string>{m.file, "plain", "real"}));
+}

@@ -4,6 +4,10 @@
 #include <climits>
 #include <csignal>
 #include <fcntl.h>
+#include <functional>
+#include <map>
+#include <sched.h>
+#include <sys/mount.h>
 #include <ostream>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -13,6 +17,7 @@
 #include "storage/AppFolder.h"
 #include "storage/BackgroundFile.h"
 #include "storage/Codepage.h"
+#include "storage/DataFiles.h"
 #include "storage/RecordFile.h"
 #include "storage/SafeFile.h"
 
@@ -98,38 +103,124 @@ TEST_F(SafeFileTest, ReplaceWritesANewFileBesideTheOldAndKeepsTheMode)
     EXPECT_EQ(entries(dir.path()), std::set<std::string>{"skor.qdx"});
 }
 
-TEST_F(SafeFileTest, ReplaceThroughALinkChangesTheFileItLeadsTo)
-{
-    fs::create_directory(dir / "real");
-    writeBytes(dir / "real" / "names.QDX", "old");
-    fs::create_symlink("real/names.QDX", dir / "names.QDX");
-    ASSERT_TRUE(replaceFileContents(dir / "names.QDX", "new"));
-    EXPECT_TRUE(fs::is_symlink(dir / "names.QDX"));
-    EXPECT_EQ(readBytes(dir / "real" / "names.QDX"), "new");
-    EXPECT_EQ(entries(dir / "real"), std::set<std::string>{"names.QDX"});
+namespace {
 
-    // A link that leads nowhere is left as it is.
-    fs::create_symlink("real/absent", dir / "dangling");
-    EXPECT_FALSE(replaceFileContents(dir / "dangling", "new"));
-    EXPECT_FALSE(fs::exists(dir / "real" / "absent"));
+// What lies at a path, for telling what a save touched: the kind and mode
+// of every entry, a regular file's bytes and a link's target.
+std::map<std::string, std::string> snapshot(const fs::path& folder)
+{
+    std::map<std::string, std::string> state;
+    for (const std::string& name : entries(folder)) {
+        const fs::path path = folder / name;
+        struct stat st { };
+        ::lstat(path.c_str(), &st);
+        std::string& s = state[name] = std::to_string(st.st_mode);
+        if (S_ISREG(st.st_mode))
+            s += " " + readBytes(path);
+        else if (S_ISLNK(st.st_mode))
+            s += " -> " + fs::read_symlink(path).string();
+    }
+    return state;
+}
+
+// What stands at the path of a save, and what the save must make of it.
+struct ReplaceCase {
+    const char* name;
+    std::function<void(const fs::path& dir)> make;
+    std::function<bool()> inChild;        // how the saving process differs
+    std::optional<SaveFailure> failure;  // none: the path becomes a regular file of the new bytes
+};
+
+}  // namespace
+
+TEST_F(SafeFileTest, ReplaceLeavesWhatIsNotItsOwnAndSaysWhyItFailed)
+{
+    const auto old = [](const fs::path& d, fs::perms mode) {
+        writeBytes(d / "real", "old");
+        fs::permissions(d / "real", mode);
+    };
+    const std::vector<ReplaceCase> cases{
+        {"read-only file", [&](auto d) { old(d, fs::perms(0444)); fs::rename(d / "real", d / "skor.qdx"); }, {},
+            SaveFailure::ReadOnly},
+        {"file only its owner reads", [&](auto d) { old(d, fs::perms(0400)); fs::rename(d / "real", d / "skor.qdx"); },
+            {}, SaveFailure::ReadOnly},
+        {"folder", [](auto d) { fs::create_directory(d / "skor.qdx"); }, {}, SaveFailure::NotARegularFile},
+        {"pipe", [](auto d) { ::mkfifo((d / "skor.qdx").c_str(), 0644); }, {}, SaveFailure::NotARegularFile},
+        {"link to a file", [&](auto d) { old(d, fs::perms(0644)); fs::create_symlink("real", d / "skor.qdx"); }, {}, {}},
+        {"link to a read-only file",
+            [&](auto d) { old(d, fs::perms(0444)); fs::create_symlink(d / "real", d / "skor.qdx"); }, {}, {}},
+        {"link that leads nowhere", [](auto d) { fs::create_symlink("real", d / "skor.qdx"); }, {}, {}},
+        {"read-only folder",
+            [&](auto d) {
+                old(d, fs::perms(0666));
+                fs::copy_file(d / "real", d / "skor.qdx");
+                fs::permissions(d / "skor.qdx", fs::perms(0666));
+                fs::permissions(d, fs::perms(0555));
+            },
+            // The system lets root write anywhere; nobody may not.
+            [] { return ::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0); }, SaveFailure::ReadOnly},
+        {"file size limit", [&](auto d) { old(d, fs::perms(0644)); fs::copy_file(d / "real", d / "skor.qdx"); },
+            [] {
+                prepareProcessForSaves();
+                const rlimit size{4096, 4096};
+                return ::setrlimit(RLIMIT_FSIZE, &size) == 0;
+            },
+            SaveFailure::TooLarge},
+    };
+    for (const ReplaceCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TempFolder d;
+        c.make(d.path());
+        auto before = snapshot(d.path());
+        EXPECT_TRUE(passesInChild([&] {
+            if (c.inChild && !c.inChild())
+                return false;
+            const SaveResult saved = replaceFileContents(d / "skor.qdx", everyByte(64));
+            return c.failure ? !saved && saved.failure() == *c.failure : saved.ok();
+        }));
+        fs::permissions(d.path(), fs::perms(0700));
+        auto after = snapshot(d.path());
+        if (!c.failure) {
+            EXPECT_EQ(after["skor.qdx"], std::to_string(S_IFREG | 0644) + " " + everyByte(64));
+            after.erase("skor.qdx");
+            before.erase("skor.qdx");
+        }
+        EXPECT_EQ(after, before);  // the target of a link is never touched, nor is a refused file
+    }
+}
+
+// A full disk, made in a child of its own: a small memory file system over
+// the folder, seen by that child only.
+TEST_F(SafeFileTest, AFullDiskIsAFailedSaveThatKeepsTheOldFile)
+{
+    const fs::path full = dir.path();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::alarm(2);
+        if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("tmpfs", full.c_str(), "tmpfs", 0, "size=16k") != 0)
+            ::_exit(77);
+        writeBytes(full / "skor.qdx", "old");
+        const SaveResult saved = replaceFileContents(full / "skor.qdx", everyByte(256));
+        ::_exit(!saved && saved.failure() == SaveFailure::DiskFull && readBytes(full / "skor.qdx") == "old" &&
+                    entries(full) == std::set<std::string>{"skor.qdx"}
+                ? 0
+                : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 77)
+        GTEST_SKIP() << "no file system of our own may be mounted here";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 TEST_F(SafeFileTest, FailedReplaceLeavesTheOldFileAndNoTemporaryFile)
 {
-    fs::create_directory(dir / "folder");
-    EXPECT_FALSE(replaceFileContents(dir / "folder", "new"));
-    EXPECT_TRUE(fs::is_empty(dir / "folder"));
-    EXPECT_FALSE(replaceFileContents(dir / "absent" / "file", "new"));
-
-    // A file size limit makes the write itself fail, even for root.
     writeBytes(file, "old");
-    EXPECT_TRUE(passesInChild([&] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit size{4096, 4096};
-        return ::setrlimit(RLIMIT_FSIZE, &size) == 0 && !replaceFileContents(file, everyByte(32));
-    }));
-    EXPECT_EQ(readBytes(file), "old");
-    EXPECT_EQ(entries(dir.path()), (std::set<std::string>{"folder", "skor.qdx"}));
+    const SaveResult saved = replaceFileContents(dir / "absent" / "file", "new");
+    EXPECT_TRUE(!saved && saved.failure() == SaveFailure::Other && saved.error() == ENOENT);
+    EXPECT_EQ(entries(dir.path()), std::set<std::string>{"skor.qdx"});
 }
 
 TEST_F(SafeFileTest, ReplaceRemovesTemporaryFilesNobodyIsWriting)
@@ -144,6 +235,25 @@ TEST_F(SafeFileTest, ReplaceRemovesTemporaryFilesNobodyIsWriting)
     ASSERT_TRUE(replaceFileContents(dir / "skor.qdx", "new"));
     ::close(busy);
     EXPECT_EQ(entries(dir.path()), kept);
+}
+
+TEST_F(SafeFileTest, StartRemovesTheTemporaryFilesOfEveryDataFileNobodyIsWriting)
+{
+    const std::set<std::string> kept{
+        "skor.qdx", ".skor.qdx.Busy01", ".names.QDX.tmp", ".english.ini.Ab12Cd", "colors.qdx.Ab12Cd", "real"};
+    for (const std::string& name : kept)
+        writeBytes(dir / name, "x");
+    for (const char* name : DataFile::Saved)
+        writeBytes(dir / ("."s + name + ".Xy34Zw"), "left by a killed save");
+    fs::create_symlink("real", dir / ".skorP.qdx.Ab12Cd");  // never made by a save
+    const int busy = ::open((dir / ".skor.qdx.Busy01").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(busy, LOCK_EX), 0);
+    removeOrphanedTemporaries(dir.path());
+    ::close(busy);
+    auto left = kept;
+    left.insert(".skorP.qdx.Ab12Cd");
+    EXPECT_EQ(entries(dir.path()), left);
+    EXPECT_EQ(readBytes(dir / "real"), "x");
 }
 
 // A line of the wallpaper file or a stored picture path may hold any byte.
@@ -229,26 +339,37 @@ TEST_F(RecordFileTest, OnlyARegularFileOfSaneSizeOrNothingIsEverReplaced)
 {
     fs::create_directory(dir / "folder");
     ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0644), 0);
-    fs::create_symlink("absent", dir / "dangling");
     writeBytes(dir / "huge", "\x07");
     fs::resize_file(dir / "huge", RecordFile::MaxRecord * RecordFile::RecordLength + 1);
     const auto before = entries(dir.path());
-    for (const char* name : {"folder", "pipe", "dangling", "huge"}) {
+    for (const char* name : {"folder", "pipe", "huge"}) {
         const fs::path path = dir / name;
         EXPECT_TRUE(passesInChild([&] {
             RecordFile f(path);
-            return !f.isWritable() && f.readInt16(1) == 0 && f.writeInt16(1, 8) && !f.save();
+            if (f.isWritable() || f.readInt16(1) != 0 || !f.writeInt16(1, 8))
+                return false;
+            const SaveResult saved = f.save();
+            return !saved && saved.failure() == SaveFailure::NotARegularFile;
         })) << name;
     }
     EXPECT_EQ(entries(dir.path()), before);
     EXPECT_TRUE(fs::is_empty(dir / "folder"));
     EXPECT_EQ(fs::file_size(dir / "huge"), RecordFile::MaxRecord * RecordFile::RecordLength + 1);
 
+    // A link that leads nowhere reads as a missing file; the save replaces
+    // the link, never making the file it names.
+    fs::create_symlink("absent", dir / "dangling");
+    RecordFile dangling(dir / "dangling");
+    EXPECT_TRUE(fs::is_symlink(dir / "dangling"));
+    ASSERT_TRUE(dangling.writeInt16(1, 8) && dangling.save());
+    EXPECT_FALSE(fs::exists(dir / "absent"));
+    EXPECT_EQ(readBytes(dir / "dangling"), "\x08"s + std::string(127, '\0'));
+
     // A missing file in a missing folder: writes are taken, the save fails.
     RecordFile f(dir / "no-such-folder" / "names.QDX");
     EXPECT_TRUE(f.isWritable() && f.writeInt16(1, 1));
     EXPECT_FALSE(f.save());
-    EXPECT_EQ(entries(dir.path()), before);
+    EXPECT_FALSE(fs::exists(dir / "no-such-folder"));
 }
 
 TEST(Codepage, GreekRoundTripsAndWhatItCannotHoldIsMarked)

@@ -10,6 +10,7 @@
 #include "text/AccessibleNames.h"
 #include "text/Captions.h"
 #include "text/Language.h"
+#include "text/Messages.h"
 #include "text/Profile.h"
 
 using namespace vornel;
@@ -138,6 +139,20 @@ TEST(TextLanguage, ParseBooleanTakesWordsAndNumbers)
         EXPECT_EQ(parseBoolean(t), std::nullopt) << '"' << t << '"';
     EXPECT_STREQ(booleanText(true), "True");
     EXPECT_STREQ(booleanText(false), "False");
+}
+
+TEST(Messages, EveryReasonASaveFailsForHasItsOwnSentenceInTheLanguageShown)
+{
+    std::set<std::string> greek, english;
+    for (SaveFailure reason : {SaveFailure::DiskFull, SaveFailure::ReadOnly, SaveFailure::NotARegularFile,
+             SaveFailure::TooLarge, SaveFailure::Other}) {
+        greek.insert(Messages::saveFailed(reason).in(true));
+        english.insert(Messages::saveFailed(reason).in(false));
+        EXPECT_TRUE(Messages::bestScoreNotSaved(true, reason).ends_with("\n\n" + Messages::saveFailed(reason).in(true)));
+        EXPECT_TRUE(Messages::bestScoreNotSaved(false, reason).starts_with("Your skor could not be saved."));
+    }
+    EXPECT_EQ(greek.size(), 5u);
+    EXPECT_EQ(english.size(), 5u);
 }
 
 TEST(AccessibleNames, EveryBuiltInPictureHasItsOwnNameInBothLanguages)
