@@ -388,9 +388,13 @@ void Game::enterBestScore()
     const std::optional<int> place = BestScores::placeFor(table, toInt16(score).value_or(0));
     if (place) {
         BestScores::enter(table, *place, score, name);
-        writeScoreTable(file, table);
-        host_.showMessage(Messages::newBestScore(greek(), name, *place, score));
-        refreshBestScoresLine();
+        // The place is only announced once it is on disk.
+        if (const SaveResult saved = writeScoreTable(file, table)) {
+            host_.showMessage(Messages::newBestScore(greek(), name, *place, score));
+            refreshBestScoresLine();
+        } else {
+            host_.showMessage(Messages::bestScoreNotSaved(greek(), saved.failure()));
+        }
     } else {
         host_.showMessage(Messages::noBestScore(greek(), score));
     }

@@ -87,6 +87,18 @@ TEST_F(ScoreFixture, AWonGameEntersTheTableAndTellsThePlace)
         "Συγχαρητήρια  Βήτα.\n\n Έκανες νέο καλύτερο ρεκόρ.\nΗ θέση σου είναι ΔΕΥΤΕΡΟΣ και το σκόρ σου είναι: 120");
 }
 
+// A best score the file could not take is not announced as stored, and the
+// status line keeps what the file holds.
+TEST_F(ScoreFixture, ABestScoreThatCannotBeSavedSaysSo)
+{
+    std::filesystem::create_directory(folder / DataFile::SingleScores);
+    language.UseGreek = false;
+    EXPECT_EQ(winSingleGame(70), ResultStep::ScoreRecorded);
+    EXPECT_EQ(host.messages.back().rfind("Your skor could not be saved.", 0), 0u) << host.messages.back();
+    EXPECT_EQ(game.statusLine(), "No skors");
+    EXPECT_EQ(game.session().Score, 0);
+}
+
 TEST_F(ScoreFixture, AScoreThatMissesTheTableIsRefusedAndTheFileLeftAlone)
 {
     writeScoreTable(
