@@ -119,7 +119,7 @@ TEST_P(EveryWindow, NamesEveryControlInTheLanguageAndDrawsItsPicturesForItsScree
     MainWindow w(host, greek, data.path());
     w.Form_Load();
     look(child(w, "PlayerWindow"));
-    click(child(*child(w, "PlayerWindow"), "Command1"));
+    click(child(*child(w, "PlayerWindow"), "okButton"));
     look(&w, "idle");
 
     // Playing, with the championship panel and its helps up.
@@ -132,7 +132,7 @@ TEST_P(EveryWindow, NamesEveryControlInTheLanguageAndDrawsItsPicturesForItsScree
     // The win and lose screens, made at start-up, and About.
     w.winScreen()->showWon(3);
     w.loseScreen()->showLost();
-    tick(*w.loseScreen(), "Timer1", 37);  // to the end of its animation, where its text shows
+    tick(*w.loseScreen(), "animationTimer", 37);  // to the end of its animation, where its text shows
     child<QAction>(w, "about")->trigger();
     for (QWidget* screen : {child(w, "WinScreen"), child(w, "LoseScreen"), child(w, "AboutWindow")}) {
         look(screen);
@@ -230,7 +230,7 @@ TEST(AccessibleRoles, HoldWhenAScreenReaderListensWhileTheWindowIsBuilt)
     QAccessible::setActive(true);
     PictureLibrary pictures;
     AboutWindow about(false, pictures, nullptr);
-    QAccessibleInterface* link = QAccessible::queryAccessibleInterface(about.findChild<QWidget*>("Label2"));
+    QAccessibleInterface* link = QAccessible::queryAccessibleInterface(about.findChild<QWidget*>("mailLink"));
     QAccessible::setActive(false);
     QAccessible::installUpdateHandler(nullptr);
     EXPECT_EQ(link->role(), QAccessible::Link);

@@ -31,7 +31,7 @@ TEST_F(UiTest, PlayerWindowOffersStoredNamesKeepsATooLongOneForCorrectionAndConf
 
     boxes.ok();
     w->nameBox()->setEditText("Αλεξανδροπουλοςα");
-    click(child(*w, "Command1"));
+    click(child(*w, "okButton"));
     EXPECT_EQ(boxes.texts.value(0), "Το ονομά σου μπορεί να ειναι εως 15 χαρακτήρες,");
     ASSERT_TRUE(alive && w->isVisible());
     EXPECT_EQ(w->nameBox()->currentText(), "Αλεξανδροπουλοςα");
