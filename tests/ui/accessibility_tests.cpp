@@ -143,13 +143,13 @@ TEST_P(EveryWindow, NamesEveryControlInTheLanguageAndDrawsItsPicturesForItsScree
     // screen's density, and a press takes the colour drawn under the
     // pointer, whether the position comes exact or, as on X11, rounded.
     child<QAction>(w, "EikSize")->trigger();
-    auto* form8 = child<SettingsWindow>(w, "SettingsWindow");
-    look(form8);
-    click(child(*form8, "Picture1(0)"));
-    ASSERT_NE(form8->palette(), nullptr);
-    look(form8->palette());
+    auto* settings = child<SettingsWindow>(w, "SettingsWindow");
+    look(settings);
+    click(child(*settings, "swatch(0)"));
+    ASSERT_NE(settings->palette(), nullptr);
+    look(settings->palette());
     const qreal ratio = w.devicePixelRatioF();
-    const QImage drawn = child(*form8->palette(), "Picture1(0)")->grab().toImage();
+    const QImage drawn = child(*settings->palette(), "palettePicture")->grab().toImage();
     EXPECT_EQ(drawn.devicePixelRatio(), ratio);
     EXPECT_EQ(drawn.size(), (QSizeF(PaletteWindow::PictureSize) * ratio).toSize());
     int wrong = 0;
@@ -163,7 +163,7 @@ TEST_P(EveryWindow, NamesEveryControlInTheLanguageAndDrawsItsPicturesForItsScree
                 wrong += PaletteWindow::colourAt(rounded, ratio) != shown;
         }
     EXPECT_EQ(wrong, 0);
-    form8->close();
+    settings->close();
 
     // The player's own pictures, with one chosen: read by the file's name.
     CustomImages stored;
