@@ -169,11 +169,12 @@ TEST_P(EveryWindow, NamesEveryControlInTheLanguageAndDrawsItsPicturesForItsScree
     CustomImages stored;
     stored.paths[0] = savePicture(photos.filePath("sunset.png"), {40, 30}, Qt::darkCyan).toStdString();
     ASSERT_TRUE(writeCustomImages(w.dataFile(DataFile::CustomImages), stored));
-    boxes.window = [&](QDialog* form4) {
-        look(form4);
-        const QString slot = QAccessible::queryAccessibleInterface(child(*form4, "Image1(0)"))->text(QAccessible::Name);
+    boxes.window = [&](QDialog* custom) {
+        look(custom);
+        const QString slot =
+            QAccessible::queryAccessibleInterface(child(*custom, "slotFrame(0)"))->text(QAccessible::Name);
         EXPECT_EQ(slot.toStdString(), greek ? "Εικόνα 1: sunset, επιλεγμένη" : "Picture 1: sunset, selected");
-        form4->reject();
+        custom->reject();
     };
     child<QAction>(w, "SetCustomIcon")->trigger();
 
