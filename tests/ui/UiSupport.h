@@ -163,11 +163,11 @@ inline void tick(QWidget& w, const char* timer, int times = 1)
 inline void start(MainWindow& w, const QString& name = "Ada")
 {
     w.Form_Load();
-    auto* form6 = w.findChild<PlayerWindow*>("PlayerWindow");
-    ASSERT_NE(form6, nullptr);
+    auto* player = w.findChild<PlayerWindow*>("PlayerWindow");
+    ASSERT_NE(player, nullptr);
     EXPECT_FALSE(w.isVisible());
-    form6->nameBox()->setEditText(name);
-    click(child(*form6, "Command1"));
+    player->nameBox()->setEditText(name);
+    click(child(*player, "okButton"));
     ASSERT_TRUE(w.isVisible());
 }
 

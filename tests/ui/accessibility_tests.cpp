@@ -119,7 +119,7 @@ TEST_P(EveryWindow, NamesEveryControlInTheLanguageAndDrawsItsPicturesForItsScree
     MainWindow w(host, greek, data.path());
     w.Form_Load();
     look(child(w, "PlayerWindow"));
-    click(child(*child(w, "PlayerWindow"), "Command1"));
+    click(child(*child(w, "PlayerWindow"), "okButton"));
     look(&w, "idle");
 
     // Playing, with the championship panel and its helps up.
@@ -132,7 +132,7 @@ TEST_P(EveryWindow, NamesEveryControlInTheLanguageAndDrawsItsPicturesForItsScree
     // The win and lose screens, made at start-up, and About.
     w.winScreen()->showWon(3);
     w.loseScreen()->showLost();
-    tick(*w.loseScreen(), "Timer1", 37);  // to the end of its animation, where its text shows
+    tick(*w.loseScreen(), "animationTimer", 37);  // to the end of its animation, where its text shows
     child<QAction>(w, "about")->trigger();
     for (QWidget* screen : {child(w, "WinScreen"), child(w, "LoseScreen"), child(w, "AboutWindow")}) {
         look(screen);
@@ -143,13 +143,13 @@ TEST_P(EveryWindow, NamesEveryControlInTheLanguageAndDrawsItsPicturesForItsScree
     // screen's density, and a press takes the colour drawn under the
     // pointer, whether the position comes exact or, as on X11, rounded.
     child<QAction>(w, "EikSize")->trigger();
-    auto* form8 = child<SettingsWindow>(w, "SettingsWindow");
-    look(form8);
-    click(child(*form8, "Picture1(0)"));
-    ASSERT_NE(form8->palette(), nullptr);
-    look(form8->palette());
+    auto* settings = child<SettingsWindow>(w, "SettingsWindow");
+    look(settings);
+    click(child(*settings, "swatch(0)"));
+    ASSERT_NE(settings->palette(), nullptr);
+    look(settings->palette());
     const qreal ratio = w.devicePixelRatioF();
-    const QImage drawn = child(*form8->palette(), "Picture1(0)")->grab().toImage();
+    const QImage drawn = child(*settings->palette(), "palettePicture")->grab().toImage();
     EXPECT_EQ(drawn.devicePixelRatio(), ratio);
     EXPECT_EQ(drawn.size(), (QSizeF(PaletteWindow::PictureSize) * ratio).toSize());
     int wrong = 0;
@@ -163,17 +163,18 @@ TEST_P(EveryWindow, NamesEveryControlInTheLanguageAndDrawsItsPicturesForItsScree
                 wrong += PaletteWindow::colourAt(rounded, ratio) != shown;
         }
     EXPECT_EQ(wrong, 0);
-    form8->close();
+    settings->close();
 
     // The player's own pictures, with one chosen: read by the file's name.
     CustomImages stored;
     stored.paths[0] = savePicture(photos.filePath("sunset.png"), {40, 30}, Qt::darkCyan).toStdString();
     ASSERT_TRUE(writeCustomImages(w.dataFile(DataFile::CustomImages), stored));
-    boxes.window = [&](QDialog* form4) {
-        look(form4);
-        const QString slot = QAccessible::queryAccessibleInterface(child(*form4, "Image1(0)"))->text(QAccessible::Name);
+    boxes.window = [&](QDialog* custom) {
+        look(custom);
+        const QString slot =
+            QAccessible::queryAccessibleInterface(child(*custom, "slotFrame(0)"))->text(QAccessible::Name);
         EXPECT_EQ(slot.toStdString(), greek ? "Εικόνα 1: sunset, επιλεγμένη" : "Picture 1: sunset, selected");
-        form4->reject();
+        custom->reject();
     };
     child<QAction>(w, "SetCustomIcon")->trigger();
 
@@ -230,7 +231,7 @@ TEST(AccessibleRoles, HoldWhenAScreenReaderListensWhileTheWindowIsBuilt)
     QAccessible::setActive(true);
     PictureLibrary pictures;
     AboutWindow about(false, pictures, nullptr);
-    QAccessibleInterface* link = QAccessible::queryAccessibleInterface(about.findChild<QWidget*>("Label2"));
+    QAccessibleInterface* link = QAccessible::queryAccessibleInterface(about.findChild<QWidget*>("mailLink"));
     QAccessible::setActive(false);
     QAccessible::installUpdateHandler(nullptr);
     EXPECT_EQ(link->role(), QAccessible::Link);

@@ -97,9 +97,9 @@ void play(const QString& folder)
     ASSERT_TRUE(w.game().playing());
     clearBoard(w);
     ASSERT_TRUE(w.winScreen()->isVisible());
-    tick(*w.winScreen(), "Timer1", 17);  // its animation, with the sounds
+    tick(*w.winScreen(), "animationTimer", 17);  // its animation, with the sounds
     const qsizetype shown = boxes.texts.size();
-    click(child(*w.winScreen(), "Label1"));
+    click(child(*w.winScreen(), "resultLabel"));
     ASSERT_TRUE(BoxAnswerer::waitFor([&] { return boxes.texts.size() > shown; })) << "no score message";
 
     click(child(w, "Label9(0)"));
@@ -111,7 +111,7 @@ void play(const QString& folder)
     for (int t = 0; t < 300 && !w.loseScreen()->isVisible(); ++t)
         tick(w, "Timer2");
     ASSERT_TRUE(w.loseScreen()->isVisible());
-    tick(*w.loseScreen(), "Timer1", 37);
+    tick(*w.loseScreen(), "animationTimer", 37);
     click(w.loseScreen());
     EXPECT_FALSE(w.loseScreen()->isVisible());
 

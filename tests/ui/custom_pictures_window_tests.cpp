@@ -11,13 +11,13 @@ namespace {
 
 using namespace testing;
 
-struct Form4Test : UiTest {
+struct CustomPicturesWindowTest : UiTest {
     QTemporaryDir photos;
 
     // Chooses the file in the file list as a click does.
     void clickFile(CustomPicturesWindow& f, const QString& name, bool twice = false)
     {
-        auto* files = child<FileList>(f, "File1");
+        auto* files = child<FileList>(f, "fileList");
         const auto found = files->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1) << name.toStdString();
         files->setCurrentItem(found[0]);
@@ -25,7 +25,7 @@ struct Form4Test : UiTest {
         if (twice)
             emit files->itemDoubleClicked(found[0]);
     }
-    QColor frameColour(CustomPicturesWindow& f, int i) { return card(f, "Image1", i)->palette().color(QPalette::Window); }
+    QColor frameColour(CustomPicturesWindow& f, int i) { return card(f, "slotFrame", i)->palette().color(QPalette::Window); }
     // Ten pictures saved as the player's own, and the category they make.
     void saveTenPicturesAsTheCategory()
     {
@@ -41,7 +41,7 @@ struct Form4Test : UiTest {
     }
 };
 
-TEST_F(Form4Test, PicturesArePreviewedAddedDeletedAndSavedWithTheFolder)
+TEST_F(CustomPicturesWindowTest, PicturesArePreviewedAddedDeletedAndSavedWithTheFolder)
 {
     for (int i = 0; i < 10; ++i)
         savePicture(photos.filePath(QStringLiteral("p%1.png").arg(i)), {40 + 7 * i, 300 - 20 * i},
@@ -52,31 +52,31 @@ TEST_F(Form4Test, PicturesArePreviewedAddedDeletedAndSavedWithTheFolder)
     CustomPicturesWindow f(
         w.customPictures(), w.game(), w.cardSettings(), w.pictures(), false, TextCatalog(file("english.ini")), &w);
     f.show();
-    ASSERT_TRUE(child<FolderList>(f, "Dir1")->setPath(photos.path()));
+    ASSERT_TRUE(child<FolderList>(f, "folderList")->setPath(photos.path()));
 
     clickFile(f, "p3.png");
-    EXPECT_FALSE(child<QLabel>(f, "Image2")->pixmap().isNull());
-    EXPECT_EQ(child<QLabel>(f, "Label3")->text(), photos.filePath("p3.png"));
+    EXPECT_FALSE(child<QLabel>(f, "preview")->pixmap().isNull());
+    EXPECT_EQ(child<QLabel>(f, "previewPath")->text(), photos.filePath("p3.png"));
     // A file that is no picture changes neither the preview nor a slot.
-    const qint64 preview = child<QLabel>(f, "Image2")->pixmap().cacheKey();
+    const qint64 preview = child<QLabel>(f, "preview")->pixmap().cacheKey();
     clickFile(f, "broken.png", true);
-    EXPECT_EQ(child<QLabel>(f, "Image2")->pixmap().cacheKey(), preview);
+    EXPECT_EQ(child<QLabel>(f, "preview")->pixmap().cacheKey(), preview);
     EXPECT_TRUE(w.customPictures().slot(0).empty());
 
-    click(child(f, "Label1(4)"));  // the number selects its slot
+    click(child(f, "slotNumber(4)"));  // the number selects its slot
     EXPECT_EQ(frameColour(f, 4), QColor(176, 230, 207));
     EXPECT_EQ(frameColour(f, 0), f.palette().color(QPalette::Window));
     clickFile(f, "p3.png", true);  // a double click adds
-    EXPECT_FALSE(child<QLabel>(f, "Image9(4)")->pixmap().isNull());
-    EXPECT_FALSE(child(f, "Label1(4)")->isVisible());
-    click(child(f, "Command3"));
-    EXPECT_TRUE(child<QLabel>(f, "Image9(4)")->pixmap().isNull());
-    EXPECT_TRUE(child(f, "Label1(4)")->isVisible());
+    EXPECT_FALSE(child<QLabel>(f, "slotPicture(4)")->pixmap().isNull());
+    EXPECT_FALSE(child(f, "slotNumber(4)")->isVisible());
+    click(child(f, "deleteButton"));
+    EXPECT_TRUE(child<QLabel>(f, "slotPicture(4)")->pixmap().isNull());
+    EXPECT_TRUE(child(f, "slotNumber(4)")->isVisible());
 
-    click(child(f, "Image9(9)"));  // the picture selects its slot too
+    click(child(f, "slotPicture(9)"));  // the picture selects its slot too
     clickFile(f, "p9.png");
-    click(child(f, "Command1"));
-    click(child(f, "Command2"));
+    click(child(f, "addButton"));
+    click(child(f, "okButton"));
     EXPECT_EQ(f.result(), QDialog::Accepted);
     EXPECT_TRUE(boxes.texts.isEmpty()) << "Custom is not the category: nothing is asked";
     const CustomImages saved = readCustomImages(file("CustomImages.dat"));
@@ -85,7 +85,7 @@ TEST_F(Form4Test, PicturesArePreviewedAddedDeletedAndSavedWithTheFolder)
     EXPECT_EQ(w.game().category(), PictureCategory::Objects);
 }
 
-TEST_F(Form4Test, OkWithCustomActiveAsksAgainAndYesKeepsTheWindowOpenAsAStartWithTheSetIncompleteAsks)
+TEST_F(CustomPicturesWindowTest, OkWithCustomActiveAsksAgainAndYesKeepsTheWindowOpenAsAStartWithTheSetIncompleteAsks)
 {
     saveTenPicturesAsTheCategory();
     MainWindow& w = open(true);
@@ -95,18 +95,18 @@ TEST_F(Form4Test, OkWithCustomActiveAsksAgainAndYesKeepsTheWindowOpenAsAStartWit
 
     CustomPicturesWindow f(w.customPictures(), w.game(), w.cardSettings(), w.pictures(), true, TextCatalog(file("english.ini")), &w);
     f.show();
-    EXPECT_EQ(child<FolderList>(f, "Dir1")->path(), QDir(photos.path()).absolutePath());
-    EXPECT_FALSE(child(f, "Label1(0)")->isVisible());
-    click(child(f, "Command3"));  // slot 1 emptied
+    EXPECT_EQ(child<FolderList>(f, "folderList")->path(), QDir(photos.path()).absolutePath());
+    EXPECT_FALSE(child(f, "slotNumber(0)")->isVisible());
+    click(child(f, "deleteButton"));  // slot 1 emptied
 
     boxes.yes();
-    click(child(f, "Command2"));
+    click(child(f, "okButton"));
     EXPECT_EQ(boxes.texts.value(0), "Δεν έχετε επιλέξει 10 προσωπικές εικόνες.Θέλετε να τις επιλέξετε τώρα;");
     EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(readCustomImages(file("CustomImages.dat")).paths[0], "");  // saved before asking
 
     boxes.no();
-    click(child(f, "Command2"));
+    click(child(f, "okButton"));
     EXPECT_FALSE(f.isVisible());
     EXPECT_EQ(w.game().category(), PictureCategory::Custom);
     EXPECT_EQ(w.game().currentPictureSet().at(1), first);

@@ -44,9 +44,9 @@ struct EndScreenTest : ::testing::Test {
     // The animation picture shows frame `name`: the very picture, not a copy.
     bool shows(QWidget& w, const QString& name)
     {
-        auto* image3 = child<QLabel>(w, "Image3");
-        return image3->pixmap().cacheKey() ==
-            pictures.named(name, image3->size(), image3->devicePixelRatioF()).cacheKey();
+        auto* picture = child<QLabel>(w, "animationPicture");
+        return picture->pixmap().cacheKey() ==
+            pictures.named(name, picture->size(), picture->devicePixelRatioF()).cacheKey();
     }
 };
 
@@ -56,28 +56,28 @@ TEST_F(EndScreenTest, WinScreenOffersTheNextLevelOnlyInAChampionshipAnimatesWith
     auto w = make<WinScreen>(false);
     EXPECT_FALSE(w->isVisible());
     w->showWon(std::nullopt);
-    EXPECT_FALSE(child(*w, "Label2")->isVisible());
+    EXPECT_FALSE(child(*w, "nextLevelHint")->isVisible());
     w->showWon(3);
-    EXPECT_TRUE(child(*w, "Label2")->isVisible() && shows(*w, "Win6"));
-    tick(*w, "Timer1", 17);
+    EXPECT_TRUE(child(*w, "nextLevelHint")->isVisible() && shows(*w, "Win6"));
+    tick(*w, "animationTimer", 17);
     EXPECT_EQ(sounds, QStringList(4, data.path() + "/Win.SON"));
-    EXPECT_FALSE(w->findChild<QTimer*>("Timer1")->isActive() || child(*w, "Frame1")->isVisible());
+    EXPECT_FALSE(w->findChild<QTimer*>("animationTimer")->isActive() || child(*w, "animationFrame")->isVisible());
 
-    for (const char* control : {"Label1", "Label2", "Image1", "Image2", "Frame1", "Image3", ""}) {
+    for (const char* control : {"resultLabel", "nextLevelHint", "leftDecoration", "rightDecoration", "animationFrame", "animationPicture", ""}) {
         SCOPED_TRACE(control);
         w->showWon(4);
-        tick(*w, "Timer1", 2);
+        tick(*w, "animationTimer", 2);
         const qint64 held = pictures.named("Win0").cacheKey();
         click(*control ? w->findChild<QWidget*>(control) : w.get());
-        EXPECT_FALSE(w->isVisible() || w->findChild<QTimer*>("Timer1")->isActive() || w->animation().running());
+        EXPECT_FALSE(w->isVisible() || w->findChild<QTimer*>("animationTimer")->isActive() || w->animation().running());
         // Its frames go with it: nothing keeps them, so they are read afresh.
-        EXPECT_TRUE(child<QLabel>(*w, "Image3")->pixmap().isNull());
+        EXPECT_TRUE(child<QLabel>(*w, "animationPicture")->pixmap().isNull());
         EXPECT_NE(pictures.named("Win0").cacheKey(), held);
     }
     EXPECT_EQ(dismissals, 7);
     // Shown again, it starts afresh; a right click is no click; closing it is dismissing it.
     w->showWon(5);
-    EXPECT_TRUE(shows(*w, "Win6") && child(*w, "Frame1")->isVisible());
+    EXPECT_TRUE(shows(*w, "Win6") && child(*w, "animationFrame")->isVisible());
     click(w.get(), Qt::RightButton);
     EXPECT_TRUE(w->isVisible());
     w->close();
@@ -87,30 +87,30 @@ TEST_F(EndScreenTest, WinScreenOffersTheNextLevelOnlyInAChampionshipAnimatesWith
 TEST_F(EndScreenTest, LoseScreenShowsItsTextOnlyAfterTheAnimationAndAnyClickOnItDismissesIt)
 {
     auto w = make<LoseScreen>(host, false);
-    auto* label1 = child<QLabel>(*w, "Label1");
-    for (QString control : {"Label1", "Image1", "Image2", "Frame1", "Image3", ""}) {
+    auto* result = child<QLabel>(*w, "resultLabel");
+    for (QString control : {"resultLabel", "leftDecoration", "rightDecoration", "animationFrame", "animationPicture", ""}) {
         SCOPED_TRACE(control.toStdString());
         w->showLost();
-        EXPECT_FALSE(label1->isVisible());
+        EXPECT_FALSE(result->isVisible());
         EXPECT_TRUE(shows(*w, "Lose0"));
         // The animation's picture is clicked while it runs; the text once it shows.
-        const bool onAnimation = control == "Frame1" || control == "Image3";
-        tick(*w, "Timer1", onAnimation ? 2 : 37);
-        EXPECT_EQ(label1->isVisible(), !onAnimation);
+        const bool onAnimation = control == "animationFrame" || control == "animationPicture";
+        tick(*w, "animationTimer", onAnimation ? 2 : 37);
+        EXPECT_EQ(result->isVisible(), !onAnimation);
         click(control.isEmpty() ? w.get() : w->findChild<QWidget*>(control));
-        EXPECT_FALSE(w->isVisible() || w->findChild<QTimer*>("Timer1")->isActive());
-        EXPECT_TRUE(label1->isVisibleTo(w.get()));
+        EXPECT_FALSE(w->isVisible() || w->findChild<QTimer*>("animationTimer")->isActive());
+        EXPECT_TRUE(result->isVisibleTo(w.get()));
     }
     EXPECT_EQ(dismissals, 6);
-    EXPECT_EQ(label1->text(), "    SORRY, YOU LOSE !!!");
+    EXPECT_EQ(result->text(), "    SORRY, YOU LOSE !!!");
     w->showLost();
     w->showTryAgain(3);
-    EXPECT_EQ(label1->text(), "      You lose.   Try again in level 3 .");
+    EXPECT_EQ(result->text(), "      You lose.   Try again in level 3 .");
     // Closed at the end of a championship: hidden without a dismissal, and loaded afresh.
     w->unload();
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(dismissals, 6);
-    EXPECT_EQ(label1->text(), "    SORRY, YOU LOSE !!!");
+    EXPECT_EQ(result->text(), "    SORRY, YOU LOSE !!!");
 }
 
 TEST_F(EndScreenTest, ShakeJoltsEachWindowInTurnWithoutReenteringAndLeavesBothWhereTheyWere)
@@ -123,15 +123,15 @@ TEST_F(EndScreenTest, ShakeJoltsEachWindowInTurnWithoutReenteringAndLeavesBothWh
     host.duringEvents = [&] {
         mainSeen << main.pos() - mainHome;
         screenSeen << w->pos() - screenHome;
-        tick(*w, "Timer1");  // the 5 ms timer coming round inside the event run
+        tick(*w, "animationTimer");  // the 5 ms timer coming round inside the event run
     };
-    tick(*w, "Timer1", 3);
-    tick(*w, "Timer1");
+    tick(*w, "animationTimer", 3);
+    tick(*w, "animationTimer");
     EXPECT_EQ(mainSeen, (QList<QPoint>{{1, 8}, {0, 0}}));
     EXPECT_EQ(screenSeen, (QList<QPoint>{{0, 0}, {1, 5}}));
     EXPECT_EQ(w->animation().AnimTicks(), 4) << "a tick ran inside the shake";
     EXPECT_EQ(sounds, QStringList{data.path() + "/CRASH1.SON"});
-    tick(*w, "Timer1", 33);
+    tick(*w, "animationTimer", 33);
     EXPECT_EQ(host.eventsProcessed, 10);  // five shakes of two event runs
     EXPECT_EQ(sounds.size(), 5);
     EXPECT_EQ(main.pos(), mainHome);

@@ -99,14 +99,14 @@ TEST_F(UiTest, AWonGameShowsTheWinScreenAndItsDismissalEntersTheBestScores)
     ASSERT_TRUE(win->isVisible());
     // 2250 and 1650 twips from the main window's outer corner, as the lose screen.
     EXPECT_EQ(win->frameGeometry().topLeft(), w.frameGeometry().topLeft() + QPoint(150, 110));
-    EXPECT_EQ(child<QLabel>(*win, "Label1")->text(), "YOY WIN !!!");
+    EXPECT_EQ(child<QLabel>(*win, "resultLabel")->text(), "YOY WIN !!!");
     EXPECT_FALSE(child<QTimer>(w, "Timer2")->isActive());
 
     // The score is recorded with the main window already given back.
     bool enabledUnderBox = false;
     boxes.inspect = [&](QWidget*) { enabledUnderBox = !win->isVisible() && w.game().mainWindowEnabled(); };
     boxes.ok();
-    click(child(*win, "Label1"));
+    click(child(*win, "resultLabel"));
     ASSERT_TRUE(BoxAnswerer::waitFor([&] { return boxes.texts.size() == 1; }));
     EXPECT_TRUE(enabledUnderBox);
     EXPECT_EQ(boxes.texts[0],
@@ -136,7 +136,7 @@ TEST_F(UiTest, AChampionshipAsksTheBonusOverTheFinishedBoardDealsTheNextLevelAnd
     EXPECT_EQ(boxes.titles[1], "BONUS");
     EXPECT_EQ(w.game().championship().BonusLevel, 3);
     ASSERT_TRUE(w.winScreen()->isVisible());
-    EXPECT_EQ(child<QLabel>(*w.winScreen(), "Label1")->text(), "Το επίπεδο 1 το ολοκλήρωσες με επιτυχία.");
+    EXPECT_EQ(child<QLabel>(*w.winScreen(), "resultLabel")->text(), "Το επίπεδο 1 το ολοκλήρωσες με επιτυχία.");
     click(w.winScreen());
     EXPECT_TRUE(w.game().playing() && child<QTimer>(w, "Timer2")->isActive());
     EXPECT_EQ(child<QLabel>(w, "Label25")->text(), "2");
@@ -146,16 +146,16 @@ TEST_F(UiTest, AChampionshipAsksTheBonusOverTheFinishedBoardDealsTheNextLevelAnd
     tick(w, "Timer2", w.game().clock().SecondsLeft);
     ASSERT_TRUE(lose->isVisible());
     EXPECT_EQ(lose->frameGeometry().topLeft(), w.winScreen()->frameGeometry().topLeft());
-    EXPECT_EQ(child<QLabel>(*lose, "Label1")->text(), "      Δυστυχώς έχασες.   Ξαναπροσπάθησε στο επίπεδο 2 .");
+    EXPECT_EQ(child<QLabel>(*lose, "resultLabel")->text(), "      Δυστυχώς έχασες.   Ξαναπροσπάθησε στο επίπεδο 2 .");
     EXPECT_EQ(child<QLabel>(w, "Label26")->text(), "1");
-    click(child(*lose, "Image1"));
+    click(child(*lose, "leftDecoration"));
     EXPECT_TRUE(w.game().playing()) << "the same level is dealt again";
 
     bool loseScreenUnderBox = false;
     QString textUnderBox;
     boxes.inspect = [&](QWidget*) {
         loseScreenUnderBox = lose->isVisible();
-        textUnderBox = child<QLabel>(*lose, "Label1")->text();
+        textUnderBox = child<QLabel>(*lose, "resultLabel")->text();
     };
     boxes.ok();
     tick(w, "Timer2", w.game().clock().SecondsLeft);
@@ -163,7 +163,7 @@ TEST_F(UiTest, AChampionshipAsksTheBonusOverTheFinishedBoardDealsTheNextLevelAnd
     EXPECT_EQ(boxes.texts[2], "Δυστυχώς δεν κατάφερες να ολοκληρώσεις ολα τα επίπεδα.ΞΑΝΑΠΡΟΣΠΑΘΗΣΕ!!!");
     EXPECT_TRUE(loseScreenUnderBox);
     EXPECT_EQ(textUnderBox, "            ΔΥΣΤΥΧΩΣ ΕΧΑΣΕΣ !!!") << "no level to play again";
-    EXPECT_FALSE(lose->isVisible() || child<QTimer>(*lose, "Timer1")->isActive());
+    EXPECT_FALSE(lose->isVisible() || child<QTimer>(*lose, "animationTimer")->isActive());
     EXPECT_TRUE(w.game().mainWindowEnabled() && w.game().newGameAvailable());
     EXPECT_FALSE(child(w, "Frame4")->isVisible());
 }

@@ -31,7 +31,7 @@ TEST_F(UiTest, PlayerWindowOffersStoredNamesKeepsATooLongOneForCorrectionAndConf
 
     boxes.ok();
     w->nameBox()->setEditText("Αλεξανδροπουλοςα");
-    click(child(*w, "Command1"));
+    click(child(*w, "okButton"));
     EXPECT_EQ(boxes.texts.value(0), "Το ονομά σου μπορεί να ειναι εως 15 χαρακτήρες,");
     ASSERT_TRUE(alive && w->isVisible());
     EXPECT_EQ(w->nameBox()->currentText(), "Αλεξανδροπουλοςα");
@@ -78,26 +78,26 @@ TEST_F(UiTest, BestScoresShowBothTablesOneAtATimeDeletingOneAsksAndLeavesTheOthe
         TextCatalog(file(DataFile::English)), nullptr);
     int deleted = 0;
     QObject::connect(&w, &BestScoresWindow::scoresDeleted, [&] { ++deleted; });
-    EXPECT_EQ(child<QLabel>(w, "Label2(0)")->text(), "150");
-    EXPECT_EQ(child<QLabel>(w, "Label1(0)")->text(), "Ada");
-    EXPECT_EQ(child<QLabel>(w, "Label2(1)")->text(), "");
-    EXPECT_EQ(child<QLabel>(w, "Label1(4)")->text(), "----");
+    EXPECT_EQ(child<QLabel>(w, "score(0)")->text(), "150");
+    EXPECT_EQ(child<QLabel>(w, "name(0)")->text(), "Ada");
+    EXPECT_EQ(child<QLabel>(w, "score(1)")->text(), "");
+    EXPECT_EQ(child<QLabel>(w, "name(4)")->text(), "----");
     w.show();
-    EXPECT_TRUE(child(w, "Frame2(0)")->isVisible() && !child(w, "Frame2(1)")->isVisible());
-    click(child(w, "Option1(1)"));
-    EXPECT_TRUE(!child(w, "Frame2(0)")->isVisible() && child(w, "Frame2(1)")->isVisible());
+    EXPECT_TRUE(child(w, "table(0)")->isVisible() && !child(w, "table(1)")->isVisible());
+    click(child(w, "tableChoice(1)"));
+    EXPECT_TRUE(!child(w, "table(0)")->isVisible() && child(w, "table(1)")->isVisible());
 
     boxes.no();
-    click(child(w, "Command2"));
+    click(child(w, "deleteButton"));
     EXPECT_EQ(deleted, 0);
     EXPECT_TRUE(std::filesystem::exists(file(DataFile::ChampionshipScores)));
     boxes.yes();
-    click(child(w, "Command2"));
+    click(child(w, "deleteButton"));
     EXPECT_EQ(boxes.texts.value(1), "Εισαι σιγουρος οτι θελεις να διαγραψεις τα σκορ;");
     EXPECT_EQ(deleted, 1);
     EXPECT_FALSE(std::filesystem::exists(file(DataFile::ChampionshipScores)));
-    EXPECT_EQ(child<QLabel>(w, "Label1(5)")->text(), "----");
-    EXPECT_EQ(child<QLabel>(w, "Label1(0)")->text(), "Ada");
+    EXPECT_EQ(child<QLabel>(w, "name(5)")->text(), "----");
+    EXPECT_EQ(child<QLabel>(w, "name(0)")->text(), "Ada");
     EXPECT_EQ(readScoreTable(file(DataFile::SingleScores)).names[0].text, "Ada");
 
     // In English only the window's five keys are taken, without their outer blanks.
@@ -106,11 +106,11 @@ TEST_F(UiTest, BestScoresShowBothTablesOneAtATimeDeletingOneAsksAndLeavesTheOthe
     BestScoresWindow english(file(DataFile::SingleScores), file(DataFile::ChampionshipScores), host, false,
         TextCatalog(file(DataFile::English)), nullptr);
     EXPECT_EQ(english.windowTitle(), "Best Skors");
-    EXPECT_EQ(child<QPushButton>(english, "Command2")->text(), "Delete");
-    EXPECT_EQ(child<QPushButton>(english, "Command1")->text(), "OK");
-    EXPECT_EQ(child<QGroupBox>(english, "Frame2(0)")->title(), "Game skors");
-    EXPECT_EQ(child<QGroupBox>(english, "Frame2(1)")->title(), "ΣΚΟΡ  Πρωταθλήματος");
-    EXPECT_EQ(child<QRadioButton>(english, "Option1(1)")->text(), "Championship");
+    EXPECT_EQ(child<QPushButton>(english, "deleteButton")->text(), "Delete");
+    EXPECT_EQ(child<QPushButton>(english, "okButton")->text(), "OK");
+    EXPECT_EQ(child<QGroupBox>(english, "table(0)")->title(), "Game skors");
+    EXPECT_EQ(child<QGroupBox>(english, "table(1)")->title(), "ΣΚΟΡ  Πρωταθλήματος");
+    EXPECT_EQ(child<QRadioButton>(english, "tableChoice(1)")->text(), "Championship");
 }
 
 }  // namespace

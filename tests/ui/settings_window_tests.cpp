@@ -12,12 +12,12 @@ namespace {
 
 using namespace testing;
 
-struct Form8Test : UiTest {
+struct SettingsWindowTest : UiTest {
     QLocale before;
 
     // The size texts are shown with a comma, as in Greece.
-    Form8Test() { QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece)); }
-    ~Form8Test() override { QLocale::setDefault(before); }
+    SettingsWindowTest() { QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece)); }
+    ~SettingsWindowTest() override { QLocale::setDefault(before); }
 
     SettingsWindow* openSettings(MainWindow& w)
     {
@@ -34,38 +34,38 @@ struct Form8Test : UiTest {
     void pick(SettingsWindow& s, int row, int column, Qt::MouseButton button = Qt::LeftButton)
     {
         ASSERT_NE(s.palette(), nullptr);
-        QTest::mouseClick(child(*s.palette(), "Picture1(0)"), button, {}, PaletteWindow::swatchCentre(row, column));
+        QTest::mouseClick(child(*s.palette(), "palettePicture"), button, {}, PaletteWindow::swatchCentre(row, column));
     }
 };
 
-TEST_F(Form8Test, TheBarsResizeTheSamplesAndOkResizesTheCardsInPlaceAndKeepsEveryChoiceForTheNextStart)
+TEST_F(SettingsWindowTest, TheBarsResizeTheSamplesAndOkResizesTheCardsInPlaceAndKeepsEveryChoiceForTheNextStart)
 {
     MainWindow& w = open(true);
-    const QRect frame7 = child(w, "Image1(7)")->geometry();
+    const QRect cardFrame7 = child(w, "Image1(7)")->geometry();
     child(w, "Image1005")->show();  // as a chosen wallpaper is
     const QColor window = back(w, "Form");
     SettingsWindow* s = openSettings(w);
     ASSERT_TRUE(s && s->isVisible());
-    EXPECT_EQ(child<QScrollBar>(*s, "HScroll1")->value(), 20);
-    EXPECT_EQ(child(*s, "Image2")->size(), child(w, "Image9(0)")->size());
+    EXPECT_EQ(child<QScrollBar>(*s, "widthBar")->value(), 20);
+    EXPECT_EQ(child(*s, "samplePicture(0)")->size(), child(w, "Image9(0)")->size());
 
-    child<QScrollBar>(*s, "HScroll1")->setValue(0);
-    for (const char* sample : {"Image2", "Image3", "Image9"})
+    child<QScrollBar>(*s, "widthBar")->setValue(0);
+    for (const char* sample : {"samplePicture(0)", "samplePicture(1)", "samplePicture(2)"})
         EXPECT_EQ(child(*s, sample)->width(), 29) << sample;  // 435 twips
-    EXPECT_EQ(child<QLabel>(*s, "Label3(1)")->text(), "2,9 cm.");
-    s->VScroll1_Scroll(0);                         // while the thumb is dragged
-    EXPECT_EQ(child(*s, "Image9")->height(), 25);  // 370 twips
-    EXPECT_EQ(child<QLabel>(*s, "Label1(5)")->text(), "Ύψος Εικόνων : 2,4 cm.");
-    EXPECT_EQ(child<QLabel>(*s, "Label3(0)")->text(), "4,4 cm.");  // until the drag ends
-    child<QScrollBar>(*s, "VScroll1")->setValue(10);
-    click(child(*s, "Command2"));
+    EXPECT_EQ(child<QLabel>(*s, "widthValue")->text(), "2,9 cm.");
+    s->onHeightScrolled(0);  // while the thumb is dragged
+    EXPECT_EQ(child(*s, "samplePicture(2)")->height(), 25);  // 370 twips
+    EXPECT_EQ(child<QLabel>(*s, "heightLabel")->text(), "Ύψος Εικόνων : 2,4 cm.");
+    EXPECT_EQ(child<QLabel>(*s, "heightValue")->text(), "4,4 cm.");  // until the drag ends
+    child<QScrollBar>(*s, "heightBar")->setValue(10);
+    click(child(*s, "cardColourButton"));
     pick(*s, 3, 2);  // 007F00
-    click(child(*s, "Picture1(4)"));
+    click(child(*s, "swatch(4)"));
     pick(*s, 5, 4);  // 3F7F7F
-    click(child(*s, "Picture1(3)"));
+    click(child(*s, "swatch(3)"));
     pick(*s, 1, 1);  // FFFF00
     EXPECT_EQ(back(w, "Form"), window) << "the wallpaper keeps the background until OK";
-    click(child(*s, "Command20"));
+    click(child(*s, "okButton"));
 
     EXPECT_FALSE(s->isVisible());
     EXPECT_EQ(back(w, "Form"), QColor(255, 255, 0));
@@ -73,7 +73,7 @@ TEST_F(Form8Test, TheBarsResizeTheSamplesAndOkResizesTheCardsInPlaceAndKeepsEver
         EXPECT_EQ(card(w, "Image9", i)->size(), QSize(29, 35)) << i;  // 435 x 520
         EXPECT_EQ(card(w, "Image1", i)->palette().color(QPalette::Window), QColor(0, 127, 0)) << i;
     }
-    EXPECT_EQ(child(w, "Image1(7)")->geometry(), frame7);
+    EXPECT_EQ(child(w, "Image1(7)")->geometry(), cardFrame7);
     EXPECT_EQ(back(w, "Frame1"), QColor(63, 127, 127));
     child<QAction>(w, "exit")->trigger();
 
@@ -83,7 +83,7 @@ TEST_F(Form8Test, TheBarsResizeTheSamplesAndOkResizesTheCardsInPlaceAndKeepsEver
     EXPECT_EQ(child(again, "Image9(0)")->size(), QSize(29, 35));
 }
 
-TEST_F(Form8Test, SwatchesShowOnTheMainWindowAtOnceAndCancelPutsTheColoursAndSizeBack)
+TEST_F(SettingsWindowTest, SwatchesShowOnTheMainWindowAtOnceAndCancelPutsTheColoursAndSizeBack)
 {
     MainWindow& w = open(true);
     const ColourValues design = w.colours();
@@ -92,31 +92,31 @@ TEST_F(Form8Test, SwatchesShowOnTheMainWindowAtOnceAndCancelPutsTheColoursAndSiz
     SettingsWindow* s = openSettings(w);
     EXPECT_FALSE(w.game().mainWindowEnabled());
 
-    click(child(*s, "Picture1(0)"));
+    click(child(*s, "swatch(0)"));
     QPointer<PaletteWindow> palette = s->palette();
     ASSERT_TRUE(palette && palette->isVisible());
     EXPECT_EQ(palette->windowTitle(), "[Χρώμα Ονόματος Παίκτη     :]");
-    EXPECT_EQ(back(*palette, "Label1"), QColor(0, 0, 128));  // the swatch's colour
+    EXPECT_EQ(back(*palette, "previewBox"), QColor(0, 0, 128));  // the swatch's colour
     pick(*s, 1, 0, Qt::RightButton);                         // FF0000
-    EXPECT_EQ(back(*s, "Picture1(0)"), QColor(255, 0, 0));
-    EXPECT_EQ(back(*palette, "Label1"), QColor(255, 0, 0));
+    EXPECT_EQ(back(*s, "swatch(0)"), QColor(255, 0, 0));
+    EXPECT_EQ(back(*palette, "previewBox"), QColor(255, 0, 0));
     EXPECT_EQ(text(w, "Label50"), QColor(255, 0, 0));
 
-    click(child(*s, "Picture1(3)"));
+    click(child(*s, "swatch(3)"));
     pick(*s, 0, 1);  // FFFF7F
     EXPECT_EQ(back(w, "Form"), QColor(255, 255, 127));
     EXPECT_EQ(back(w, "Label10"), QColor(255, 255, 127));
 
     // The card colour has no live preview.
-    click(child(*s, "Command2"));
+    click(child(*s, "cardColourButton"));
     EXPECT_EQ(palette->windowTitle(), "Επιλογή Χρώματος");
     pick(*s, 3, 2);  // 007F00
-    for (const char* preview : {"Image1", "Picture2", "Picture3"})
+    for (const char* preview : {"cardSample(0)", "cardSample(1)", "cardSample(2)"})
         EXPECT_EQ(back(*s, preview), QColor(0, 127, 0)) << preview;
     EXPECT_EQ(back(w, "Image1(0)"), QColor(0, 192, 0));
-    child<QScrollBar>(*s, "HScroll1")->setValue(0);
+    child<QScrollBar>(*s, "widthBar")->setValue(0);
 
-    click(child(*s, "Command10"));
+    click(child(*s, "cancelButton"));
     EXPECT_EQ(w.colours(), design);
     EXPECT_EQ(text(w, "Label50"), QColor(0, 0, 128));
     EXPECT_EQ(back(w, "Form"), window);
@@ -127,7 +127,7 @@ TEST_F(Form8Test, SwatchesShowOnTheMainWindowAtOnceAndCancelPutsTheColoursAndSiz
     EXPECT_TRUE(w.game().mainWindowEnabled());
 }
 
-TEST_F(Form8Test, DefaultsComeFromTheFileOfTheFirstStartAndSystemColoursSurvive)
+TEST_F(SettingsWindowTest, DefaultsComeFromTheFileOfTheFirstStartAndSystemColoursSurvive)
 {
     constexpr std::int32_t windowText = static_cast<std::int32_t>(0x80000008);
     ASSERT_TRUE(writeColoursFile(file("colors.qdx"), {windowText, 0x000080, 0, 0xBECEFE, 0x00C000}));
@@ -138,13 +138,13 @@ TEST_F(Form8Test, DefaultsComeFromTheFileOfTheFirstStartAndSystemColoursSurvive)
     EXPECT_EQ(text(w, "Label50"), QApplication::palette().color(QPalette::Text));
 
     SettingsWindow* s = openSettings(w);
-    EXPECT_EQ(back(*s, "Picture1(0)"), QApplication::palette().color(QPalette::Text));
-    click(child(*s, "Command20"));
+    EXPECT_EQ(back(*s, "swatch(0)"), QApplication::palette().color(QPalette::Text));
+    click(child(*s, "okButton"));
     EXPECT_EQ((*readColoursFile(file("colors.qdx")))[ColourIndex::PlayerName], "-2147483640");
 
     s = openSettings(w);
-    click(child(*s, "Command1"));
-    EXPECT_EQ(back(*s, "Picture1(0)"), QColor(0, 0, 128));
+    click(child(*s, "defaultsButton"));
+    EXPECT_EQ(back(*s, "swatch(0)"), QColor(0, 0, 128));
     // Escape is Cancel.
     QPointer<SettingsWindow> settings = s;
     s->activateWindow();

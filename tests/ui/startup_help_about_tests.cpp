@@ -77,7 +77,7 @@ TEST_F(UiTest, AboutHoldsTheMainWindowAndItsLinkWritesToTheAuthor)
     QPointer<AboutWindow> about = w.findChild<AboutWindow*>("AboutWindow");
     ASSERT_TRUE(about);
     EXPECT_FALSE(w.game().mainWindowEnabled());
-    auto* link = child<QLabel>(*about, "Label2");
+    auto* link = child<QLabel>(*about, "mailLink");
     EXPECT_EQ(link->text(), "Send e-mail");
     click(link);
     QDesktopServices::unsetUrlHandler("mailto");

@@ -54,8 +54,8 @@ TEST_F(WallpaperTest, StartUpShowsTheSavedOneBehindTheGameAndTheMenuOrARightClic
     // Over the whole window below the title strip, and behind everything else.
     EXPECT_EQ(wallpaper->geometry(), QRect(0, 23, w.width(), w.height()));
     QWidget* area = child(w, "Form");
-    auto* label50 = child(w, "Label50");
-    EXPECT_EQ(area->childAt(label50->geometry().center()), label50);
+    auto* playerName = child(w, "Label50");
+    EXPECT_EQ(area->childAt(playerName->geometry().center()), playerName);
     const QPoint empty(child(w, "Frame4")->geometry().center().x(), area->height() - 40);
     ASSERT_EQ(area->childAt(empty), wallpaper);
 
@@ -73,13 +73,13 @@ TEST_F(WallpaperTest, StartUpShowsTheSavedOneBehindTheGameAndTheMenuOrARightClic
 
     entry(w, 2)->trigger();
     EXPECT_EQ(entries(w), (QStringList{"None", "a", "*b", "{¶}  sea && sky"}));
-    auto* label10 = child(w, "Label10");
-    EXPECT_EQ(background(label10), background(child(w, "Frame4")));
+    auto* championshipCaption = child(w, "Label10");
+    EXPECT_EQ(background(championshipCaption), background(child(w, "Frame4")));
     child<QAction>(w, "NextImage")->trigger();
     EXPECT_TRUE(w.wallpaperShown());
     child<QAction>(w, "NextImage")->trigger();
     EXPECT_FALSE(w.wallpaperShown());
-    EXPECT_EQ(background(label10), background(child(w, "Form")));
+    EXPECT_EQ(background(championshipCaption), background(child(w, "Form")));
     EXPECT_TRUE(rightClick(empty)) << "on the background";
     entry(w, 1)->trigger();
 
@@ -106,19 +106,19 @@ TEST_F(WallpaperTest, TheAddWindowPreviewsTheFirstPictureOfTheHomeFolderAndRepor
     QFile(pictures.filePath("notes.txt")).open(QIODevice::WriteOnly);
     AddWallpaperWindow w(host, false, TextCatalog(file(DataFile::English)), library, nullptr);
     qputenv("HOME", home);
-    auto* files = child<FileList>(w, "File1");
+    auto* files = child<FileList>(w, "fileList");
     EXPECT_EQ(files->count(), 2);
     EXPECT_EQ(files->fileName(), "a.png");
-    EXPECT_TRUE(child<QLabel>(w, "Label1")->isHidden());
-    EXPECT_FALSE(child<QLabel>(w, "Image1")->pixmap().isNull());
+    EXPECT_TRUE(child<QLabel>(w, "previewCaption")->isHidden());
+    EXPECT_FALSE(child<QLabel>(w, "previewPicture")->pixmap().isNull());
 
-    auto* drives = child<DriveList>(w, "Drive1");
-    const QString drive = drives->drive(), folder = child<FolderList>(w, "Dir1")->path();
+    auto* drives = child<DriveList>(w, "driveList");
+    const QString drive = drives->drive(), folder = child<FolderList>(w, "folderList")->path();
     drives->addItem("/no/such/drive", "/no/such/drive");
     boxes.ok();
     drives->setCurrentIndex(drives->count() - 1);
     EXPECT_EQ(boxes.texts.value(0), "Can't access to drive /no/such/drive");
-    EXPECT_EQ(child<FolderList>(w, "Dir1")->path(), folder);
+    EXPECT_EQ(child<FolderList>(w, "folderList")->path(), folder);
     EXPECT_EQ(drives->drive(), drive);
 }
 
@@ -128,14 +128,14 @@ TEST_F(WallpaperTest, AddedPicturesJoinTheMenuAndAreSavedInMenuOrderAtClosing)
     const QString gone = savePicture(pictures.filePath("gone.png"));
     MainWindow& w = open(true);
     boxes.window = [&](QDialog* f) {
-        child<FolderList>(*f, "Dir1")->setPath(pictures.path());
-        child<FileList>(*f, "File1")->setCurrentRow(1);
-        click(child(*f, "Command1"));
-        emit child<FileList>(*f, "File1")->fileDoubleClicked();  // a double click adds too
-        child<FileList>(*f, "File1")->setCurrentRow(0);
-        click(child(*f, "Command1"));
+        child<FolderList>(*f, "folderList")->setPath(pictures.path());
+        child<FileList>(*f, "fileList")->setCurrentRow(1);
+        click(child(*f, "addButton"));
+        emit child<FileList>(*f, "fileList")->fileDoubleClicked();  // a double click adds too
+        child<FileList>(*f, "fileList")->setCurrentRow(0);
+        click(child(*f, "addButton"));
         QFile::remove(gone);
-        click(child(*f, "Command3"));
+        click(child(*f, "okButton"));
     };
     child<QAction>(w, "ChooseImage")->trigger();
     EXPECT_EQ(entries(w), (QStringList{"*Καμμία", "{¶}  θάλασσα", "{¶}  θάλασσα"}));
@@ -156,20 +156,20 @@ TEST_F(WallpaperTest, TheRemoveWindowTakesOutTheChosenNamesAndItsOkRewritesTheFi
     entry(w, 3)->trigger();
 
     boxes.window = [&](QDialog* f) {
-        auto* list = child<QListWidget>(*f, "List1");
+        auto* list = child<QListWidget>(*f, "wallpaperList");
         EXPECT_EQ(list->item(0)->text(), "one");
-        EXPECT_FALSE(child<QLabel>(*f, "Image1")->pixmap().isNull());
+        EXPECT_FALSE(child<QLabel>(*f, "previewPicture")->pixmap().isNull());
         emit list->itemDoubleClicked(list->item(0));
         EXPECT_EQ(list->count(), 2);
-        click(child(*f, "Command2"));
+        click(child(*f, "cancelButton"));
     };
     child<QAction>(w, "AfaireshTAPER")->trigger();
     EXPECT_EQ(entries(w), (QStringList{"Καμμία", "a", "{¶}  one", "*{¶}  two", "{¶}  three"}));
 
     boxes.window = [&](QDialog* f) {
-        child<QListWidget>(*f, "List1")->setCurrentRow(1);
-        click(child(*f, "Command1"));
-        click(child(*f, "Command3"));
+        child<QListWidget>(*f, "wallpaperList")->setCurrentRow(1);
+        click(child(*f, "removeButton"));
+        click(child(*f, "okButton"));
     };
     child<QAction>(w, "AfaireshTAPER")->trigger();
     EXPECT_EQ(background(), (one + "\r\n" + three + "\r\n").toUtf8());

@@ -8,19 +8,13 @@
 
 namespace vornel {
 
-QString controlObjectName(const ControlCaption& control)
-{
-    if (!control.widget.empty())
-        return QString::fromStdString(control.widget);
-    const QString name = QString::fromStdString(control.name);
-    return control.index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(control.index);
-}
-
 void applyCaptions(QWidget* window, const CaptionTable& table)
 {
     window->setWindowTitle(QString::fromStdString(table.title()));
     for (const ControlCaption& c : table.controls()) {
-        const QString name = controlObjectName(c);
+        if (c.widget.empty())
+            continue;  // an empty name would match any child
+        const QString name = QString::fromStdString(c.widget);
         const QString text = QString::fromStdString(c.caption);
         if (auto* w = window->findChild<QLabel*>(name))
             w->setText(text);

@@ -7,8 +7,8 @@ class QWidget;
 
 namespace vornel {
 
-// The wallpaper windows' preview: a framed picture, Image1, over which a
-// caption, Label1, stands until the first picture is shown.
+// The wallpaper windows' preview: a framed picture, "previewPicture", over
+// which a caption, "previewCaption", stands until the first picture is shown.
 class PicturePreview {
 public:
     PicturePreview(QWidget* window, QRect image, QRect caption);
@@ -20,8 +20,8 @@ public:
     void show(const QString& path, bool useGreek);
 
 private:
-    QLabel* image1_;
-    QLabel* label1_;
+    QLabel* picture_;
+    QLabel* caption_;
 };
 
 }  // namespace vornel

@@ -25,10 +25,10 @@ AboutWindow::AboutWindow(bool useGreek, PictureLibrary& pictures, QWidget* paren
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(px(5730), px(3420));
     setWindowTitle("About...");
-    Form_Load(useGreek, pictures);
+    buildControls(useGreek, pictures);
 }
 
-void AboutWindow::Form_Load(bool useGreek, PictureLibrary& pictures)
+void AboutWindow::buildControls(bool useGreek, PictureLibrary& pictures)
 {
     if (QWidget* main = parentWidget())
         setWindowIcon(main->windowIcon());
@@ -39,52 +39,52 @@ void AboutWindow::Form_Load(bool useGreek, PictureLibrary& pictures)
         l->setGeometry(r);
         return l;
     };
-    QLabel* image1 = label("Image1", px(240, 240, 735, 670), {});
-    image1->setPixmap(pictures.named("Image37", image1->size(), devicePixelRatioF()));
-    accessible::setName(image1, accessible::pictureName("Image37", useGreek));
+    QLabel* balloon = label("balloonPicture", px(240, 240, 735, 670), {});
+    balloon->setPixmap(pictures.named("Image37", balloon->size(), devicePixelRatioF()));
+    accessible::setName(balloon, accessible::pictureName("Image37", useGreek));
 
-    QLabel* title = label("lblTitle", px(1200, 240, 4290, 480), std::string(ApplicationTitle));
+    QLabel* title = label("titleLabel", px(1200, 240, 4290, 480), std::string(ApplicationTitle));
     title->setFont(makeFont("Liberation Sans", 14, true));
-    QLabel* version = label("lblVersion", px(1200, 780, 4290, 255), std::string(Messages::Version));
+    QLabel* version = label("versionLabel", px(1200, 780, 4290, 255), std::string(Messages::Version));
     version->setFont(makeFont("Liberation Sans", 9));
-    QLabel* comments = label("lblComments", px(1200, 1140, 4290, 255), Messages::Credit.in(useGreek));
-    comments->setFont(makeFont("Liberation Sans", 9, true));
-    setTextColour(comments, QColor(255, 0, 0));
-    QLabel* freeware = label("lblDisclaimer", px(1200, 1440, 4290, 255), Messages::Freeware.in(useGreek));
+    QLabel* credit = label("creditLabel", px(1200, 1140, 4290, 255), Messages::Credit.in(useGreek));
+    credit->setFont(makeFont("Liberation Sans", 9, true));
+    setTextColour(credit, QColor(255, 0, 0));
+    QLabel* freeware = label("freewareLabel", px(1200, 1440, 4290, 255), Messages::Freeware.in(useGreek));
     freeware->setFont(makeFont("Liberation Sans", 8));
 
     // Two lines, the grey one over the light one, make one engraved rule.
     for (int i = 0; i < 2; ++i) {
         auto* line = new QFrame(this);
-        line->setObjectName(QStringLiteral("Line1(%1)").arg(i));
+        line->setObjectName(QStringLiteral("ruleLine(%1)").arg(i));
         line->setGeometry(px(105, i == 0 ? 1890 : 1875, 5520, 15));
         setBackground(line, i == 0 ? QColor(224, 224, 224) : QColor(128, 128, 128));
         accessible::hideRepeat(line);
     }
 
-    auto* label2 = new ClickLabel(this);
-    label2->setObjectName("Label2");
-    label2->setText(qs(Messages::SendMail.in(useGreek)));
-    label2->setGeometry(px(1200, 2130, 2400, 300));
+    auto* mailLink = new ClickLabel(this);
+    mailLink->setObjectName("mailLink");
+    mailLink->setText(qs(Messages::SendMail.in(useGreek)));
+    mailLink->setGeometry(px(1200, 2130, 2400, 300));
     QFont f = makeFont("Liberation Sans", 9);
     f.setUnderline(true);
-    label2->setFont(f);
-    setTextColour(label2, QColor(0, 0, 255));
-    label2->setCursor(Qt::PointingHandCursor);
-    accessible::setRole(label2, QAccessible::Link);
-    connect(label2, &ClickLabel::clicked, this, &AboutWindow::Label2_Click);
+    mailLink->setFont(f);
+    setTextColour(mailLink, QColor(0, 0, 255));
+    mailLink->setCursor(Qt::PointingHandCursor);
+    accessible::setRole(mailLink, QAccessible::Link);
+    connect(mailLink, &ClickLabel::clicked, this, &AboutWindow::onMailLinkClicked);
 
-    auto* cmdOK = new QPushButton("OK", this);
-    cmdOK->setObjectName("cmdOK");
-    cmdOK->setGeometry(px(4200, 2790, 1290, 420));
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
+    auto* okButton = new QPushButton("OK", this);
+    okButton->setObjectName("okButton");
+    okButton->setGeometry(px(4200, 2790, 1290, 420));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QWidget::close);
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
 
     setWindowTitle(qs(Messages::aboutTitle(useGreek)));
 }
 
-void AboutWindow::Label2_Click()
+void AboutWindow::onMailLinkClicked()
 {
     // Whether a mail program answered is not the game's concern.
     QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + QString::fromUtf8(AuthorAddress.data(), AuthorAddress.size())));

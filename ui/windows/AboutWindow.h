@@ -16,8 +16,8 @@ public:
     AboutWindow(bool useGreek, PictureLibrary& pictures, QWidget* parent);
 
 private:
-    void Form_Load(bool useGreek, PictureLibrary& pictures);
-    void Label2_Click();
+    void buildControls(bool useGreek, PictureLibrary& pictures);
+    void onMailLinkClicked();
 };
 
 }  // namespace vornel

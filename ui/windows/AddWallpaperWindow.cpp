@@ -25,10 +25,10 @@ CaptionTable designCaptions()
 {
     return CaptionTable(std::string(Messages::AddWallpaperTitle.greek),
         {
-            {"Label1", -1, "Προεπισκόπηση          Εικόνας"},
-            {"Command1", -1, "Πρόσθεση"},
-            {"Command2", -1, "Ακύρωση"},
-            {"Command3", -1, "ΟΚ"},  // Greek Omicron and Kappa
+            {"Label1", -1, "Προεπισκόπηση          Εικόνας", "previewCaption"},
+            {"Command1", -1, "Πρόσθεση", "addButton"},
+            {"Command2", -1, "Ακύρωση", "cancelButton"},
+            {"Command3", -1, "ΟΚ", "okButton"},  // Greek Omicron and Kappa
         });
 }
 
@@ -41,21 +41,21 @@ AddWallpaperWindow::AddWallpaperWindow(Host& host, bool useGreek, const TextCata
     setFixedSize(px(9180), px(5280));
     setWindowIcon(QIcon(pictures.named("Image21")));
 
-    drive1_ = new DriveList(this);
-    drive1_->setObjectName("Drive1");
-    drive1_->setGeometry(px(120, 120, 3000, 315));
-    dir1_ = new FolderList(this);
-    dir1_->setObjectName("Dir1");
-    dir1_->setGeometry(px(120, 540, 3000, 2700));
-    file1_ = new FileList(this);
-    file1_->setObjectName("File1");
-    file1_->setGeometry(px(3240, 120, 2880, 3120));
+    driveList_ = new DriveList(this);
+    driveList_->setObjectName("driveList");
+    driveList_->setGeometry(px(120, 120, 3000, 315));
+    folderList_ = new FolderList(this);
+    folderList_->setObjectName("folderList");
+    folderList_->setGeometry(px(120, 540, 3000, 2700));
+    fileList_ = new FileList(this);
+    fileList_->setObjectName("fileList");
+    fileList_->setGeometry(px(3240, 120, 2880, 3120));
 
     preview_ = std::make_unique<PicturePreview>(this, px(6240, 120, 2820, 2220), px(6840, 840, 1620, 780));
 
-    list2_ = new QListWidget(this);
-    list2_->setObjectName("List2");
-    list2_->setGeometry(px(120, 3360, 6000, 1800));
+    chosenList_ = new QListWidget(this);
+    chosenList_->setObjectName("chosenList");
+    chosenList_->setGeometry(px(120, 3360, 6000, 1800));
 
     auto button = [&](const char* name, QRect r) {
         auto* b = new QPushButton(this);
@@ -64,27 +64,27 @@ AddWallpaperWindow::AddWallpaperWindow(Host& host, bool useGreek, const TextCata
         b->setAutoDefault(false);
         return b;
     };
-    QPushButton* command1 = button("Command1", px(6240, 2520, 2820, 450));
-    QPushButton* command3 = button("Command3", px(6240, 4080, 2820, 450));
-    QPushButton* command2 = button("Command2", px(6240, 4680, 2820, 450));
-    connect(command1, &QPushButton::clicked, this, &AddWallpaperWindow::Command1_Click);
-    connect(command2, &QPushButton::clicked, this, &QDialog::reject);
-    connect(command3, &QPushButton::clicked, this, &QDialog::accept);
+    QPushButton* addButton = button("addButton", px(6240, 2520, 2820, 450));
+    QPushButton* okButton = button("okButton", px(6240, 4080, 2820, 450));
+    QPushButton* cancelButton = button("cancelButton", px(6240, 4680, 2820, 450));
+    connect(addButton, &QPushButton::clicked, this, &AddWallpaperWindow::onAddClicked);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    connect(drive1_, &DriveList::changed, this, &AddWallpaperWindow::Drive1_Change);
-    connect(dir1_, &FolderList::changed, this, &AddWallpaperWindow::Dir1_Change);
-    connect(file1_, &FileList::fileClicked, this, &AddWallpaperWindow::File1_Click);
-    connect(file1_, &FileList::fileDoubleClicked, this, &AddWallpaperWindow::Command1_Click);
+    connect(driveList_, &DriveList::changed, this, &AddWallpaperWindow::onDriveChanged);
+    connect(folderList_, &FolderList::changed, this, &AddWallpaperWindow::onFolderChanged);
+    connect(fileList_, &FileList::fileClicked, this, &AddWallpaperWindow::onFileClicked);
+    connect(fileList_, &FileList::fileDoubleClicked, this, &AddWallpaperWindow::onAddClicked);
 
-    Form_Load(catalog);
+    showInitialState(catalog);
 }
 
-void AddWallpaperWindow::Form_Load(const TextCatalog& catalog)
+void AddWallpaperWindow::showInitialState(const TextCatalog& catalog)
 {
-    file1_->setPatterns(pictureFilePatterns());
+    fileList_->setPatterns(pictureFilePatterns());
     // The home folder stands where a Windows program starts at its first drive.
-    dir1_->setPath(QDir::homePath());
-    drive1_->setDrive(dir1_->path());
+    folderList_->setPath(QDir::homePath());
+    driveList_->setDrive(folderList_->path());
 
     captions_ = designCaptions();
     if (!useGreek_) {
@@ -93,57 +93,57 @@ void AddWallpaperWindow::Form_Load(const TextCatalog& catalog)
     }
     applyCaptions(this, captions_);
     // A drop-down list reads its choice as its name; the description says what it is.
-    accessible::setName(drive1_, AccessibleNames::Places.in(useGreek_));
-    accessible::setDescription(drive1_, qs(AccessibleNames::Places.in(useGreek_)));
-    accessible::nameScrollBars(dir1_, AccessibleNames::Folders, useGreek_);
-    accessible::nameScrollBars(file1_, AccessibleNames::PictureFiles, useGreek_);
-    accessible::nameScrollBars(list2_, AccessibleNames::ChosenWallpapers, useGreek_);
+    accessible::setName(driveList_, AccessibleNames::Places.in(useGreek_));
+    accessible::setDescription(driveList_, qs(AccessibleNames::Places.in(useGreek_)));
+    accessible::nameScrollBars(folderList_, AccessibleNames::Folders, useGreek_);
+    accessible::nameScrollBars(fileList_, AccessibleNames::PictureFiles, useGreek_);
+    accessible::nameScrollBars(chosenList_, AccessibleNames::ChosenWallpapers, useGreek_);
     preview_->nameForReaders(useGreek_);
 }
 
 std::vector<std::string> AddWallpaperWindow::chosenPaths() const
 {
     std::vector<std::string> paths;
-    for (int i = 0; i < list2_->count(); ++i)
-        paths.push_back(list2_->item(i)->text().toStdString());
+    for (int i = 0; i < chosenList_->count(); ++i)
+        paths.push_back(chosenList_->item(i)->text().toStdString());
     return paths;
 }
 
 QString AddWallpaperWindow::chosenFile() const
 {
-    const QString name = file1_->fileName();
-    return name.isEmpty() ? QString() : fullPath(dir1_->path(), name);
+    const QString name = fileList_->fileName();
+    return name.isEmpty() ? QString() : fullPath(folderList_->path(), name);
 }
 
-void AddWallpaperWindow::Drive1_Change()
+void AddWallpaperWindow::onDriveChanged()
 {
-    if (dir1_->setPath(drive1_->drive()))
+    if (folderList_->setPath(driveList_->drive()))
         return;
-    host_.showMessage(Messages::driveInaccessible(useGreek_, drive1_->currentText().toStdString()));
+    host_.showMessage(Messages::driveInaccessible(useGreek_, driveList_->currentText().toStdString()));
     // The drive list goes back to where the folders are.
-    drive1_->setDrive(dir1_->path());
+    driveList_->setDrive(folderList_->path());
 }
 
-void AddWallpaperWindow::Dir1_Change()
+void AddWallpaperWindow::onFolderChanged()
 {
-    file1_->setFolder(dir1_->path());
-    if (file1_->count() == 0)
+    fileList_->setFolder(folderList_->path());
+    if (fileList_->count() == 0)
         return;
-    file1_->setCurrentRow(0);
-    file1_->setFocus();
-    File1_Click();
+    fileList_->setCurrentRow(0);
+    fileList_->setFocus();
+    onFileClicked();
 }
 
-void AddWallpaperWindow::File1_Click()
+void AddWallpaperWindow::onFileClicked()
 {
     preview_->show(chosenFile(), useGreek_);
 }
 
-void AddWallpaperWindow::Command1_Click()
+void AddWallpaperWindow::onAddClicked()
 {
     const QString path = chosenFile();
     if (!path.isEmpty())
-        list2_->addItem(path);
+        chosenList_->addItem(path);
 }
 
 }  // namespace vornel

@@ -30,21 +30,21 @@ public:
     std::vector<std::string> chosenPaths() const;
 
 private:
-    void Form_Load(const TextCatalog& catalog);
-    void Drive1_Change();
-    void Dir1_Change();
-    void File1_Click();
-    void Command1_Click();
+    void showInitialState(const TextCatalog& catalog);
+    void onDriveChanged();
+    void onFolderChanged();
+    void onFileClicked();
+    void onAddClicked();
     // The folder and the chosen file; "" when no file is chosen.
     QString chosenFile() const;
 
     Host& host_;
     bool useGreek_;
     CaptionTable captions_;
-    DriveList* drive1_ = nullptr;
-    FolderList* dir1_ = nullptr;
-    FileList* file1_ = nullptr;
-    QListWidget* list2_ = nullptr;
+    DriveList* driveList_ = nullptr;
+    FolderList* folderList_ = nullptr;
+    FileList* fileList_ = nullptr;
+    QListWidget* chosenList_ = nullptr;
     std::unique_ptr<PicturePreview> preview_;
 };
 

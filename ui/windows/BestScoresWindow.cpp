@@ -23,15 +23,16 @@ CaptionTable designCaptions()
 {
     return CaptionTable(std::string(Messages::BestScoresTitle.greek),
         {
-            {"Option1", 0, " Παιχνίδι"},
-            {"Option1", 1, " Πρωτάθλημα"},
-            {"Frame2", 0, "ΣΚΟΡ  Παιχνιδιού"},
-            {"Frame2", 1, "ΣΚΟΡ  Πρωταθλήματος"},
-            {"Command1", -1, "OK"},
-            {"Command2", -1, "Διαγραφή"},
+            {"Option1", 0, " Παιχνίδι", "tableChoice(0)"},
+            {"Option1", 1, " Πρωτάθλημα", "tableChoice(1)"},
+            {"Frame2", 0, "ΣΚΟΡ  Παιχνιδιού", "table(0)"},
+            {"Frame2", 1, "ΣΚΟΡ  Πρωταθλήματος", "table(1)"},
+            {"Command1", -1, "OK", "okButton"},
+            {"Command2", -1, "Διαγραφή", "deleteButton"},
         });
 }
 
+// The only keys the catalogue's section holds for this window; OK stays OK.
 const std::string englishKeys[] = {"Command2", "Frame2(1)", "Frame2(0)", "Option1(1)", "Option1(0)"};
 
 }  // namespace
@@ -43,55 +44,54 @@ BestScoresWindow::BestScoresWindow(std::filesystem::path singleGameFile, std::fi
     setObjectName("BestScoresWindow");
     setFixedSize(px(5160), px(4320));
 
-    auto* frame1 = new QGroupBox(this);
-    frame1->setObjectName("Frame1");
-    frame1->setGeometry(px(240, 120, 4680, 615));
+    auto* choiceGroup = new QGroupBox(this);
+    choiceGroup->setObjectName("tableChoiceGroup");
+    choiceGroup->setGeometry(px(240, 120, 4680, 615));
     for (int i = 0; i < 2; ++i) {
-        option1_[i] = new QRadioButton(frame1);
-        option1_[i]->setObjectName(QStringLiteral("Option1(%1)").arg(i));
-        option1_[i]->setGeometry(px(240 + 2280 * i, 180, 2100, 330));
-        connect(option1_[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+        tableChoices_[i] = new QRadioButton(choiceGroup);
+        tableChoices_[i]->setObjectName(QStringLiteral("tableChoice(%1)").arg(i));
+        tableChoices_[i]->setGeometry(px(240 + 2280 * i, 180, 2100, 330));
+        connect(tableChoices_[i], &QRadioButton::clicked, this, [this, i] { onTableChosen(i); });
 
-        frame2_[i] = new QGroupBox(this);
-        frame2_[i]->setObjectName(QStringLiteral("Frame2(%1)").arg(i));
-        frame2_[i]->setGeometry(px(240, 840, 4680, 2580));
+        tables_[i] = new QGroupBox(this);
+        tables_[i]->setObjectName(QStringLiteral("table(%1)").arg(i));
+        tables_[i]->setGeometry(px(240, 840, 4680, 2580));
         for (int row = 0; row < 5; ++row) {
             const int k = 5 * i + row;
-            label2_[k] = new QLabel(frame2_[i]);
-            label2_[k]->setObjectName(QStringLiteral("Label2(%1)").arg(k));
-            label2_[k]->setGeometry(px(240, 360 + 420 * row, 1200, 330));
-            label2_[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            label2_[k]->setFont(makeFont("Liberation Mono", 10, true));
-            label1_[k] = new QLabel(frame2_[i]);
-            label1_[k]->setObjectName(QStringLiteral("Label1(%1)").arg(k));
-            label1_[k]->setGeometry(px(1680, 360 + 420 * row, 2760, 330));
-            label1_[k]->setFont(makeFont("Liberation Sans", 10, true));
+            scores_[k] = new QLabel(tables_[i]);
+            scores_[k]->setObjectName(QStringLiteral("score(%1)").arg(k));
+            scores_[k]->setGeometry(px(240, 360 + 420 * row, 1200, 330));
+            scores_[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            scores_[k]->setFont(makeFont("Liberation Mono", 10, true));
+            names_[k] = new QLabel(tables_[i]);
+            names_[k]->setObjectName(QStringLiteral("name(%1)").arg(k));
+            names_[k]->setGeometry(px(1680, 360 + 420 * row, 2760, 330));
+            names_[k]->setFont(makeFont("Liberation Sans", 10, true));
         }
     }
 
-    auto* command1 = new QPushButton(this);
-    command1->setObjectName("Command1");
-    command1->setGeometry(px(240, 3600, 2160, 450));
-    connect(command1, &QPushButton::clicked, this, &QDialog::accept);
-    auto* command2 = new QPushButton(this);
-    command2->setObjectName("Command2");
-    command2->setGeometry(px(2760, 3600, 2160, 450));
-    connect(command2, &QPushButton::clicked, this, &BestScoresWindow::Command2_Click);
+    auto* okButton = new QPushButton(this);
+    okButton->setObjectName("okButton");
+    okButton->setGeometry(px(240, 3600, 2160, 450));
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    auto* deleteButton = new QPushButton(this);
+    deleteButton->setObjectName("deleteButton");
+    deleteButton->setGeometry(px(2760, 3600, 2160, 450));
+    connect(deleteButton, &QPushButton::clicked, this, &BestScoresWindow::onDeleteClicked);
 
-    Form_Load(catalog);
+    showInitialState(catalog);
 }
 
-void BestScoresWindow::Form_Load(const TextCatalog& catalog)
+void BestScoresWindow::showInitialState(const TextCatalog& catalog)
 {
     for (int table = 0; table < 2; ++table)
         showTable(table, files_[table]);
-    option1_[0]->setChecked(true);
-    Option1_Click(0);
+    tableChoices_[0]->setChecked(true);
+    onTableChosen(0);
 
     captions_ = designCaptions();
     if (!useGreek_) {
         loadEnglishKeys(captions_, catalog, "ENGLISH50", englishKeys);
-        captions_.setCaption("Command1", -1, "OK");
         captions_.setTitle(std::string(Messages::BestScoresTitle.english));
     }
     applyCaptions(this, captions_);
@@ -102,27 +102,27 @@ void BestScoresWindow::showTable(int table, const std::filesystem::path& file)
     const ScoreTable t = readScoreTable(file);
     for (int p = 0; p < ScoreTable::Places; ++p) {
         const std::string name = t.names[p].toText();
-        label2_[5 * table + p]->setText(qs(t.scores[p].toText()));
-        label1_[5 * table + p]->setText(name.empty() ? qs(std::string(Messages::EmptyName)) : qs(name));
+        scores_[5 * table + p]->setText(qs(t.scores[p].toText()));
+        names_[5 * table + p]->setText(name.empty() ? qs(std::string(Messages::EmptyName)) : qs(name));
     }
 }
 
-void BestScoresWindow::Option1_Click(int index)
+void BestScoresWindow::onTableChosen(int table)
 {
-    frame2_[0]->hide();
-    frame2_[1]->hide();
-    frame2_[index]->show();
+    tables_[0]->hide();
+    tables_[1]->hide();
+    tables_[table]->show();
 }
 
-void BestScoresWindow::Command2_Click()
+void BestScoresWindow::onDeleteClicked()
 {
     if (!host_.askYesNo(Messages::DeleteScores.in(useGreek_), Messages::DeleteScoresTitle.in(useGreek_)))
         return;
-    const int table = option1_[1]->isChecked() ? 1 : 0;
+    const int table = tableChoices_[1]->isChecked() ? 1 : 0;
     deleteScoreFile(files_[table]);
     for (int p = 0; p < ScoreTable::Places; ++p) {
-        label2_[5 * table + p]->setText(QString());
-        label1_[5 * table + p]->setText(qs(std::string(Messages::EmptyName)));
+        scores_[5 * table + p]->setText(QString());
+        names_[5 * table + p]->setText(qs(std::string(Messages::EmptyName)));
     }
     emit scoresDeleted();
 }

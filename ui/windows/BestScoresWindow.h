@@ -27,19 +27,20 @@ signals:
     void scoresDeleted();
 
 private:
-    void Form_Load(const TextCatalog& catalog);
-    void Option1_Click(int index);
-    void Command2_Click();
+    void showInitialState(const TextCatalog& catalog);
+    void onTableChosen(int table);
+    void onDeleteClicked();
     void showTable(int table, const std::filesystem::path& file);
 
     std::filesystem::path files_[2];
     Host& host_;
     bool useGreek_;
     CaptionTable captions_;
-    std::array<QRadioButton*, 2> option1_{};
-    std::array<QGroupBox*, 2> frame2_{};
-    std::array<QLabel*, 10> label1_{};  // names: 0-4 single games, 5-9 championships
-    std::array<QLabel*, 10> label2_{};  // scores
+    // Each by table: the single games', then the championships'.
+    std::array<QRadioButton*, 2> tableChoices_{};
+    std::array<QGroupBox*, 2> tables_{};
+    std::array<QLabel*, 10> names_{};  // 0-4 single games, 5-9 championships
+    std::array<QLabel*, 10> scores_{};
 };
 
 }  // namespace vornel

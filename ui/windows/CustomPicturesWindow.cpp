@@ -27,11 +27,11 @@ CaptionTable designCaptions()
 {
     std::vector<ControlCaption> controls;
     for (int i = 0; i < 10; ++i)
-        controls.push_back({"Label1", i, std::to_string(i + 1)});
-    controls.push_back({"Label2", -1, "Προεπισκόπηση Εικόνας:"});
-    controls.push_back({"Command1", -1, "Πρόσθεση"});
-    controls.push_back({"Command3", -1, "Διαγραφή"});
-    controls.push_back({"Command2", -1, "OK"});
+        controls.push_back({"Label1", i, std::to_string(i + 1), "slotNumber(" + std::to_string(i) + ")"});
+    controls.push_back({"Label2", -1, "Προεπισκόπηση Εικόνας:", "previewCaption"});
+    controls.push_back({"Command1", -1, "Πρόσθεση", "addButton"});
+    controls.push_back({"Command3", -1, "Διαγραφή", "deleteButton"});
+    controls.push_back({"Command2", -1, "OK", "okButton"});
     return CaptionTable(std::string(Messages::CustomTitle.greek), std::move(controls));
 }
 
@@ -51,54 +51,54 @@ CustomPicturesWindow::CustomPicturesWindow(CustomPictures& custom, Game& game, c
     setFixedSize(px(9600), px(5520));
 
     for (int i = 0; i < 10; ++i) {
-        image1_[i] = new ClickLabel(this);
-        image1_[i]->setObjectName(QStringLiteral("Image1(%1)").arg(i));
-        image1_[i]->setGeometry(px(SlotFrame.left + SlotPitchX * (i % 5), SlotFrame.top + SlotPitchY * (i / 5),
+        slotFrames_[i] = new ClickLabel(this);
+        slotFrames_[i]->setObjectName(QStringLiteral("slotFrame(%1)").arg(i));
+        slotFrames_[i]->setGeometry(px(SlotFrame.left + SlotPitchX * (i % 5), SlotFrame.top + SlotPitchY * (i / 5),
             SlotFrame.width, SlotFrame.height));
-        image1_[i]->setAutoFillBackground(true);
-        image9_[i] = new ClickLabel(image1_[i]);
-        image9_[i]->setObjectName(QStringLiteral("Image9(%1)").arg(i));
-        label1_[i] = new ClickLabel(image1_[i]);
-        label1_[i]->setObjectName(QStringLiteral("Label1(%1)").arg(i));
-        label1_[i]->setGeometry(px(180, 180, 495, 430));
-        for (ClickLabel* part : {image1_[i], image9_[i], label1_[i]})
-            connect(part, &ClickLabel::clicked, this, [this, i] { Image1_Click(i); });
+        slotFrames_[i]->setAutoFillBackground(true);
+        slotPictures_[i] = new ClickLabel(slotFrames_[i]);
+        slotPictures_[i]->setObjectName(QStringLiteral("slotPicture(%1)").arg(i));
+        slotNumbers_[i] = new ClickLabel(slotFrames_[i]);
+        slotNumbers_[i]->setObjectName(QStringLiteral("slotNumber(%1)").arg(i));
+        slotNumbers_[i]->setGeometry(px(180, 180, 495, 430));
+        for (ClickLabel* part : {slotFrames_[i], slotPictures_[i], slotNumbers_[i]})
+            connect(part, &ClickLabel::clicked, this, [this, i] { onSlotClicked(i); });
         // The slot reads as one button; its picture and number repeat it.
-        accessible::setRole(image1_[i], QAccessible::Button);
-        accessible::hideRepeat(image9_[i]);
-        accessible::hideRepeat(label1_[i]);
+        accessible::setRole(slotFrames_[i], QAccessible::Button);
+        accessible::hideRepeat(slotPictures_[i]);
+        accessible::hideRepeat(slotNumbers_[i]);
     }
 
-    auto* label2 = new QLabel(this);
-    label2->setObjectName("Label2");
-    label2->setGeometry(px(4920, 1980, 4560, 255));
-    image2_ = new QLabel(this);
-    image2_->setObjectName("Image2");
-    image2_->setGeometry(px(4920, 2340, 4560, 2100));
-    image2_->setFrameShape(QFrame::Panel);
-    image2_->setFrameShadow(QFrame::Sunken);
-    image2_->setAlignment(Qt::AlignCenter);
-    label3_ = new QLabel(this);
-    label3_->setObjectName("Label3");
-    label3_->setGeometry(px(120, 5040, 7080, 255));
+    auto* previewCaption = new QLabel(this);
+    previewCaption->setObjectName("previewCaption");
+    previewCaption->setGeometry(px(4920, 1980, 4560, 255));
+    preview_ = new QLabel(this);
+    preview_->setObjectName("preview");
+    preview_->setGeometry(px(4920, 2340, 4560, 2100));
+    preview_->setFrameShape(QFrame::Panel);
+    preview_->setFrameShadow(QFrame::Sunken);
+    preview_->setAlignment(Qt::AlignCenter);
+    previewPath_ = new QLabel(this);
+    previewPath_->setObjectName("previewPath");
+    previewPath_->setGeometry(px(120, 5040, 7080, 255));
 
-    drive1_ = new DriveList(this);
-    drive1_->setObjectName("Drive1");
-    drive1_->setGeometry(px(120, 1980, 4515, 330));
-    dir1_ = new FolderList(this);
-    dir1_->setObjectName("Dir1");
-    dir1_->setGeometry(px(120, 2400, 2200, 2520));
-    file1_ = new FileList(this);
-    file1_->setObjectName("File1");
-    file1_->setGeometry(px(2435, 2400, 2200, 2520));
-    file1_->setPatterns(pictureFilePatterns());
+    driveList_ = new DriveList(this);
+    driveList_->setObjectName("driveList");
+    driveList_->setGeometry(px(120, 1980, 4515, 330));
+    folderList_ = new FolderList(this);
+    folderList_->setObjectName("folderList");
+    folderList_->setGeometry(px(120, 2400, 2200, 2520));
+    fileList_ = new FileList(this);
+    fileList_->setObjectName("fileList");
+    fileList_->setGeometry(px(2435, 2400, 2200, 2520));
+    fileList_->setPatterns(pictureFilePatterns());
     // The lists start at the home folder, the first drive.
-    dir1_->setPath(drive1_->drive());
-    file1_->setFolder(dir1_->path());
-    connect(drive1_, &DriveList::changed, this, &CustomPicturesWindow::Drive1_Change);
-    connect(dir1_, &FolderList::changed, this, &CustomPicturesWindow::Dir1_Change);
-    connect(file1_, &FileList::fileClicked, this, &CustomPicturesWindow::File1_Click);
-    connect(file1_, &FileList::fileDoubleClicked, this, &CustomPicturesWindow::File1_DblClick);
+    folderList_->setPath(driveList_->drive());
+    fileList_->setFolder(folderList_->path());
+    connect(driveList_, &DriveList::changed, this, &CustomPicturesWindow::onDriveChanged);
+    connect(folderList_, &FolderList::changed, this, &CustomPicturesWindow::onFolderChanged);
+    connect(fileList_, &FileList::fileClicked, this, &CustomPicturesWindow::onFileClicked);
+    connect(fileList_, &FileList::fileDoubleClicked, this, &CustomPicturesWindow::onFileDoubleClicked);
 
     auto button = [this](const char* name, QRect r, void (CustomPicturesWindow::*handler)()) {
         auto* b = new QPushButton(this);
@@ -107,26 +107,26 @@ CustomPicturesWindow::CustomPicturesWindow(CustomPictures& custom, Game& game, c
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, handler);
     };
-    button("Command1", px(4920, 120, 2160, 420), &CustomPicturesWindow::Command1_Click);
-    button("Command3", px(4920, 660, 2160, 420), &CustomPicturesWindow::Command3_Click);
-    button("Command2", px(7320, 4980, 2160, 420), &CustomPicturesWindow::Command2_Click);
+    button("addButton", px(4920, 120, 2160, 420), &CustomPicturesWindow::onAddClicked);
+    button("deleteButton", px(4920, 660, 2160, 420), &CustomPicturesWindow::onDeleteClicked);
+    button("okButton", px(7320, 4980, 2160, 420), &CustomPicturesWindow::onOkClicked);
 
-    Form_Load(cards, catalog);
+    showInitialState(cards, catalog);
 }
 
-void CustomPicturesWindow::Form_Load(const CardSettings& cards, const TextCatalog& catalog)
+void CustomPicturesWindow::showInitialState(const CardSettings& cards, const TextCatalog& catalog)
 {
     setWindowIcon(QIcon(pictures_.named("Image26")));
-    for (ClickLabel* number : label1_) {
+    for (ClickLabel* number : slotNumbers_) {
         setBackground(number, QColor(255, 0, 0));
         setTextColour(number, QColor(255, 255, 0));
         number->setFont(makeFont("Liberation Sans", 14, true));
         number->setAlignment(Qt::AlignCenter);
     }
     // A folder that has gone leaves the lists where they start.
-    if (dir1_->setPath(QString::fromStdString(custom_.lastFolder())))
-        drive1_->setDrive(dir1_->path());
-    for (ClickLabel* picture : image9_)
+    if (folderList_->setPath(QString::fromStdString(custom_.lastFolder())))
+        driveList_->setDrive(folderList_->path());
+    for (ClickLabel* picture : slotPictures_)
         picture->setGeometry(px(60, 60, cards.CardPictureWidth, cards.CardPictureHeight));
 
     captions_ = designCaptions();
@@ -136,11 +136,11 @@ void CustomPicturesWindow::Form_Load(const CardSettings& cards, const TextCatalo
     }
     applyCaptions(this, captions_);
     // A drop-down list reads its choice as its name; the description says what it is.
-    accessible::setName(drive1_, AccessibleNames::Places.in(useGreek_));
-    accessible::setDescription(drive1_, qs(AccessibleNames::Places.in(useGreek_)));
-    accessible::nameScrollBars(dir1_, AccessibleNames::Folders, useGreek_);
-    accessible::nameScrollBars(file1_, AccessibleNames::PictureFiles, useGreek_);
-    accessible::setName(image2_, AccessibleNames::Preview.in(useGreek_));
+    accessible::setName(driveList_, AccessibleNames::Places.in(useGreek_));
+    accessible::setDescription(driveList_, qs(AccessibleNames::Places.in(useGreek_)));
+    accessible::nameScrollBars(folderList_, AccessibleNames::Folders, useGreek_);
+    accessible::nameScrollBars(fileList_, AccessibleNames::PictureFiles, useGreek_);
+    accessible::setName(preview_, AccessibleNames::Preview.in(useGreek_));
     showSlots();
 }
 
@@ -149,61 +149,61 @@ void CustomPicturesWindow::showSlots()
     const QColor window = palette().color(QPalette::Window);
     for (int i = 0; i < CustomPictures::SlotCount; ++i) {
         const CustomSlot& slot = custom_.slot(i);
-        image9_[i]->setPixmap(pictures_.pixmap(slot.picture, image9_[i]->size(), devicePixelRatioF()));
-        label1_[i]->setVisible(slot.empty());
-        setBackground(image1_[i], i == custom_.selected() ? QColor(SelectionColour) : window);
+        slotPictures_[i]->setPixmap(pictures_.pixmap(slot.picture, slotPictures_[i]->size(), devicePixelRatioF()));
+        slotNumbers_[i]->setVisible(slot.empty());
+        setBackground(slotFrames_[i], i == custom_.selected() ? QColor(SelectionColour) : window);
         const std::string name = AccessibleNames::pictureSlot(useGreek_, i + 1,
             accessible::pictureName(slot.picture, useGreek_).toStdString(), i == custom_.selected());
-        for (QWidget* part : {image1_[i], image9_[i], label1_[i]})
+        for (QWidget* part : {slotFrames_[i], slotPictures_[i], slotNumbers_[i]})
             accessible::setName(part, name);
     }
 }
 
 // A click on a slot's frame, picture or number selects it.
-void CustomPicturesWindow::Image1_Click(int index)
+void CustomPicturesWindow::onSlotClicked(int index)
 {
     custom_.select(index);
     showSlots();
 }
 
-void CustomPicturesWindow::Drive1_Change()
+void CustomPicturesWindow::onDriveChanged()
 {
-    dir1_->setPath(drive1_->drive());
+    folderList_->setPath(driveList_->drive());
 }
 
-void CustomPicturesWindow::Dir1_Change()
+void CustomPicturesWindow::onFolderChanged()
 {
-    file1_->setFolder(dir1_->path());
-    custom_.setLastFolder(dir1_->path().toStdString());
+    fileList_->setFolder(folderList_->path());
+    custom_.setLastFolder(folderList_->path().toStdString());
 }
 
 QString CustomPicturesWindow::chosenFile() const
 {
-    const QString name = file1_->fileName();
-    return name.isEmpty() ? QString() : fullPath(dir1_->path(), name);
+    const QString name = fileList_->fileName();
+    return name.isEmpty() ? QString() : fullPath(folderList_->path(), name);
 }
 
-void CustomPicturesWindow::File1_Click()
+void CustomPicturesWindow::onFileClicked()
 {
     const QString path = chosenFile();
     const QImage preview =
-        readPictureFile(path, image2_->contentsRect().size() * devicePixelRatioF(), Qt::KeepAspectRatio);
+        readPictureFile(path, preview_->contentsRect().size() * devicePixelRatioF(), Qt::KeepAspectRatio);
     if (preview.isNull())
         return;
     QPixmap pixmap = QPixmap::fromImage(preview);
     pixmap.setDevicePixelRatio(devicePixelRatioF());
-    image2_->setPixmap(pixmap);
-    label3_->setText(path);
-    accessible::setName(image2_, AccessibleNames::valued(useGreek_, AccessibleNames::Preview,
+    preview_->setPixmap(pixmap);
+    previewPath_->setText(path);
+    accessible::setName(preview_, AccessibleNames::valued(useGreek_, AccessibleNames::Preview,
         accessible::pictureName(path, useGreek_).toStdString()));
 }
 
-void CustomPicturesWindow::File1_DblClick()
+void CustomPicturesWindow::onFileDoubleClicked()
 {
-    Command1_Click();
+    onAddClicked();
 }
 
-void CustomPicturesWindow::Command1_Click()
+void CustomPicturesWindow::onAddClicked()
 {
     const QString path = chosenFile();
     if (path.isEmpty())
@@ -212,13 +212,13 @@ void CustomPicturesWindow::Command1_Click()
     showSlots();
 }
 
-void CustomPicturesWindow::Command3_Click()
+void CustomPicturesWindow::onDeleteClicked()
 {
     custom_.deleteSelected();
     showSlots();
 }
 
-void CustomPicturesWindow::Command2_Click()
+void CustomPicturesWindow::onOkClicked()
 {
     custom_.save();
     // The question comes while this window is up: Yes keeps it open for

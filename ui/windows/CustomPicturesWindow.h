@@ -29,15 +29,15 @@ public:
     static constexpr QRgb SelectionColour = qRgb(176, 230, 207);
 
 private:
-    void Form_Load(const CardSettings& cards, const TextCatalog& catalog);
-    void Image1_Click(int index);
-    void Drive1_Change();
-    void Dir1_Change();
-    void File1_Click();
-    void File1_DblClick();
-    void Command1_Click();
-    void Command3_Click();
-    void Command2_Click();
+    void showInitialState(const CardSettings& cards, const TextCatalog& catalog);
+    void onSlotClicked(int index);
+    void onDriveChanged();
+    void onFolderChanged();
+    void onFileClicked();
+    void onFileDoubleClicked();
+    void onAddClicked();
+    void onDeleteClicked();
+    void onOkClicked();
     // The slots as the state has them: pictures, number labels, selection.
     void showSlots();
     QString chosenFile() const;
@@ -47,14 +47,14 @@ private:
     PictureLibrary& pictures_;
     bool useGreek_;
     CaptionTable captions_;
-    std::array<ClickLabel*, 10> image1_{};  // frames
-    std::array<ClickLabel*, 10> image9_{};  // pictures
-    std::array<ClickLabel*, 10> label1_{};  // numbers
-    DriveList* drive1_ = nullptr;
-    FolderList* dir1_ = nullptr;
-    FileList* file1_ = nullptr;
-    QLabel* image2_ = nullptr;  // preview
-    QLabel* label3_ = nullptr;  // previewed path
+    std::array<ClickLabel*, 10> slotFrames_{};
+    std::array<ClickLabel*, 10> slotPictures_{};
+    std::array<ClickLabel*, 10> slotNumbers_{};  // shown on an empty slot
+    DriveList* driveList_ = nullptr;
+    FolderList* folderList_ = nullptr;
+    FileList* fileList_ = nullptr;
+    QLabel* preview_ = nullptr;
+    QLabel* previewPath_ = nullptr;
 };
 
 }  // namespace vornel

@@ -28,9 +28,9 @@ EndScreen::EndScreen(const EndScreenLook& look, bool useGreek, const QString& da
     setObjectName(look.objectName);
     setFixedSize(px(5580), px(3600));
     setBackground(this, look.background);
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName("Timer1");
-    timer1_->setInterval(look.intervalMs);
+    animationTimer_ = new QTimer(this);
+    animationTimer_->setObjectName("animationTimer");
+    animationTimer_->setInterval(look.intervalMs);
 
     auto clickable = [](QWidget* parent, const char* name, QRect r) {
         auto* l = new ClickLabel(parent);
@@ -39,28 +39,33 @@ EndScreen::EndScreen(const EndScreenLook& look, bool useGreek, const QString& da
         return l;
     };
     // The text first, so that the animation's frame covers it while it runs.
-    label1_ = clickable(this, "Label1", px(120, 600, 5340, 1560));
-    label1_->setWordWrap(true);
-    label1_->setAlignment(Qt::AlignCenter);
-    setTextColour(label1_, look.text);
+    resultLabel_ = clickable(this, "resultLabel", px(120, 600, 5340, 1560));
+    resultLabel_->setWordWrap(true);
+    resultLabel_->setAlignment(Qt::AlignCenter);
+    setTextColour(resultLabel_, look.text);
 
-    frame1_ = clickable(this, "Frame1", px(120, 120, 5340, 2520));
-    setBackground(frame1_, look.background);
-    image3_ = clickable(frame1_, "Image3", px(1470, 60, 2400, 2400));
-    image3_->setScaledContents(false);
+    animationFrame_ = clickable(this, "animationFrame", px(120, 120, 5340, 2520));
+    setBackground(animationFrame_, look.background);
+    animationPicture_ = clickable(animationFrame_, "animationPicture", px(1470, 60, 2400, 2400));
+    animationPicture_->setScaledContents(false);
 
     const QPixmap picture = pictures.named(look.decoration, QSize(px(735), px(675)), devicePixelRatioF());
-    image1_ = clickable(this, "Image1", px(180, 2760, 735, 675));
-    image2_ = clickable(this, "Image2", px(4665, 2760, 735, 675));
-    image1_->setPixmap(picture);
-    image2_->setPixmap(picture);
+    leftDecoration_ = clickable(this, "leftDecoration", px(180, 2760, 735, 675));
+    rightDecoration_ = clickable(this, "rightDecoration", px(4665, 2760, 735, 675));
+    leftDecoration_->setPixmap(picture);
+    rightDecoration_->setPixmap(picture);
 
-    // Every part is clicked to go on; the frame repeats its animation.
-    accessible::hideRepeat(frame1_);
-    accessible::setName(image3_, look.animation.in(useGreek));
-    for (ClickLabel* part : {image1_, image2_})
+    // Every part is clicked to go on; a click on the animation ends it first.
+    for (ClickLabel* part : {resultLabel_, leftDecoration_, rightDecoration_})
+        connect(part, &ClickLabel::clicked, this, &EndScreen::dismiss);
+    for (ClickLabel* part : {animationFrame_, animationPicture_})
+        connect(part, &ClickLabel::clicked, this, &EndScreen::onAnimationClicked);
+    // The frame only repeats the picture it holds.
+    accessible::hideRepeat(animationFrame_);
+    accessible::setName(animationPicture_, look.animation.in(useGreek));
+    for (ClickLabel* part : {leftDecoration_, rightDecoration_})
         accessible::setName(part, accessible::pictureName(look.decoration, useGreek));
-    for (ClickLabel* part : {label1_, image3_, image1_, image2_})
+    for (ClickLabel* part : {resultLabel_, animationPicture_, leftDecoration_, rightDecoration_})
         accessible::setDescription(part, qs(AccessibleNames::ClickToGoOn.in(useGreek)));
 
     placeFromMain(this, mainWindow, 1200, 1500);
@@ -78,7 +83,7 @@ const QPixmap& EndScreen::frame(int index)
 {
     if (frames_.empty()) {
         for (const QString& name : frameNames())
-            frames_.push_back(pictures_.named(name, image3_->size(), image3_->devicePixelRatioF()));
+            frames_.push_back(pictures_.named(name, animationPicture_->size(), animationPicture_->devicePixelRatioF()));
     }
     return frames_.at(index);
 }
@@ -93,7 +98,7 @@ void EndScreen::mousePressEvent(QMouseEvent* e)
 {
     e->accept();
     if (e->button() == Qt::LeftButton)
-        Form_Click();
+        dismiss();
 }
 
 void EndScreen::closeEvent(QCloseEvent* e)
@@ -101,13 +106,26 @@ void EndScreen::closeEvent(QCloseEvent* e)
     // The window's close box or keys dismiss it as a click does; it stays loaded.
     e->ignore();
     if (isVisible())
-        Form_Click();
+        dismiss();
+}
+
+void EndScreen::dismiss()
+{
+    hide();  // gives the main window back, whose activation then runs
+    emit dismissed();
+}
+
+void EndScreen::onAnimationClicked()
+{
+    stopAnimation();
+    resultLabel_->show();
+    dismiss();
 }
 
 void EndScreen::hideEvent(QHideEvent* e)
 {
     stopAnimation();
-    image3_->clear();
+    animationPicture_->clear();
     frames_.clear();
     for (const QString& name : frameNames())
         pictures_.forget(name);
@@ -116,7 +134,7 @@ void EndScreen::hideEvent(QHideEvent* e)
 
 void EndScreen::paintEvent(QPaintEvent*)
 {
-    // Line1 to Line4 round the window's edge.
+    // Four lines round the window's edge.
     QPainter p(this);
     p.setPen(QPen(look_.lines, 2));
     const int l = px(45), t = px(45), r = width() - px(45), b = height() - px(45);

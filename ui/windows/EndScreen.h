@@ -36,7 +36,7 @@ class EndScreen : public QWidget {
 public:
     using SoundPlayer = std::function<void(const QString& path)>;
 
-    const QString& SoundPath() const { return soundPath_; }
+    const QString& soundPath() const { return soundPath_; }
 
 signals:
     // Hidden by a click; the main window's activation is to run next.
@@ -46,7 +46,10 @@ protected:
     EndScreen(const EndScreenLook& look, bool useGreek, const QString& dataFolder, PictureLibrary& pictures,
         QWidget* mainWindow, SoundPlayer playSound);
 
-    virtual void Form_Click() = 0;
+    // Hides the screen, which gives the main window back.
+    void dismiss();
+    // A click on the running animation ends it before it goes on.
+    void onAnimationClicked();
     virtual void stopAnimation() = 0;
     // Animation frame `index`. The frames are made when the screen shows,
     // not at start-up, where nobody waits for them, and go when it hides:
@@ -60,12 +63,12 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
     bool useGreek_;
-    QTimer* timer1_ = nullptr;
-    ClickLabel* frame1_ = nullptr;  // holds the animation picture
-    ClickLabel* image3_ = nullptr;  // the animation picture
-    ClickLabel* label1_ = nullptr;  // the result text, under the animation
-    ClickLabel* image1_ = nullptr;
-    ClickLabel* image2_ = nullptr;
+    QTimer* animationTimer_ = nullptr;
+    ClickLabel* animationFrame_ = nullptr;  // holds the animation picture
+    ClickLabel* animationPicture_ = nullptr;
+    ClickLabel* resultLabel_ = nullptr;  // under the animation
+    ClickLabel* leftDecoration_ = nullptr;
+    ClickLabel* rightDecoration_ = nullptr;
 
 private:
     const EndScreenLook& look_;

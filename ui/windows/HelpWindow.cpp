@@ -75,11 +75,11 @@ HelpWindow::HelpWindow(bool useGreek, QWidget* parent)
     auto* back = new QPushButton(qs(Messages::HelpBack.in(useGreek)), this);
     auto* forward = new QPushButton(qs(Messages::HelpForward.in(useGreek)), this);
     auto* contents = new QPushButton(qs(Messages::HelpContents.in(useGreek)), this);
-    back->setObjectName("Back");
-    forward->setObjectName("Forward");
-    contents->setObjectName("Contents");
+    back->setObjectName("backButton");
+    forward->setObjectName("forwardButton");
+    contents->setObjectName("contentsButton");
     browser_ = new HelpBrowser(this);
-    browser_->setObjectName("Browser");
+    browser_->setObjectName("browser");
     // Mail and web addresses go to the desktop's own programs.
     browser_->setOpenExternalLinks(true);
     accessible::nameScrollBars(browser_, AccessibleNames::HelpText, useGreek);

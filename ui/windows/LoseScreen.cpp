@@ -23,12 +23,7 @@ LoseScreen::LoseScreen(Host& host, bool useGreek, const QString& dataFolder, Pic
     SoundPlayer playSound)
     : EndScreen(Look, useGreek, dataFolder, pictures, mainWindow, std::move(playSound)), host_(host)
 {
-    connect(timer1_, &QTimer::timeout, this, &LoseScreen::Timer1_Timer);
-    connect(label1_, &ClickLabel::clicked, this, &LoseScreen::Label1_Click);
-    connect(image1_, &ClickLabel::clicked, this, &LoseScreen::Image1_Click);
-    connect(image2_, &ClickLabel::clicked, this, &LoseScreen::Image2_Click);
-    connect(frame1_, &ClickLabel::clicked, this, &LoseScreen::Frame1_Click);
-    connect(image3_, &ClickLabel::clicked, this, &LoseScreen::Image3_Click);
+    connect(animationTimer_, &QTimer::timeout, this, &LoseScreen::onAnimationTick);
 
     setWindowTitle(qs(Messages::LoseTitle.in(useGreek)));
     showFixedText();
@@ -36,8 +31,8 @@ LoseScreen::LoseScreen(Host& host, bool useGreek, const QString& dataFolder, Pic
 
 void LoseScreen::showFixedText()
 {
-    label1_->setFont(makeFont("Liberation Sans", 12, true));
-    label1_->setText(qs(Messages::SingleGameLost.in(useGreek_)));
+    resultLabel_->setFont(makeFont("Liberation Sans", 12, true));
+    resultLabel_->setText(qs(Messages::SingleGameLost.in(useGreek_)));
 }
 
 void LoseScreen::showLost()
@@ -46,13 +41,13 @@ void LoseScreen::showLost()
     showFixedText();
     show();
     activateWindow();
-    Form_Activate();
+    startAnimation();
 }
 
 void LoseScreen::showTryAgain(int level)
 {
-    label1_->setFont(makeFont("Liberation Sans", 12, true));
-    label1_->setText(qs(Messages::tryLevelAgain(useGreek_, level)));
+    resultLabel_->setFont(makeFont("Liberation Sans", 12, true));
+    resultLabel_->setText(qs(Messages::tryLevelAgain(useGreek_, level)));
 }
 
 void LoseScreen::unload()
@@ -62,37 +57,37 @@ void LoseScreen::unload()
     showFixedText();
 }
 
-void LoseScreen::Form_Activate()
+void LoseScreen::startAnimation()
 {
     animation_.start();
-    label1_->hide();
-    image3_->setPixmap(frame(animation_.frame()));
-    frame1_->show();
-    timer1_->start();
+    resultLabel_->hide();
+    animationPicture_->setPixmap(frame(animation_.frame()));
+    animationFrame_->show();
+    animationTimer_->start();
 }
 
-void LoseScreen::Timer1_Timer()
+void LoseScreen::onAnimationTick()
 {
     // A tick let run by the shake's own event runs waits for the next one.
     if (shaking_)
         return;
     const AnimationTick t = animation_.tick();
-    image3_->setPixmap(frame(t.frame));
+    animationPicture_->setPixmap(frame(t.frame));
     if (t.shake)
-        Shake();
+        shake();
     if (t.sound)
         playSound();
     if (t.finished) {
         stopAnimation();
-        label1_->show();
+        resultLabel_->show();
     }
 }
 
-void LoseScreen::Shake()
+void LoseScreen::shake()
 {
     QWidget* main = parentWidget();
     shaking_ = true;
-    timer1_->stop();
+    animationTimer_->stop();
     // Each window is put back where it was, whatever the event run did.
     auto jolt = [this](QWidget* w, int down, int right) {
         if (!w)
@@ -106,50 +101,14 @@ void LoseScreen::Shake()
     jolt(this, 80, 20);
     shaking_ = false;
     if (animation_.running() && isVisible())
-        timer1_->start();
+        animationTimer_->start();
 }
 
 void LoseScreen::stopAnimation()
 {
     animation_.stop();
-    timer1_->stop();
-    frame1_->hide();
-}
-
-// ---- Dismissing -----------------------------------------------------------------
-
-void LoseScreen::Form_Click()
-{
-    hide();  // gives the main window back, whose activation then runs
-    emit dismissed();
-}
-
-void LoseScreen::Label1_Click()
-{
-    hide();
-    emit dismissed();
-}
-
-void LoseScreen::Image1_Click()
-{
-    Label1_Click();
-}
-
-void LoseScreen::Image2_Click()
-{
-    Label1_Click();
-}
-
-void LoseScreen::Frame1_Click()
-{
-    stopAnimation();
-    label1_->show();
-    Label1_Click();
-}
-
-void LoseScreen::Image3_Click()
-{
-    Frame1_Click();
+    animationTimer_->stop();
+    animationFrame_->hide();
 }
 
 }  // namespace vornel

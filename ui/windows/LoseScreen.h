@@ -30,15 +30,9 @@ public:
     const LoseAnimation& animation() const { return animation_; }
 
 private:
-    void Form_Activate();
-    void Timer1_Timer();
-    void Shake();
-    void Form_Click() override;
-    void Label1_Click();
-    void Image1_Click();
-    void Image2_Click();
-    void Frame1_Click();
-    void Image3_Click();
+    void startAnimation();
+    void onAnimationTick();
+    void shake();
     void stopAnimation() override;
     void showFixedText();
 

@@ -72,7 +72,7 @@ int pictureShift(qreal ratio)
 // The palette picture; a press anywhere on it takes the pixel under the pointer.
 class PalettePicture : public QWidget {
 public:
-    std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, QPointF)> onMouseDown;
+    std::function<void(QPointF)> onPressed;
 
     explicit PalettePicture(QWidget* parent) : QWidget(parent) { setFixedSize(PaletteWindow::PictureSize); }
 
@@ -89,8 +89,8 @@ protected:
     {
         // The position keeps its fraction: on a denser screen it names the
         // device pixel under the pointer.
-        if (onMouseDown)
-            onMouseDown(e->button(), e->modifiers(), e->position());
+        if (onPressed)
+            onPressed(e->position());
     }
 };
 
@@ -142,37 +142,25 @@ PaletteWindow::PaletteWindow(PictureLibrary& pictures, bool useGreek, QWidget* p
     setFixedSize(px(3420), px(2880));
 
     auto* picture = new PalettePicture(this);
-    picture->setObjectName("Picture1(0)");
+    picture->setObjectName("palettePicture");
     picture->move(px(120), px(120));
-    picture->onMouseDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF at) {
-        Picture1_MouseDown(0, button, shift, at);
-    };
+    picture->onPressed = [this](QPointF at) { onPicturePressed(at); };
     accessible::setRole(picture, QAccessible::Graphic);
     accessible::setName(picture, AccessibleNames::Palette.in(useGreek));
     accessible::setDescription(picture, qs(AccessibleNames::PaletteUse.in(useGreek)));
 
-    auto* label2 = new QLabel(qs(Messages::PalettePreview.in(true)), this);
-    label2->setObjectName("Label2");
-    label2->setGeometry(px(120, 2370, 1500, 255));
-    label1_ = new QLabel(this);
-    label1_->setObjectName("Label1");
-    label1_->setGeometry(px(1680, 2280, 1620, 420));
-    label1_->setFrameShape(QFrame::Panel);
-    label1_->setFrameShadow(QFrame::Sunken);
-    label3_ = new QLabel(this);
-    label3_->setObjectName("Label3");
-    label3_->hide();
+    auto* previewCaption = new QLabel(qs(Messages::PalettePreview.in(useGreek)), this);
+    previewCaption->setObjectName("previewCaption");
+    previewCaption->setGeometry(px(120, 2370, 1500, 255));
+    previewBox_ = new QLabel(this);
+    previewBox_->setObjectName("previewBox");
+    previewBox_->setGeometry(px(1680, 2280, 1620, 420));
+    previewBox_->setFrameShape(QFrame::Panel);
+    previewBox_->setFrameShadow(QFrame::Sunken);
 
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
-    Form_Load(pictures, useGreek);
-}
-
-void PaletteWindow::Form_Load(PictureLibrary& pictures, bool useGreek)
-{
     setWindowIcon(QIcon(pictures.named("Image23")));
-    if (!useGreek)
-        findChild<QLabel*>("Label2")->setText(qs(Messages::PalettePreview.in(false)));
-    accessible::setName(label1_, qs(Messages::PalettePreview.in(useGreek)).remove(':'));
+    accessible::setName(previewBox_, qs(Messages::PalettePreview.in(useGreek)).remove(':'));
 }
 
 void PaletteWindow::showForChoice()
@@ -189,45 +177,26 @@ bool PaletteWindow::event(QEvent* e)
     return QWidget::event(e);
 }
 
-QString PaletteWindow::PaletteTarget() const
-{
-    return label3_->text();
-}
-
-void PaletteWindow::setPaletteTarget(const QString& target)
-{
-    label3_->setText(target);
-}
-
 void PaletteWindow::setPreview(std::int32_t colour)
 {
     const QColor c = colourOf(colour);
-    setBackground(label1_, c);
+    setBackground(previewBox_, c);
     QString caption = qs(Messages::PalettePreview.in(useGreek_));
     if (caption.endsWith(':'))
         caption.chop(1);
-    accessible::setName(label1_, AccessibleNames::colour(useGreek_, caption.toStdString(), c.red(), c.green(), c.blue()));
+    accessible::setName(previewBox_, AccessibleNames::colour(useGreek_, caption.toStdString(), c.red(), c.green(), c.blue()));
 }
 
 // Any button takes the colour of the pixel under the pointer, edges and
 // background included.
-void PaletteWindow::Picture1_MouseDown(int, Qt::MouseButton, Qt::KeyboardModifiers, QPointF at)
+void PaletteWindow::onPicturePressed(QPointF at)
 {
     const std::optional<QRgb> pixel = colourAt(at, devicePixelRatioF());
     if (!pixel)
         return;
     const std::int32_t c = colourValue(QColor(*pixel));
     setPreview(c);
-
-    const QString target = PaletteTarget();
-    if (target.isEmpty()) {
-        emit cardColourTaken(c);
-        return;
-    }
-    bool isDigit = false;
-    const int swatch = target.right(1).toInt(&isDigit);
-    if (isDigit)
-        emit swatchColourTaken(swatch, c);
+    emit colourTaken(target_, c);
 }
 
 }  // namespace vornel

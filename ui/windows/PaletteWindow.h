@@ -11,6 +11,17 @@ namespace vornel {
 
 class PictureLibrary;
 
+// What a colour taken from the palette is for: the card frames, or one of
+// the settings window's five swatches (a ColourIndex).
+struct ColourTarget {
+    enum class Kind { CardFrames, Swatch };
+    Kind kind = Kind::CardFrames;
+    int swatch = -1;
+
+    static ColourTarget cardFrames() { return {}; }
+    static ColourTarget swatchAt(int index) { return {Kind::Swatch, index}; }
+};
+
 // The colour palette: 48 swatches to take a colour from, with a preview of
 // the last one taken. It stays open across clicks; whoever opened it says
 // what the colour is for.
@@ -34,11 +45,11 @@ public:
     // or rounded to whole ones) on a screen of `ratio`; none outside the picture.
     static std::optional<QRgb> colourAt(QPointF at, qreal ratio);
 
-    // "" while the card colour is chosen, "ΕΠΙΛΟΓΗ," and a digit for a swatch.
-    QString PaletteTarget() const;
-    void setPaletteTarget(const QString& target);
+    ColourTarget target() const { return target_; }
+    void setTarget(ColourTarget target) { target_ = target; }
     void setPreview(std::int32_t colour);
-    void Picture1_MouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift, QPointF at);
+    // A press of any button at `at` (pixels) on the palette picture.
+    void onPicturePressed(QPointF at);
 
     // Whether the player has been in this window since it was last shown
     // for a choice.
@@ -46,20 +57,17 @@ public:
     void showForChoice();
 
 signals:
-    void cardColourTaken(std::int32_t colour);
-    void swatchColourTaken(int swatch, std::int32_t colour);
+    void colourTaken(vornel::ColourTarget target, std::int32_t colour);
 
 protected:
     bool event(QEvent* e) override;
 
 private:
-    void Form_Load(PictureLibrary& pictures, bool useGreek);
-
     bool beenActive_ = false;
     bool useGreek_;
+    ColourTarget target_;
 
-    QLabel* label1_ = nullptr;  // preview box
-    QLabel* label3_ = nullptr;  // the target, never shown
+    QLabel* previewBox_ = nullptr;  // the last colour taken
 };
 
 }  // namespace vornel

@@ -29,64 +29,64 @@ PlayerWindow::PlayerWindow(Players players, Host& host, bool useGreek, PictureLi
     setFixedSize(px(5400), px(2700));
     setWindowTitle(qs(Messages::PlayerTitle.in(useGreek)));
 
-    auto picture = [&](const char* name, const char* holder, QRect r) {
+    auto picture = [&](const char* name, const char* builtIn, QRect r) {
         auto* l = new QLabel(this);
         l->setObjectName(name);
         l->setGeometry(r);
-        l->setPixmap(pictures.named(holder, r.size(), devicePixelRatioF()));
-        accessible::setName(l, accessible::pictureName(holder, useGreek));
+        l->setPixmap(pictures.named(builtIn, r.size(), devicePixelRatioF()));
+        accessible::setName(l, accessible::pictureName(builtIn, useGreek));
     };
-    picture("Image1", "Image37", px(240, 240, 735, 670));
-    picture("Image2", "Picture101", px(240, 1080, 735, 670));
-    picture("Image4", "Image55", px(4440, 240, 735, 670));
+    picture("balloonPicture", "Image37", px(240, 240, 735, 670));
+    picture("cryingFacePicture", "Picture101", px(240, 1080, 735, 670));
+    picture("applePicture", "Image55", px(4440, 240, 735, 670));
 
-    auto* label1 = new QLabel(qs(Messages::TypeYourName.in(useGreek)), this);
-    label1->setObjectName("Label1");
-    label1->setGeometry(px(1200, 240, 3100, 300));
-    label1->setFont(makeFont("Liberation Sans", 9, true));
+    auto* promptLabel = new QLabel(qs(Messages::TypeYourName.in(useGreek)), this);
+    promptLabel->setObjectName("promptLabel");
+    promptLabel->setGeometry(px(1200, 240, 3100, 300));
+    promptLabel->setFont(makeFont("Liberation Sans", 9, true));
 
-    text1_ = new QComboBox(this);
-    text1_->setObjectName("Text1");
-    text1_->setEditable(true);
-    text1_->setInsertPolicy(QComboBox::NoInsert);
-    text1_->setGeometry(px(1200, 660, 3100, 345));
+    nameBox_ = new QComboBox(this);
+    nameBox_->setObjectName("nameBox");
+    nameBox_->setEditable(true);
+    nameBox_->setInsertPolicy(QComboBox::NoInsert);
+    nameBox_->setGeometry(px(1200, 660, 3100, 345));
     offered_ = players_.load();
     for (const std::string& name : offered_)
-        text1_->addItem(qs(name));
-    text1_->setEditText(offered_.empty() ? QString() : qs(offered_.front()));
-    label1->setBuddy(text1_);
-    accessible::setName(text1_, AccessibleNames::PlayerName.in(useGreek));
-    accessible::setName(text1_->lineEdit(), AccessibleNames::PlayerName.in(useGreek));
+        nameBox_->addItem(qs(name));
+    nameBox_->setEditText(offered_.empty() ? QString() : qs(offered_.front()));
+    promptLabel->setBuddy(nameBox_);
+    accessible::setName(nameBox_, AccessibleNames::PlayerName.in(useGreek));
+    accessible::setName(nameBox_->lineEdit(), AccessibleNames::PlayerName.in(useGreek));
     // Enter in the name box confirms, as the OK button does.
-    connect(text1_->lineEdit(), &QLineEdit::returnPressed, this, &PlayerWindow::Command1_Click);
+    connect(nameBox_->lineEdit(), &QLineEdit::returnPressed, this, &PlayerWindow::onOkClicked);
 
-    auto* command1 = new QPushButton("OK", this);
-    command1->setObjectName("Command1");
-    command1->setGeometry(px(2100, 1260, 1300, 420));
-    connect(command1, &QPushButton::clicked, this, &PlayerWindow::Command1_Click);
+    auto* okButton = new QPushButton("OK", this);
+    okButton->setObjectName("okButton");
+    okButton->setGeometry(px(2100, 1260, 1300, 420));
+    connect(okButton, &QPushButton::clicked, this, &PlayerWindow::onOkClicked);
 
-    auto* label2 = new QLabel(qs(Messages::Credit.in(useGreek)), this);
-    label2->setObjectName("Label2");
-    label2->setGeometry(px(1200, 2160, 4000, 300));
-    label2->setFont(makeFont("Liberation Sans", 8));
-    setTextColour(label2, QColor(128, 0, 0));
+    auto* creditLabel = new QLabel(qs(Messages::Credit.in(useGreek)), this);
+    creditLabel->setObjectName("creditLabel");
+    creditLabel->setGeometry(px(1200, 2160, 4000, 300));
+    creditLabel->setFont(makeFont("Liberation Sans", 8));
+    setTextColour(creditLabel, QColor(128, 0, 0));
 }
 
 void PlayerWindow::showEvent(QShowEvent* e)
 {
     QWidget::showEvent(e);
-    Form_Activate();
+    onShown();
 }
 
-void PlayerWindow::Form_Activate()
+void PlayerWindow::onShown()
 {
     confirmedClose_ = false;
-    text1_->setFocus();
+    nameBox_->setFocus();
     // Typing replaces the name offered, as in any name box.
-    text1_->lineEdit()->selectAll();
+    nameBox_->lineEdit()->selectAll();
 }
 
-void PlayerWindow::Command1_Click()
+void PlayerWindow::onOkClicked()
 {
     confirmedClose_ = true;
     close();
@@ -101,7 +101,7 @@ void PlayerWindow::closeEvent(QCloseEvent* e)
     }
     std::string playerName;
     const NameChoice choice =
-        players_.confirm(text1_->currentText().toStdString(), offered_, playerName, useGreek_, host_);
+        players_.confirm(nameBox_->currentText().toStdString(), offered_, playerName, useGreek_, host_);
     if (choice == NameChoice::TooLong) {
         // The name stays as typed for the player to shorten.
         confirmedClose_ = false;

@@ -19,7 +19,7 @@ class PlayerWindow : public QWidget {
 public:
     PlayerWindow(Players players, Host& host, bool useGreek, PictureLibrary& pictures, QWidget* parent);
 
-    QComboBox* nameBox() const { return text1_; }
+    QComboBox* nameBox() const { return nameBox_; }
 
 signals:
     // The player confirmed a name; this is the name to play under.
@@ -32,15 +32,15 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void Form_Activate();
-    void Command1_Click();
+    void onShown();
+    void onOkClicked();
 
     Players players_;
     Host& host_;
     bool useGreek_;
     std::vector<std::string> offered_;
     bool confirmedClose_ = false;  // closed by OK or Enter
-    QComboBox* text1_ = nullptr;
+    QComboBox* nameBox_ = nullptr;
 };
 
 }  // namespace vornel

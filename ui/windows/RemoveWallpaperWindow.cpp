@@ -23,10 +23,10 @@ CaptionTable designCaptions()
 {
     return CaptionTable(std::string(Messages::RemoveWallpaperTitle.greek),
         {
-            {"Label1", -1, "Προεπισκόπηση          Εικόνας"},
-            {"Command1", -1, "Αφαίρεση"},
-            {"Command2", -1, "Ακύρωση"},
-            {"Command3", -1, "ΟΚ"},  // Greek Omicron and Kappa
+            {"Label1", -1, "Προεπισκόπηση          Εικόνας", "previewCaption"},
+            {"Command1", -1, "Αφαίρεση", "removeButton"},
+            {"Command2", -1, "Ακύρωση", "cancelButton"},
+            {"Command3", -1, "ΟΚ", "okButton"},  // Greek Omicron and Kappa
         });
 }
 
@@ -40,9 +40,9 @@ RemoveWallpaperWindow::RemoveWallpaperWindow(const WallpaperList& wallpapers, bo
     setFixedSize(px(6900), px(3960));
     setWindowIcon(QIcon(pictures.named("Image21")));
 
-    list1_ = new QListWidget(this);
-    list1_->setObjectName("List1");
-    list1_->setGeometry(px(120, 120, 3480, 3120));
+    wallpaperList_ = new QListWidget(this);
+    wallpaperList_->setObjectName("wallpaperList");
+    wallpaperList_->setGeometry(px(120, 120, 3480, 3120));
 
     preview_ = std::make_unique<PicturePreview>(this, px(3840, 120, 2940, 2220), px(4500, 840, 1620, 780));
 
@@ -53,20 +53,20 @@ RemoveWallpaperWindow::RemoveWallpaperWindow(const WallpaperList& wallpapers, bo
         b->setAutoDefault(false);
         return b;
     };
-    QPushButton* command1 = button("Command1", px(3840, 2520, 2940, 450));
-    QPushButton* command3 = button("Command3", px(120, 3360, 1800, 450));
-    QPushButton* command2 = button("Command2", px(2040, 3360, 1560, 450));
-    connect(command1, &QPushButton::clicked, this, &RemoveWallpaperWindow::Command1_Click);
-    connect(command2, &QPushButton::clicked, this, &QDialog::reject);
-    connect(command3, &QPushButton::clicked, this, &QDialog::accept);
+    QPushButton* removeButton = button("removeButton", px(3840, 2520, 2940, 450));
+    QPushButton* okButton = button("okButton", px(120, 3360, 1800, 450));
+    QPushButton* cancelButton = button("cancelButton", px(2040, 3360, 1560, 450));
+    connect(removeButton, &QPushButton::clicked, this, &RemoveWallpaperWindow::onRemoveClicked);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     // A click or a key selects a name.
-    connect(list1_, &QListWidget::currentRowChanged, this, &RemoveWallpaperWindow::List1_Click);
-    connect(list1_, &QListWidget::itemDoubleClicked, this, &RemoveWallpaperWindow::Command1_Click);
+    connect(wallpaperList_, &QListWidget::currentRowChanged, this, &RemoveWallpaperWindow::onRowChanged);
+    connect(wallpaperList_, &QListWidget::itemDoubleClicked, this, &RemoveWallpaperWindow::onRemoveClicked);
 
-    Form_Load(catalog);
+    showInitialState(catalog);
 }
 
-void RemoveWallpaperWindow::Form_Load(const TextCatalog& catalog)
+void RemoveWallpaperWindow::showInitialState(const TextCatalog& catalog)
 {
     showList();
     captions_ = designCaptions();
@@ -75,30 +75,30 @@ void RemoveWallpaperWindow::Form_Load(const TextCatalog& catalog)
         captions_.setTitle(std::string(Messages::RemoveWallpaperTitle.english));
     }
     applyCaptions(this, captions_);
-    accessible::nameScrollBars(list1_, AccessibleNames::AddedWallpapers, useGreek_);
+    accessible::nameScrollBars(wallpaperList_, AccessibleNames::AddedWallpapers, useGreek_);
     preview_->nameForReaders(useGreek_);
 }
 
 void RemoveWallpaperWindow::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    Form_Activate();
+    onShown();
 }
 
-void RemoveWallpaperWindow::Form_Activate()
+void RemoveWallpaperWindow::onShown()
 {
     removal_.activate();
     showList();
 }
 
-void RemoveWallpaperWindow::List1_Click()
+void RemoveWallpaperWindow::onRowChanged()
 {
-    const int row = list1_->currentRow();
+    const int row = wallpaperList_->currentRow();
     removal_.select(row >= 0 ? std::optional<int>(row) : std::nullopt);
     showList();
 }
 
-void RemoveWallpaperWindow::Command1_Click()
+void RemoveWallpaperWindow::onRemoveClicked()
 {
     removal_.remove();
     showList();
@@ -107,15 +107,15 @@ void RemoveWallpaperWindow::Command1_Click()
 void RemoveWallpaperWindow::showList()
 {
     {
-        const QSignalBlocker quiet(list1_);
-        if (list1_->count() != removal_.count()) {
-            list1_->clear();
+        const QSignalBlocker quiet(wallpaperList_);
+        if (wallpaperList_->count() != removal_.count()) {
+            wallpaperList_->clear();
             for (const std::string& name : removal_.names())
-                list1_->addItem(qs(name));
+                wallpaperList_->addItem(qs(name));
         }
-        list1_->setCurrentRow(removal_.selected().value_or(-1));
+        wallpaperList_->setCurrentRow(removal_.selected().value_or(-1));
         if (!removal_.selected())
-            list1_->clearSelection();
+            wallpaperList_->clearSelection();
     }
     const std::optional<std::string> path = removal_.selectedPath();
     if (!path)

@@ -31,10 +31,10 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    void Form_Load(const TextCatalog& catalog);
-    void Form_Activate();
-    void List1_Click();
-    void Command1_Click();
+    void showInitialState(const TextCatalog& catalog);
+    void onShown();
+    void onRowChanged();
+    void onRemoveClicked();
     // The list shows the model's names and selection; a selected name
     // shows its picture.
     void showList();
@@ -42,7 +42,7 @@ private:
     WallpaperRemoval removal_;
     bool useGreek_;
     CaptionTable captions_;
-    QListWidget* list1_ = nullptr;
+    QListWidget* wallpaperList_ = nullptr;
     std::unique_ptr<PicturePreview> preview_;
 };
 

@@ -6,6 +6,7 @@
 
 #include "game/SettingsEdit.h"
 #include "text/Captions.h"
+#include "ui/windows/PaletteWindow.h"
 
 class QLabel;
 class QPushButton;
@@ -14,7 +15,6 @@ class QScrollBar;
 namespace vornel {
 
 class ClickLabel;
-class PaletteWindow;
 class PictureLibrary;
 class TextCatalog;
 
@@ -33,17 +33,17 @@ public:
     PaletteWindow* palette() const;
 
     // ---- Handlers -------------------------------------------------------------
-    void Form_Activate();
-    void Picture1_Click(int index);
-    void Command2_Click();
-    void LABEL20_Change();
-    void HScroll1_Change();
-    void HScroll1_Scroll(int position);
-    void VScroll1_Change();
-    void VScroll1_Scroll(int position);
-    void Command1_Click();
-    void Command20_Click();
-    void Command10_Click();
+    void onActivated();
+    void onSwatchClicked(int index);
+    void onCardColourClicked();
+    void onColourTaken(ColourTarget target, std::int32_t colour);
+    void onWidthChanged();
+    void onWidthScrolled(int position);
+    void onHeightChanged();
+    void onHeightScrolled(int position);
+    void onDefaultsClicked();
+    void onOkClicked();
+    void onCancelClicked();
 
 signals:
     // A swatch changed: the main window shows the swatches at once.
@@ -60,8 +60,8 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void Form_Load(const TextCatalog& catalog);
-    void Form_QueryUnload();
+    void showInitialState(const TextCatalog& catalog);
+    void onClosing();
     void showSwatches();
     void showCardColour();
     void showPictureSize();
@@ -72,17 +72,18 @@ private:
     bool useGreek_;
     CaptionTable captions_;
     QPointer<PaletteWindow> palette_;
-    std::array<QLabel*, 6> label1_{};
-    std::array<ClickLabel*, 5> picture1_{};     // swatches
-    std::array<QWidget*, 3> cardPreviews_{};    // Image1, Picture2, Picture3
-    std::array<QLabel*, 3> picturePreviews_{};  // Image2, Image3, Image9
-    std::array<QLabel*, 2> label3_{};           // height and width texts
-    QLabel* label2_ = nullptr;
-    QLabel* label20_ = nullptr;
-    QScrollBar* hScroll1_ = nullptr;
-    QScrollBar* vScroll1_ = nullptr;
-    QPushButton* command1_ = nullptr;
-    QPushButton* command2_ = nullptr;
+    std::array<QLabel*, 5> swatchLabels_{};
+    std::array<ClickLabel*, 5> swatches_{};
+    std::array<QWidget*, 3> cardSamples_{};     // a card's frame in the card colour
+    std::array<QLabel*, 3> samplePictures_{};  // at the picture size
+    QLabel* heightLabel_ = nullptr;  // the height while a drag goes on
+    QLabel* widthLabel_ = nullptr;
+    QLabel* heightValue_ = nullptr;  // the height once set
+    QLabel* widthValue_ = nullptr;
+    QScrollBar* widthBar_ = nullptr;
+    QScrollBar* heightBar_ = nullptr;
+    QPushButton* defaultsButton_ = nullptr;
+    QPushButton* cardColourButton_ = nullptr;
 };
 
 }  // namespace vornel

@@ -22,55 +22,50 @@ WinScreen::WinScreen(
     bool useGreek, const QString& dataFolder, PictureLibrary& pictures, QWidget* mainWindow, SoundPlayer playSound)
     : EndScreen(Look, useGreek, dataFolder, pictures, mainWindow, std::move(playSound))
 {
-    connect(timer1_, &QTimer::timeout, this, &WinScreen::Timer1_Timer);
+    connect(animationTimer_, &QTimer::timeout, this, &WinScreen::onAnimationTick);
 
-    label2_ = new ClickLabel(this);
-    label2_->setObjectName("Label2");
-    label2_->setGeometry(px(960, 2760, 3660, 675));
-    label2_->setAlignment(Qt::AlignCenter);
-    label2_->setWordWrap(true);
-    label2_->setFont(makeFont("Liberation Sans", 9, true));
-    setTextColour(label2_, QColor(0, 0, 128));
+    nextLevelHint_ = new ClickLabel(this);
+    nextLevelHint_->setObjectName("nextLevelHint");
+    nextLevelHint_->setGeometry(px(960, 2760, 3660, 675));
+    nextLevelHint_->setAlignment(Qt::AlignCenter);
+    nextLevelHint_->setWordWrap(true);
+    nextLevelHint_->setFont(makeFont("Liberation Sans", 9, true));
+    setTextColour(nextLevelHint_, QColor(0, 0, 128));
 
-    connect(label1_, &ClickLabel::clicked, this, &WinScreen::Label1_Click);
-    connect(label2_, &ClickLabel::clicked, this, &WinScreen::Label2_Click);
-    connect(image1_, &ClickLabel::clicked, this, &WinScreen::Image1_Click);
-    connect(image2_, &ClickLabel::clicked, this, &WinScreen::Image2_Click);
-    connect(frame1_, &ClickLabel::clicked, this, &WinScreen::Frame1_Click);
-    connect(image3_, &ClickLabel::clicked, this, &WinScreen::Image3_Click);
+    connect(nextLevelHint_, &ClickLabel::clicked, this, &WinScreen::dismiss);
 
     setWindowTitle(qs(Messages::WinTitle.in(useGreek)));
-    label2_->setText(qs(Messages::NextLevelHint.in(useGreek)));
+    nextLevelHint_->setText(qs(Messages::NextLevelHint.in(useGreek)));
 }
 
 void WinScreen::showWon(std::optional<int> completedLevel)
 {
     if (completedLevel) {
-        label2_->show();
-        label1_->setFont(makeFont("Liberation Sans", 10, true));
-        label1_->setText(qs(Messages::levelCompleted(useGreek_, *completedLevel)));
+        nextLevelHint_->show();
+        resultLabel_->setFont(makeFont("Liberation Sans", 10, true));
+        resultLabel_->setText(qs(Messages::levelCompleted(useGreek_, *completedLevel)));
     } else {
-        label1_->setFont(makeFont("Liberation Sans", 14, true));
-        label1_->setText(qs(Messages::SingleGameWon.in(useGreek_)));
-        label2_->hide();
+        resultLabel_->setFont(makeFont("Liberation Sans", 14, true));
+        resultLabel_->setText(qs(Messages::SingleGameWon.in(useGreek_)));
+        nextLevelHint_->hide();
     }
     show();
     activateWindow();
-    Form_Activate();
+    startAnimation();
 }
 
-void WinScreen::Form_Activate()
+void WinScreen::startAnimation()
 {
     animation_.start();
-    image3_->setPixmap(frame(animation_.frame()));
-    frame1_->show();
-    timer1_->start();
+    animationPicture_->setPixmap(frame(animation_.frame()));
+    animationFrame_->show();
+    animationTimer_->start();
 }
 
-void WinScreen::Timer1_Timer()
+void WinScreen::onAnimationTick()
 {
     const AnimationTick t = animation_.tick();
-    image3_->setPixmap(frame(t.frame));
+    animationPicture_->setPixmap(frame(t.frame));
     if (t.sound)
         playSound();
     if (t.finished)
@@ -80,47 +75,8 @@ void WinScreen::Timer1_Timer()
 void WinScreen::stopAnimation()
 {
     animation_.stop();
-    timer1_->stop();
-    frame1_->hide();
-}
-
-// ---- Dismissing -----------------------------------------------------------------
-
-void WinScreen::Form_Click()
-{
-    hide();  // gives the main window back
-    emit dismissed();
-}
-
-void WinScreen::Label1_Click()
-{
-    Form_Click();
-}
-
-void WinScreen::Label2_Click()
-{
-    Form_Click();
-}
-
-void WinScreen::Image1_Click()
-{
-    Label2_Click();
-}
-
-void WinScreen::Image2_Click()
-{
-    Label2_Click();
-}
-
-void WinScreen::Frame1_Click()
-{
-    stopAnimation();
-    Label1_Click();
-}
-
-void WinScreen::Image3_Click()
-{
-    Frame1_Click();
+    animationTimer_->stop();
+    animationFrame_->hide();
 }
 
 }  // namespace vornel

@@ -26,19 +26,12 @@ public:
     const WinAnimation& animation() const { return animation_; }
 
 private:
-    void Form_Activate();
-    void Timer1_Timer();
-    void Form_Click() override;
-    void Label1_Click();
-    void Label2_Click();
-    void Image1_Click();
-    void Image2_Click();
-    void Frame1_Click();
-    void Image3_Click();
+    void startAnimation();
+    void onAnimationTick();
     void stopAnimation() override;
 
     WinAnimation animation_;
-    ClickLabel* label2_ = nullptr;
+    ClickLabel* nextLevelHint_ = nullptr;
 };
 
 }  // namespace vornel
