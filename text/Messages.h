@@ -76,6 +76,9 @@ inline constexpr Bilingual Anonymous{"ΑΝΩΝΥΜΟΣ", "Anonymous"};
 inline constexpr Bilingual NameTooLong{
     "Το ονομά σου μπορεί να ειναι εως 15 χαρακτήρες,", "Your name must be less than 15 characters"};
 inline constexpr Bilingual NameTooLongTitle{"ΟΝΟΜΑ ΣΙΔΗΡΟΔΡΟΜΟΣ", ""};
+inline constexpr Bilingual NameNotStorable{
+    "Το όνομά σου έχει χαρακτήρες που δεν μπορούν να αποθηκευτούν. Γράψε το με ελληνικά ή αγγλικά γράμματα.",
+    "Your name has characters that cannot be saved. Write it in Greek or English letters."};
 inline constexpr Bilingual PlayerTitle{" Επιλογή Παίκτη", "Select Player"};
 inline constexpr Bilingual TypeYourName{"Πληκτρολόγησε το όνομα σου:", "Please, write your name:"};
 inline constexpr Bilingual Credit{"Προγραμματισμός: Kelbar", "Programming: Kelbar"};

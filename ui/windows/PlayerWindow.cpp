@@ -102,7 +102,7 @@ void PlayerWindow::closeEvent(QCloseEvent* e)
     std::string playerName;
     const NameChoice choice =
         players_.confirm(text1_->currentText().toStdString(), offered_, playerName, useGreek_, host_);
-    if (choice == NameChoice::TooLong) {
+    if (isRefused(choice)) {
         // The name stays as typed for the player to shorten.
         confirmedClose_ = false;
         e->ignore();
