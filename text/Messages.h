@@ -94,6 +94,7 @@ inline constexpr Bilingual PicturePathTooLong{
     "Η διαδρομή του αρχείου είναι πολύ μεγάλη (έως 126 χαρακτήρες). Μετακινήστε την εικόνα σε φάκελο με μικρότερη "
     "διαδρομή.",
     "The path of this file is too long (126 characters at most). Move the picture to a folder with a shorter path."};
+// Also the add-wallpaper window's refusal.
 inline constexpr Bilingual PicturePathNotStorable{
     "Η διαδρομή του αρχείου έχει χαρακτήρες που δεν μπορούν να αποθηκευτούν. Μετονομάστε το αρχείο ή τον φάκελο.",
     "The path of this file has characters that cannot be saved. Rename the file or its folder."};

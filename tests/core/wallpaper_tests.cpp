@@ -215,6 +215,19 @@ TEST_F(WallpaperTest, BackgroundFileSkipsPathsThatCannotBeALineAndNeverReplacesA
     EXPECT_EQ(fs::file_size(background), MaxDataFileBytes + 1);
 }
 
+TEST_F(WallpaperTest, APathTheFileCannotHoldIsRefusedWhereItIsAdded)
+{
+    const std::string cafe = file(dir / "café_é.png"), sea = file(dir / "θάλασσα.png");
+    host.messagesExpected = 1;
+    ASSERT_FALSE(admitWallpaperPath(cafe, false, host));
+    EXPECT_EQ(host.messages.back(), "The path of this file has characters that cannot be saved. Rename the file or its folder.");
+    EXPECT_TRUE(admitWallpaperPath(sea, false, host));
+    // Nor does it reach the menu another way, to be saved as "caf?_?.png".
+    wallpapers->GetPhotos();
+    wallpapers->addWallpapers({cafe, sea});
+    EXPECT_EQ(menu(), "None|{¶}  θάλασσα");
+}
+
 // ---- The help file ------------------------------------------------------------
 
 TEST_F(WallpaperTest, HelpIsHelpHlpOrTheFirstRegularHlpFileOfSaneSizeByNameInAnyCase)
