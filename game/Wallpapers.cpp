@@ -118,9 +118,15 @@ WallpaperView Wallpapers::restore()
 
 void Wallpapers::addWallpapers(const std::vector<std::string>& paths)
 {
-    for (const std::string& path : paths)
-        if (storable(path) && fileExists(path))
+    std::size_t userEntries = list_.userPaths().size();
+    for (const std::string& path : paths) {
+        if (userEntries >= MaxBackgroundPaths)
+            return;
+        if (storable(path) && fileExists(path)) {
             list_.appendUserEntry(path);
+            ++userEntries;
+        }
+    }
 }
 
 void Wallpapers::removeConfirmed(const std::vector<std::string>& keptPaths)

@@ -49,8 +49,8 @@ public:
     WallpaperView restore();
 
     // The add window was confirmed: the pictures that still exist become
-    // user entries, in order; a path the wallpaper file cannot keep is left
-    // out. They are saved at closing.
+    // user entries, in order, up to MaxBackgroundPaths of them; a path the
+    // wallpaper file cannot keep is left out. They are saved at closing.
     void addWallpapers(const std::vector<std::string>& paths);
     // The remove window was confirmed with the paths it kept: the file is
     // rewritten and the menu built again. The picture shown stays.

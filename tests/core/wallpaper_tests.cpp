@@ -228,6 +228,30 @@ TEST_F(WallpaperTest, APathTheFileCannotHoldIsRefusedWhereItIsAdded)
     EXPECT_EQ(menu(), "None|{¶}  θάλασσα");
 }
 
+TEST_F(WallpaperTest, TheUsersWallpapersAreAHundredAtMostEachPathOnce)
+{
+    const std::string sky = file(dir / "sky.png");
+    std::string lines;
+    for (int i = 0; i < 1000; ++i)
+        lines += sky + "\r\n";
+    std::vector<std::string> more;
+    for (int i = 0; i < 150; ++i) {
+        more.push_back(file(dir / (std::to_string(i) + ".png")));
+        lines += more.back() + "\r\n";
+    }
+    writeBytes(background, lines);
+    std::vector<std::string> expected{sky};
+    expected.insert(expected.end(), more.begin(), more.begin() + 99);
+    EXPECT_EQ(readBackgroundFile(background), expected);
+
+    // Adding stops there too, so nothing added is lost at the next start.
+    writeBytes(background, "");
+    wallpapers->GetPhotos();
+    wallpapers->addWallpapers(more);
+    wallpapers->addWallpapers({sky});
+    EXPECT_EQ(wallpapers->list().userPaths(), std::vector<std::string>(more.begin(), more.begin() + 100));
+}
+
 // ---- The help file ------------------------------------------------------------
 
 TEST_F(WallpaperTest, HelpIsHelpHlpOrTheFirstRegularHlpFileOfSaneSizeByNameInAnyCase)
