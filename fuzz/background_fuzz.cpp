@@ -84,12 +84,15 @@ std::vector<std::string> model(const std::string& bytes)
             lines.back() += c;
     }
     std::vector<std::string> paths;
+    std::set<std::string> seen;
     for (const std::string& line : lines) {
-        if (line.find_first_not_of(' ') == std::string::npos)
+        if (line.find_first_not_of(' ') == std::string::npos || !seen.insert(line).second)
             continue;
         const std::string path = fromAnsi(line);
         if (exists(path))
             paths.push_back(path);
+        if (paths.size() == MaxBackgroundPaths)
+            break;
     }
     return paths;
 }

@@ -34,6 +34,14 @@ SaveResult CustomPictures::save() const
     return writeCustomImages(file_, stored);
 }
 
+bool CustomPictures::setLastFolder(std::string folder)
+{
+    if (customImagesTextFit(folder) != RecordTextFit::Fits)
+        return false;
+    lastFolder_ = std::move(folder);
+    return true;
+}
+
 void CustomPictures::select(int slot)
 {
     if (slot >= 0 && slot < SlotCount)

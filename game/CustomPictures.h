@@ -45,7 +45,9 @@ public:
     int selected() const { return selected_; }
     void select(int slot);
     const std::string& lastFolder() const { return lastFolder_; }
-    void setLastFolder(std::string folder) { lastFolder_ = std::move(folder); }
+    // The folder browsed is remembered only when the file can keep it as it
+    // is; otherwise the last one it could stays (false).
+    bool setLastFolder(std::string folder);
 
     // The selected slot takes the picture at `path`. A path the file cannot
     // keep is refused with a message; a file that holds no picture this

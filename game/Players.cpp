@@ -1,6 +1,7 @@
 #include "game/Players.h"
 
 #include "game/Host.h"
+#include "storage/Codepage.h"
 #include "storage/NamesFile.h"
 #include "text/Messages.h"
 #include "text/TextCase.h"
@@ -32,15 +33,19 @@ NameChoice Players::confirm(
         host.showMessage(Messages::NameTooLong.in(useGreek), Messages::NameTooLongTitle.in(useGreek));
         return NameChoice::TooLong;
     }
+    // Stored as "?" it would be a different name, added again at every confirmation.
+    if (!fitsCodepage(name)) {
+        host.showMessage(Messages::NameNotStorable.in(useGreek));
+        return NameChoice::NotStorable;
+    }
     if (name.empty()) {
         playerName = Messages::Anonymous.in(useGreek);
         return NameChoice::Anonymous;
     }
     playerName = capitalised(name);
     offered.push_back(name);
-    // The text as typed, blanks and all, against each stored name.
     for (const std::string& stored : readNameRecords(file_))
-        if (stored == typed)
+        if (trimBlanks(stored) == name)
             return NameChoice::Known;
     writeNames(file_, offered);
     return NameChoice::Added;

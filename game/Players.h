@@ -10,11 +10,18 @@ class Host;
 
 // What became of a name the player confirmed.
 enum class NameChoice {
-    TooLong,    // refused with a message; the window stays open
-    Anonymous,  // nothing typed: the anonymous player, nothing stored
-    Known,      // typed exactly as stored: the file is left alone
-    Added,      // a new name: the whole list is written
+    TooLong,      // refused with a message; the window stays open
+    NotStorable,  // letters the names file cannot hold: refused likewise
+    Anonymous,    // nothing typed: the anonymous player, nothing stored
+    Known,        // as stored, blanks around either aside: the file is left alone
+    Added,        // a new name: the whole list is written
 };
+
+// Whether the player window stays open for the name to be typed again.
+inline bool isRefused(NameChoice choice)
+{
+    return choice == NameChoice::TooLong || choice == NameChoice::NotStorable;
+}
 
 // The players' names and the rules for a new one.
 class Players {

@@ -1,17 +1,27 @@
 #include "game/SavedSettings.h"
 
 #include "game/Numbers.h"
+#include "game/PictureSize.h"
 
 namespace vornel {
+
+namespace {
+
+std::int32_t storedSize(std::int32_t stored, std::int32_t largest, std::int32_t missing)
+{
+    return stored > CardSettings::SmallestStoredSize && stored <= largest ? stored : missing;
+}
+
+}  // namespace
 
 CardSettings CardSettings::fromRecords(const SettingsRecords& records)
 {
     CardSettings s;
     s.CardColour = cardColourFrom(records.cardColour);
-    if (records.cardPictureHeight > SmallestStoredSize)
-        s.CardPictureHeight = records.cardPictureHeight;
-    if (records.cardPictureWidth > SmallestStoredSize)
-        s.CardPictureWidth = records.cardPictureWidth;
+    s.CardPictureHeight = storedSize(
+        records.cardPictureHeight, PictureSize::heightAt(PictureSize::LastPosition), DefaultHeight);
+    s.CardPictureWidth = storedSize(
+        records.cardPictureWidth, PictureSize::widthAt(PictureSize::LastPosition), DefaultWidth);
     return s;
 }
 

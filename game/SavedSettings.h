@@ -14,7 +14,9 @@ struct CardSettings {
     static constexpr std::int32_t DefaultWidth = 735;   // twips
     static constexpr std::int32_t DefaultHeight = 670;  // twips
     static constexpr std::int32_t DefaultColour = 0x00C000;  // 0x00BBGGRR: green
-    // A stored size this small is not a size.
+    // A stored size this small is not a size; one larger than the settings
+    // window's bars reach was never written by this program and would size
+    // pictures without bound. Either reads as missing.
     static constexpr std::int32_t SmallestStoredSize = 100;
 
     std::int32_t CardPictureWidth = DefaultWidth;

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "storage/BackgroundFile.h"
+#include "storage/Codepage.h"
 #include "storage/SafeFile.h"
 #include "text/Language.h"
 #include "text/Messages.h"
@@ -44,7 +45,21 @@ bool blank(const std::string& text)
     return text.find_first_not_of(' ') == std::string::npos;
 }
 
+// Written to the wallpaper file as it is: one line, every letter in its code page.
+bool storable(const std::string& path)
+{
+    return path.find_first_of("\r\n") == std::string::npos && fitsCodepage(path);
+}
+
 }  // namespace
+
+bool admitWallpaperPath(const std::string& path, bool useGreek, Host& host)
+{
+    if (storable(path))
+        return true;
+    host.showMessage(Messages::PicturePathNotStorable.in(useGreek));
+    return false;
+}
 
 Wallpapers::Wallpapers(
     Host& host, const Language& language, std::filesystem::path photosFolder, std::filesystem::path backgroundFile)
@@ -103,9 +118,15 @@ WallpaperView Wallpapers::restore()
 
 void Wallpapers::addWallpapers(const std::vector<std::string>& paths)
 {
-    for (const std::string& path : paths)
-        if (fileExists(path))
+    std::size_t userEntries = list_.userPaths().size();
+    for (const std::string& path : paths) {
+        if (userEntries >= MaxBackgroundPaths)
+            return;
+        if (storable(path) && fileExists(path)) {
             list_.appendUserEntry(path);
+            ++userEntries;
+        }
+    }
 }
 
 void Wallpapers::removeConfirmed(const std::vector<std::string>& keptPaths)

@@ -18,6 +18,11 @@ enum class WallpaperView {
     Shown,   // the current path's picture, shown
 };
 
+// The add window's Add button: whether `path` may join its list. A path the
+// wallpaper file cannot keep as it is (a letter outside its code page) is
+// refused with a message.
+bool admitWallpaperPath(const std::string& path, bool useGreek, Host& host);
+
 // The wallpapers of the main window: the menu's entries, the picture
 // shown behind the game (by path) and the user's file of added pictures.
 class Wallpapers {
@@ -45,7 +50,8 @@ public:
     WallpaperView restore();
 
     // The add window was confirmed: the pictures that still exist become
-    // user entries, in order. They are saved at closing.
+    // user entries, in order, up to MaxBackgroundPaths of them; a path the
+    // wallpaper file cannot keep is left out. They are saved at closing.
     void addWallpapers(const std::vector<std::string>& paths);
     // The remove window was confirmed with the paths it kept: the file is
     // rewritten and the menu built again. The picture shown stays.

@@ -1,5 +1,6 @@
 #include "storage/BackgroundFile.h"
 
+#include <set>
 #include <system_error>
 
 #include "storage/Codepage.h"
@@ -40,12 +41,16 @@ std::vector<std::string> readBackgroundFile(const std::filesystem::path& file)
     const std::optional<std::string> bytes = readRegularFile(file);
     if (!bytes)
         return paths;
+    std::set<std::string_view> seen;
     for (std::string_view line : splitLines(*bytes)) {
-        if (blank(line))
+        if (blank(line) || !seen.insert(line).second)
             continue;
         std::string path = fromAnsi(line);
-        if (fileExists(path))
-            paths.push_back(std::move(path));
+        if (!fileExists(path))
+            continue;
+        paths.push_back(std::move(path));
+        if (paths.size() == MaxBackgroundPaths)
+            break;
     }
     return paths;
 }

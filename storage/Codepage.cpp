@@ -1,7 +1,10 @@
 #include "storage/Codepage.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <iconv.h>
+#include <optional>
 
 namespace vornel {
 
@@ -84,10 +87,41 @@ bool isAscii(char c)
     return static_cast<unsigned char>(c) < 0x80;
 }
 
-}  // namespace
+// The bytes windows-1253 gives no character.
+constexpr std::array<unsigned char, 17> UndefinedBytes{
+    0x81, 0x88, 0x8A, 0x8C, 0x8D, 0x8E, 0x8F, 0x90, 0x98, 0x9A, 0x9C, 0x9D, 0x9E, 0x9F, 0xAA, 0xD2, 0xFF};
 
-std::string toAnsi(std::string_view utf8)
+bool isUndefined(unsigned char byte)
 {
+    return std::find(UndefinedBytes.begin(), UndefinedBytes.end(), byte) != UndefinedBytes.end();
+}
+
+// An undefined byte stands for itself as U+F700 + byte: EF 9C..9F 80..BF in UTF-8.
+std::string standIn(unsigned char byte)
+{
+    const unsigned codePoint = 0xF700u + byte;
+    return {static_cast<char>(0xE0 | (codePoint >> 12)), static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)),
+        static_cast<char>(0x80 | (codePoint & 0x3F))};
+}
+
+// The undefined byte whose stand-in starts `in`, if any.
+std::optional<unsigned char> standInByte(std::string_view in)
+{
+    if (in.size() < 3 || static_cast<unsigned char>(in[0]) != 0xEF)
+        return std::nullopt;
+    const auto second = static_cast<unsigned char>(in[1]);
+    const auto third = static_cast<unsigned char>(in[2]);
+    if (second < 0x9C || second > 0x9F || !isContinuation(third))
+        return std::nullopt;
+    const auto byte = static_cast<unsigned char>(((second & 0x03) << 6) | (third & 0x3F));
+    return isUndefined(byte) ? std::optional(byte) : std::nullopt;
+}
+
+// The code-page bytes of a UTF-8 text; `lossless` tells whether every
+// character had its byte.
+std::string convertToAnsi(std::string_view utf8, bool& lossless)
+{
+    lossless = true;
     std::string out;
     out.reserve(utf8.size());
     Converter conv(Greek, Utf8);
@@ -96,6 +130,11 @@ std::string toAnsi(std::string_view utf8)
             conv.run(utf8, out);
         if (utf8.empty())
             break;
+        if (const std::optional<unsigned char> byte = standInByte(utf8)) {
+            out += static_cast<char>(*byte);
+            utf8.remove_prefix(3);
+            continue;
+        }
         // Without the converter ASCII still passes through.
         if (!conv.ok() && isAscii(utf8[0])) {
             out += utf8[0];
@@ -103,9 +142,25 @@ std::string toAnsi(std::string_view utf8)
             continue;
         }
         out += '?';
+        lossless = false;
         skipCharacter(utf8);
     }
     return out;
+}
+
+}  // namespace
+
+std::string toAnsi(std::string_view utf8)
+{
+    bool lossless = true;
+    return convertToAnsi(utf8, lossless);
+}
+
+bool fitsCodepage(std::string_view utf8)
+{
+    bool lossless = true;
+    convertToAnsi(utf8, lossless);
+    return lossless;
 }
 
 std::string fromAnsi(std::string_view bytes)
@@ -118,8 +173,11 @@ std::string fromAnsi(std::string_view bytes)
             conv.run(bytes, out);
         if (bytes.empty())
             break;
+        const auto byte = static_cast<unsigned char>(bytes[0]);
         if (!conv.ok() && isAscii(bytes[0]))
             out += bytes[0];
+        else if (isUndefined(byte))
+            out += standIn(byte);
         else
             out += ReplacementChar;
         bytes.remove_prefix(1);

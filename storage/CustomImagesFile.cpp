@@ -7,10 +7,9 @@ namespace vornel {
 
 RecordTextFit customImagesTextFit(std::string_view utf8)
 {
-    const std::string ansi = toAnsi(utf8);
-    if (fromAnsi(ansi) != utf8)
+    if (!fitsCodepage(utf8))
         return RecordTextFit::NotStorable;
-    return ansi.size() > RecordFile::RecordLength - 2 ? RecordTextFit::TooLong : RecordTextFit::Fits;
+    return toAnsi(utf8).size() > RecordFile::RecordLength - 2 ? RecordTextFit::TooLong : RecordTextFit::Fits;
 }
 
 CustomImages readCustomImages(const std::filesystem::path& file)

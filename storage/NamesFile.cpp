@@ -34,8 +34,14 @@ SaveResult writeNames(const std::filesystem::path& file, const std::vector<std::
     if (names.size() > static_cast<std::size_t>(RecordFile::MaxRecord))
         return SaveResult::failed(SaveFailure::Other);
     RecordFile records(file);
-    records.truncate(0);
-    for (std::size_t i = 0; i < names.size(); ++i)
+    std::size_t kept = 0;
+    for (; kept < names.size(); ++kept) {
+        const TaggedValue stored = records.readTagged(static_cast<int>(kept) + 1);
+        if (stored.isEmpty() || stored.toText() != names[kept])
+            break;
+    }
+    records.truncate(static_cast<int>(kept));
+    for (std::size_t i = kept; i < names.size(); ++i)
         if (!records.writeTagged(static_cast<int>(i) + 1, TaggedValue::fromText(fitted(names[i]))))
             return SaveResult::failed(SaveFailure::Other);
     return records.save();

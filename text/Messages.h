@@ -92,6 +92,9 @@ inline constexpr Bilingual Anonymous{"ΑΝΩΝΥΜΟΣ", "Anonymous"};
 inline constexpr Bilingual NameTooLong{
     "Το ονομά σου μπορεί να ειναι εως 15 χαρακτήρες,", "Your name must be less than 15 characters"};
 inline constexpr Bilingual NameTooLongTitle{"ΟΝΟΜΑ ΣΙΔΗΡΟΔΡΟΜΟΣ", ""};
+inline constexpr Bilingual NameNotStorable{
+    "Το όνομά σου έχει χαρακτήρες που δεν μπορούν να αποθηκευτούν. Γράψε το με ελληνικά ή αγγλικά γράμματα.",
+    "Your name has characters that cannot be saved. Write it in Greek or English letters."};
 inline constexpr Bilingual PlayerTitle{" Επιλογή Παίκτη", "Select Player"};
 inline constexpr Bilingual TypeYourName{"Πληκτρολόγησε το όνομα σου:", "Please, write your name:"};
 inline constexpr Bilingual Credit{"Προγραμματισμός: Kelbar", "Programming: Kelbar"};
@@ -107,6 +110,7 @@ inline constexpr Bilingual PicturePathTooLong{
     "Η διαδρομή του αρχείου είναι πολύ μεγάλη (έως 126 χαρακτήρες). Μετακινήστε την εικόνα σε φάκελο με μικρότερη "
     "διαδρομή.",
     "The path of this file is too long (126 characters at most). Move the picture to a folder with a shorter path."};
+// Also the add-wallpaper window's refusal.
 inline constexpr Bilingual PicturePathNotStorable{
     "Η διαδρομή του αρχείου έχει χαρακτήρες που δεν μπορούν να αποθηκευτούν. Μετονομάστε το αρχείο ή τον φάκελο.",
     "The path of this file has characters that cannot be saved. Rename the file or its folder."};

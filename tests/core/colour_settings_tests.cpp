@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <tuple>
 
 #include "FileBytes.h"
 #include "TempFolder.h"
+#include "game/BestScores.h"
 #include "game/PictureSize.h"
 #include "game/SavedSettings.h"
 #include "game/SettingsEdit.h"
@@ -68,15 +70,39 @@ TEST(SavedSettings, CardSizesAbove100AndAnyStoredColourAreKept)
     EXPECT_EQ(back.cardColour, TaggedValue::fromInt32(0));
 }
 
+TEST(SavedSettings, ValuesNoSettingsWindowCouldWriteReadAsMissing)
+{
+    constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t Min = std::numeric_limits<std::int32_t>::min();
+    // Stored width and height, then what start-up takes.
+    const std::tuple<std::int32_t, std::int32_t, int, int> sizes[] = {
+        {735, 670, 735, 670},  // the bars' largest
+        {736, 671, 735, 670},
+        {Max, Max, 735, 670},
+        {Min, Min, 735, 670},
+        {435, 370, 435, 370},
+    };
+    for (const auto& [width, height, expectedWidth, expectedHeight] : sizes) {
+        SettingsRecords r;
+        r.cardPictureWidth = width;
+        r.cardPictureHeight = height;
+        const CardSettings s = CardSettings::fromRecords(r);
+        EXPECT_EQ(std::pair(s.CardPictureWidth, s.CardPictureHeight), std::pair(expectedWidth, expectedHeight)) << width;
+    }
+    // A score of 2^31 is no 16-bit score: it counts as none.
+    EXPECT_EQ(BestScores::scoreOf(TaggedValue::fromText("2147483648")), 0);
+    EXPECT_EQ(BestScores::scoreOf(TaggedValue::fromInt32(Min)), 0);
+}
+
 TEST(SavedSettings, CodesReadLeniently)
 {
     EXPECT_EQ(difficultyFromCode(1), Difficulty::Easy);
     EXPECT_EQ(difficultyFromCode(3), Difficulty::Hard);
-    for (std::int16_t other : {0, 2, 4, -1})
+    for (std::int16_t other : {0, 2, 4, -1, -32768, 32767})
         EXPECT_EQ(difficultyFromCode(other), Difficulty::Normal) << other;
     EXPECT_EQ(categoryFromCode(2), PictureCategory::Faces);
     EXPECT_EQ(categoryFromCode(4), PictureCategory::Custom);
-    for (std::int16_t other : {0, 1, 7})
+    for (std::int16_t other : {0, 1, 7, -32768, 32767})
         EXPECT_EQ(categoryFromCode(other), PictureCategory::Objects) << other;
 
     EXPECT_EQ(difficultyCode(Difficulty::Easy), 1);

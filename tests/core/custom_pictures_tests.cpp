@@ -97,7 +97,9 @@ TEST_F(CustomPicturesTest, LoadingDropsFilesThatHaveGoneAndSavingWritesWhatIsLef
     EXPECT_EQ(custom.lastFolder(), "/photos");
     EXPECT_EQ(custom.firstEmptySlot(), 8);
 
-    custom.setLastFolder("/home/ada");
+    EXPECT_TRUE(custom.setLastFolder("/home/ada"));
+    EXPECT_FALSE(custom.setLastFolder("/home/josé"));  // kept as it was, never saved as "jos?"
+    EXPECT_EQ(custom.lastFolder(), "/home/ada");
     ASSERT_TRUE(custom.save());
     const CustomImages back = readCustomImages(file);
     EXPECT_EQ(back.paths[8], "");

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "FileBytes.h"
 #include "GameFixture.h"
 #include "game/Players.h"
 #include "storage/NamesFile.h"
+#include "text/Messages.h"
 #include "text/TextCase.h"
 
 namespace vornel {
@@ -173,6 +175,53 @@ TEST_F(PlayersTest, ANewNameRewritesTheListAndAKnownOneLeavesTheFile)
     offered = players.load();
     EXPECT_EQ(confirm("Βήτα", offered), NameChoice::Known);
     EXPECT_EQ(inodeOf(folder / DataFile::Names), before);
+}
+
+TEST_F(PlayersTest, AStoredNameIsKnownWhateverBlanksSurroundItAndLettersTheFileCannotHoldAreRefused)
+{
+    const auto file = folder / DataFile::Names;
+    writeNames(file, {" alice ", "Βήτα"});
+    const std::string before = testing::readBytes(file);
+    const std::pair<const char*, NameChoice> cases[] = {
+        {"alice", NameChoice::Known},
+        {"  alice  ", NameChoice::Known},
+        {"Βήτα ", NameChoice::Known},
+        {"josé", NameChoice::NotStorable},
+        {"Zoë", NameChoice::NotStorable},
+    };
+    for (const auto& [typed, choice] : cases) {
+        std::vector<std::string> offered = players.load();
+        playerName = "unchanged";
+        host.messagesExpected = choice == NameChoice::NotStorable ? 1 : 0;
+        EXPECT_EQ(confirm(typed, offered, false), choice) << typed;
+        EXPECT_EQ(testing::readBytes(file), before) << typed;
+        if (isRefused(choice)) {
+            ASSERT_FALSE(host.messages.empty());
+            EXPECT_EQ(host.messages.back(), std::string(Messages::NameNotStorable.english));
+            EXPECT_EQ(playerName, "unchanged");
+            EXPECT_EQ(offered.size(), 2u);
+        }
+    }
+}
+
+TEST_F(PlayersTest, BytesTheCodePageLeavesUndefinedSurviveAddingAPlayer)
+{
+    using testing::records, testing::taggedText;
+    const auto file = folder / DataFile::Names;
+    const std::string d2 = taggedText("\xD2\xE1"), ff = taggedText("Bob\xFF"), added = taggedText("\xCD\xDD\xEF\xF2");
+    const std::pair<std::string, std::string> cases[] = {
+        // Untouched records stay byte for byte, the bytes after their values included.
+        {testing::patched(testing::noise(1), {{1, d2}}) + records(1, {{1, ff}}),
+            testing::patched(testing::noise(1), {{1, d2}}) + records(2, {{1, ff}, {2, added}})},
+        // A blank record dropped moves the others up, their bytes unchanged.
+        {records(3, {{1, taggedText("  ")}, {2, d2}, {3, ff}}), records(3, {{1, d2}, {2, ff}, {3, added}})},
+    };
+    for (const auto& [stored, expected] : cases) {
+        testing::writeBytes(file, stored);
+        std::vector<std::string> offered = players.load();
+        EXPECT_EQ(confirm("Νέος", offered), NameChoice::Added);
+        EXPECT_EQ(testing::readBytes(file), expected);
+    }
 }
 
 TEST(PlayerNames, KeepTheFirstLetterAsTypedAndLowerTheRest)

@@ -388,9 +388,25 @@ TEST(Codepage, GreekRoundTripsAndWhatItCannotHoldIsMarked)
     EXPECT_EQ(toAnsi("x\xCE"), "x?");
     EXPECT_EQ(toAnsi("a\xC3(b"), "a?(b");
 
-    // Bytes the code page leaves undefined read as the replacement character.
-    for (char undefined : "\x81\x88\x8A\x8C\x8D\x8E\x8F\x90\x98\x9A\x9C\x9D\x9E\x9F\xAA\xD2\xFF"s)
-        EXPECT_EQ(fromAnsi("A"s + undefined + "B"), "A\uFFFDB") << int(static_cast<unsigned char>(undefined));
+    // Bytes the code page leaves undefined come back as they were.
+    for (char undefined : "\x81\x88\x8A\x8C\x8D\x8E\x8F\x90\x98\x9A\x9C\x9D\x9E\x9F\xAA\xD2\xFF"s) {
+        const std::string ansi = "A"s + undefined + "B";
+        EXPECT_EQ(toAnsi(fromAnsi(ansi)), ansi) << int(static_cast<unsigned char>(undefined));
+        EXPECT_TRUE(fitsCodepage(fromAnsi(ansi)));
+    }
+
+    const std::pair<std::string, bool> fits[] = {
+        {"Άννα σταυρου ¶€", true},
+        {"", true},
+        {"josé", false},
+        {"/pics/café_é.png", false},
+        {"ж", false},
+        {"a\xFF", false},             // broken UTF-8
+        {fromAnsi("\xD2"), true},     // an undefined byte read from a file
+        {"\uF7C1", false},            // the same range, but 0xC1 is a letter: it could not come back
+    };
+    for (const auto& [utf8, expected] : fits)
+        EXPECT_EQ(fitsCodepage(utf8), expected) << utf8;
 }
 
 TEST(AppFolderTest, IsTheFolderOfThisProgram)

@@ -215,6 +215,43 @@ TEST_F(WallpaperTest, BackgroundFileSkipsPathsThatCannotBeALineAndNeverReplacesA
     EXPECT_EQ(fs::file_size(background), MaxDataFileBytes + 1);
 }
 
+TEST_F(WallpaperTest, APathTheFileCannotHoldIsRefusedWhereItIsAdded)
+{
+    const std::string cafe = file(dir / "café_é.png"), sea = file(dir / "θάλασσα.png");
+    host.messagesExpected = 1;
+    ASSERT_FALSE(admitWallpaperPath(cafe, false, host));
+    EXPECT_EQ(host.messages.back(), "The path of this file has characters that cannot be saved. Rename the file or its folder.");
+    EXPECT_TRUE(admitWallpaperPath(sea, false, host));
+    // Nor does it reach the menu another way, to be saved as "caf?_?.png".
+    wallpapers->GetPhotos();
+    wallpapers->addWallpapers({cafe, sea});
+    EXPECT_EQ(menu(), "None|{¶}  θάλασσα");
+}
+
+TEST_F(WallpaperTest, TheUsersWallpapersAreAHundredAtMostEachPathOnce)
+{
+    const std::string sky = file(dir / "sky.png");
+    std::string lines;
+    for (int i = 0; i < 1000; ++i)
+        lines += sky + "\r\n";
+    std::vector<std::string> more;
+    for (int i = 0; i < 150; ++i) {
+        more.push_back(file(dir / (std::to_string(i) + ".png")));
+        lines += more.back() + "\r\n";
+    }
+    writeBytes(background, lines);
+    std::vector<std::string> expected{sky};
+    expected.insert(expected.end(), more.begin(), more.begin() + 99);
+    EXPECT_EQ(readBackgroundFile(background), expected);
+
+    // Adding stops there too, so nothing added is lost at the next start.
+    writeBytes(background, "");
+    wallpapers->GetPhotos();
+    wallpapers->addWallpapers(more);
+    wallpapers->addWallpapers({sky});
+    EXPECT_EQ(wallpapers->list().userPaths(), std::vector<std::string>(more.begin(), more.begin() + 100));
+}
+
 // ---- The help file ------------------------------------------------------------
 
 TEST_F(WallpaperTest, HelpIsHelpHlpOrTheFirstRegularHlpFileOfSaneSizeByNameInAnyCase)

@@ -102,8 +102,8 @@ void PlayerWindow::closeEvent(QCloseEvent* e)
     std::string playerName;
     const NameChoice choice =
         players_.confirm(nameBox_->currentText().toStdString(), offered_, playerName, useGreek_, host_);
-    if (choice == NameChoice::TooLong) {
-        // The name stays as typed for the player to shorten.
+    if (isRefused(choice)) {
+        // The name stays as typed for the player to change.
         confirmedClose_ = false;
         e->ignore();
         return;
