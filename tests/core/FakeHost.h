@@ -16,26 +16,20 @@ namespace vornel::testing {
 // ever); a planned answer left unused fails it too.
 class FakeHost : public Host {
 public:
-    struct Unscripted : std::runtime_error {
-        using std::runtime_error::runtime_error;
-    };
-
     std::deque<bool> yesNoAnswers;
     std::deque<std::string> inputAnswers;
     int messagesExpected = 0;
     std::deque<double> scriptedRandom;  // used first, then the seeded generator
 
     std::vector<std::string> questions, messages, messageTitles, inputPrompts;
-    int reseeds = 0;
-    int eventsProcessed = 0;
+    int reseeds = 0, eventsProcessed = 0;
     int busyPointers = 0;  // shown minus restored
 
     explicit FakeHost(unsigned seed = 1) : generator_(seed) { }
     ~FakeHost() override
     {
-        EXPECT_TRUE(yesNoAnswers.empty()) << "a planned question was never asked";
-        EXPECT_TRUE(inputAnswers.empty()) << "a planned input box never came";
-        EXPECT_EQ(messagesExpected, 0) << "planned messages never came";
+        EXPECT_TRUE(yesNoAnswers.empty() && inputAnswers.empty() && messagesExpected == 0)
+            << "a planned question, input box or message never came";
         EXPECT_EQ(busyPointers, 0) << "the busy pointer was left on";
     }
 
@@ -70,7 +64,7 @@ private:
     [[noreturn]] static void fail(const std::string& what)
     {
         ADD_FAILURE() << "unplanned " << what;
-        throw Unscripted(what);
+        throw std::runtime_error(what);
     }
     template <class T> static T take(std::deque<T>& planned, const std::string& what)
     {

@@ -29,7 +29,7 @@ struct GameFixture : ::testing::Test {
     // A click on a card, as the window passes it on.
     TurnOutcome click(int i) { return game.takesCardClick(i) ? game.turnCard(i) : TurnOutcome::Opened; }
     int partnerOf(int i) const { return find(i, true); }
-    int strangerTo(int i) const { return find(i, false); }
+    int strangerTo(int i) const { return find(i, false); }  // a card of another picture
     // Turns every pair up, as a player with a perfect memory would.
     TurnOutcome solveBoard()
     {

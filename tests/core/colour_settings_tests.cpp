@@ -23,17 +23,15 @@ const ColourValues design{0x800000, 0x000080, 0x000000, 0xBECEFE, 0x00C000};
 
 TEST(PictureSize, BarsRunFromTheSmallestSizeInStepsOf15AndTextsAreCutNotRounded)
 {
-    EXPECT_EQ(PictureSize::heightAt(0), 370);       // the settings window's tests cover the width bar
     EXPECT_EQ(PictureSize::widthPosition(442), 0);  // 0.47 steps
     EXPECT_EQ(PictureSize::widthPosition(443), 1);  // 0.53 steps
     // Sizes off the bar (from an edited file) put the thumb at its end.
     EXPECT_EQ(PictureSize::widthPosition(5000), 20);
     EXPECT_EQ(PictureSize::heightPosition(101), 0);
 
-    for (auto [twips, separator, text] :
-        std::initializer_list<std::tuple<int, const char*, const char*>>{{735, ",", "4,9 cm."}, {670, ",", "4,4 cm."},
-            {600, ",", "4 cm."}, {435, ",", "2,9 cm."}, {370, ",", "2,4 cm."}, {370, ".", "2.4 cm."},
-            {1500, ",", "10 cm."}, {670, "٫", "4٫4 cm."}})  // the cut counts characters
+    for (auto [twips, separator, text] : std::initializer_list<std::tuple<int, const char*, const char*>>{
+             {735, ",", "4,9 cm."}, {670, ",", "4,4 cm."}, {600, ",", "4 cm."}, {370, ".", "2.4 cm."},
+             {1500, ",", "10 cm."}, {670, "٫", "4٫4 cm."}})  // the cut counts characters
         EXPECT_EQ(PictureSize::text(twips, separator), text) << twips;
 }
 
@@ -94,21 +92,20 @@ TEST(SavedSettings, ValuesNoSettingsWindowCouldWriteReadAsMissing)
     EXPECT_EQ(BestScores::scoreOf(TaggedValue::fromInt32(Min)), 0);
 }
 
-TEST(SavedSettings, CodesReadLeniently)
+TEST(SavedSettings, CodesReadLenientlyAndNothingCheckedIsWrittenAsTheLastCode)
 {
-    EXPECT_EQ(difficultyFromCode(1), Difficulty::Easy);
-    EXPECT_EQ(difficultyFromCode(3), Difficulty::Hard);
-    for (std::int16_t other : {0, 2, 4, -1, -32768, 32767})
-        EXPECT_EQ(difficultyFromCode(other), Difficulty::Normal) << other;
-    EXPECT_EQ(categoryFromCode(2), PictureCategory::Faces);
-    EXPECT_EQ(categoryFromCode(4), PictureCategory::Custom);
-    for (std::int16_t other : {0, 1, 7, -32768, 32767})
-        EXPECT_EQ(categoryFromCode(other), PictureCategory::Objects) << other;
-
-    EXPECT_EQ(difficultyCode(Difficulty::Easy), 1);
+    using D = Difficulty;
+    using C = PictureCategory;
+    for (auto [code, d, c] : std::initializer_list<std::tuple<std::int16_t, D, C>>{{1, D::Easy, C::Objects},
+             {2, D::Normal, C::Faces}, {3, D::Hard, C::Food}, {4, D::Normal, C::Custom}, {0, D::Normal, C::Objects},
+             {-1, D::Normal, C::Objects}, {7, D::Normal, C::Objects},
+             {-32768, D::Normal, C::Objects}, {32767, D::Normal, C::Objects}}) {
+        EXPECT_EQ(std::pair(difficultyFromCode(code), categoryFromCode(code)), std::pair(d, c)) << code;
+        EXPECT_EQ(categoryCode(c), code > 0 && code < 5 ? code : 1) << code;
+        EXPECT_EQ(difficultyCode(d), code > 0 && code < 4 ? code : 2) << code;
+    }
     EXPECT_EQ(difficultyCode(std::nullopt), 3);
-    EXPECT_EQ(categoryCode(PictureCategory::Faces), 2);
-    EXPECT_EQ(categoryCode(std::nullopt), 4);  // nothing checked is written as Custom
+    EXPECT_EQ(categoryCode(std::nullopt), 4);
 }
 
 struct SettingsEditTest : ::testing::Test {
@@ -120,23 +117,19 @@ struct SettingsEditTest : ::testing::Test {
 TEST_F(SettingsEditTest, OkPutsTheEditIntoTheCardSettingsAndTheColoursFile)
 {
     SettingsEdit edit(design, cards, colours, defaults);
-    EXPECT_EQ(edit.widthPosition(), 20);
-    EXPECT_EQ(edit.heightPosition(), 20);
+    EXPECT_EQ(std::pair(edit.widthPosition(), edit.heightPosition()), std::pair(20, 20));
     edit.setWidthPosition(0);
     edit.setHeightPosition(3);
     edit.pickCardColour(0x3F7F7F);
     edit.pickSwatch(0, 0x0000FF);
     edit.pickSwatch(4, SystemButtonFace);
-    edit.pickSwatch(5, 1);                   // no such swatch
-    EXPECT_EQ(cards.CardPictureWidth, 735);  // nothing before OK
-    EXPECT_EQ(cards.CardColour, CardSettings::DefaultColour);
+    edit.pickSwatch(5, 1);                                                               // no such swatch
+    EXPECT_EQ(sizeAndColour(cards), std::tuple(735, 670, CardSettings::DefaultColour));  // nothing before OK
     EXPECT_FALSE(fs::exists(colours));
     EXPECT_EQ(edit.coloursAfterClosing(), design);
 
     edit.ok();
-    EXPECT_EQ(cards.CardPictureWidth, 435);
-    EXPECT_EQ(cards.CardPictureHeight, 415);
-    EXPECT_EQ(cards.CardColour, 0x3F7F7F);
+    EXPECT_EQ(sizeAndColour(cards), std::tuple(435, 415, 0x3F7F7F));
     EXPECT_EQ(edit.coloursAfterClosing(), (ColourValues{0x0000FF, 0x000080, 0, 0xBECEFE, SystemButtonFace}));
     // Decimal texts, window before board; a system colour is negative.
     EXPECT_EQ(readBytes(colours),

@@ -48,16 +48,16 @@ struct WallpaperTest : ::testing::Test {
 
 }  // namespace
 
-TEST(WallpaperNames, BaseNameIsBeforeTheLastDotAndAfterTheLastSlash)
-{
-    EXPECT_EQ(GetFileName("/home/ada/sea.bmp"), "sea");
-    EXPECT_EQ(GetFileName("/home/ada/notes"), "");
-    EXPECT_EQ(GetFileName("/home/ada.b/sea"), "ada");  // the last dot may sit in a folder's name
-    EXPECT_EQ(GetFileName("/pics/.hidden"), "");
-}
-
 TEST_F(WallpaperTest, MenuListsNoneThenBitmapsByNameThenTheUsersUsableLines)
 {
+    // Without the folder and the file there is only None, in the language.
+    language.UseGreek = true;
+    fs::remove(photos);
+    wallpapers->GetPhotos();
+    EXPECT_EQ(menu(), "Καμμία");
+    language.UseGreek = false;
+    fs::create_directory(photos);
+
     for (const char* name : {"b.BMP.bmp", "a.bmp", "notes.txt"})
         file(photos / name);
     fs::create_directory(photos / "folder.bmp");
@@ -79,50 +79,36 @@ TEST_F(WallpaperTest, MenuListsNoneThenBitmapsByNameThenTheUsersUsableLines)
     EXPECT_EQ(readBytes(background), seaLine + sky + "\r\n");
 }
 
-TEST_F(WallpaperTest, GreekNoneAndNoFilesGiveOneEntry)
+TEST_F(WallpaperTest, ChoosingShowsAnEntryNextWrapsOnceOneIsCheckedAndAGoneFileIsReportedAndDisabled)
 {
-    language.UseGreek = true;
-    fs::remove(photos);
-    wallpapers->GetPhotos();
-    EXPECT_EQ(menu(), "Καμμία");
-}
-
-TEST_F(WallpaperTest, ChoosingAnEntryShowsItAndNextWrapsAfterTheLastOnceOneIsChecked)
-{
-    for (const char* name : {"a.bmp", "b.bmp", "c.bmp"})
-        file(photos / name);
+    const std::string a = file(photos / "a.bmp"), mine = file(dir / "mine.bmp");
+    file(photos / "b.bmp");
+    writeBytes(background, mine + "\r\n");
     wallpapers->GetPhotos();
     EXPECT_EQ(wallpapers->nextWallpaper(), WallpaperView::Unchanged);  // nothing checked yet
     EXPECT_EQ(wallpapers->chooseWallpaper(7), WallpaperView::Unchanged);
-    EXPECT_EQ(menu(), "None|a|b|c");
+    EXPECT_EQ(menu(), "None|a|b|{¶}  mine");
     EXPECT_EQ(wallpapers->chooseWallpaper(3), WallpaperView::Shown);
-    EXPECT_EQ(wallpapers->currentPath(), (photos / "c.bmp").string());
+    EXPECT_EQ(wallpapers->currentPath(), mine);
     EXPECT_EQ(wallpapers->nextWallpaper(), WallpaperView::Hidden);
     EXPECT_EQ(wallpapers->currentPath(), "");
-    EXPECT_EQ(menu(), "*None|a|b|c");
+    EXPECT_EQ(menu(), "*None|a|b|{¶}  mine");
     EXPECT_EQ(wallpapers->nextWallpaper(), WallpaperView::Shown);
-    EXPECT_EQ(menu(), "None|*a|b|c");
-}
+    EXPECT_EQ(menu(), "None|*a|b|{¶}  mine");
 
-TEST_F(WallpaperTest, AGoneFileIsReportedDisabledAndLeavesThePictureShown)
-{
-    const std::string a = file(photos / "a.bmp"), mine = file(dir / "mine.bmp");
-    writeBytes(background, mine + "\r\n");
-    wallpapers->GetPhotos();
-    ASSERT_EQ(wallpapers->chooseWallpaper(1), WallpaperView::Shown);
+    // A file gone is reported and greyed, and the picture shown stays.
     fs::remove(mine);
     host.messagesExpected = 2;
-    EXPECT_EQ(wallpapers->chooseWallpaper(2), WallpaperView::Unchanged);
+    EXPECT_EQ(wallpapers->chooseWallpaper(3), WallpaperView::Unchanged);
     EXPECT_EQ(host.messages.at(0), "File " + mine + " does not exist.");
-    EXPECT_EQ(menu(), "None|a|*~{¶}  mine");
+    EXPECT_EQ(menu(), "None|a|b|*~{¶}  mine");
     EXPECT_EQ(wallpapers->currentPath(), a);
-
     // A disabled entry is still next in line, and still reported.
-    ASSERT_EQ(wallpapers->chooseWallpaper(1), WallpaperView::Shown);
+    ASSERT_EQ(wallpapers->chooseWallpaper(2), WallpaperView::Shown);
     EXPECT_EQ(wallpapers->nextWallpaper(), WallpaperView::Unchanged);
     file(mine);  // back: it can be chosen, though the entry stays grey
-    EXPECT_EQ(wallpapers->chooseWallpaper(2), WallpaperView::Shown);
-    EXPECT_EQ(menu(), "None|a|*~{¶}  mine");
+    EXPECT_EQ(wallpapers->chooseWallpaper(3), WallpaperView::Shown);
+    EXPECT_EQ(menu(), "None|a|b|*~{¶}  mine");
 }
 
 TEST_F(WallpaperTest, RestoringShowsAnyExistingPictureButChecksOnlyAnExactPath)
@@ -196,8 +182,10 @@ TEST(WallpaperRemovalRules, SelectionAfterARemovalFollowsThePosition)
     }
 }
 
-TEST(WallpaperRemovalRules, AnyCaptionWithTheMarkIsTheUsersAndLosesItsFirstFiveCharacters)
+TEST(WallpaperRemovalRules, CaptionsEndBeforeTheLastDotAndAnyWithTheMarkIsTheUsersAndLosesFiveCharacters)
 {
+    EXPECT_EQ(GetFileName("/home/ada.b/sea"), "ada");  // the last dot may sit in a folder's name
+    EXPECT_EQ(GetFileName("/home/ada/notes") + GetFileName("/pics/.hidden"), "");
     WallpaperList list;
     list.appendBuiltIn("x¶}y.bmp", "/p/x¶}y.bmp");  // a built-in that looks like the user's own
     list.appendUserEntry("/u/θάλασσα.png");
@@ -260,7 +248,6 @@ TEST_F(WallpaperTest, HelpIsHelpHlpOrTheFirstRegularHlpFileOfSaneSizeByNameInAny
     host.messagesExpected = 1;
     EXPECT_EQ(periexomena(dir.path(), host), std::nullopt);
     EXPECT_EQ(host.messageTitles.at(0), "Πρόβλημα με το Αρχείο Βοήθειας");
-
     file(dir / "Manual.HLP");
     file(dir / "notes.txt");
     fs::create_directory(dir / "A.hlp");
