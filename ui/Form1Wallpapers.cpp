@@ -7,7 +7,7 @@
 #include "ui/Form1.h"
 #include "ui/Form10.h"
 #include "ui/Form11.h"
-#include "ui/PictureFile.h"
+#include "ui/PictureLoader.h"
 #include "ui/Widgets.h"
 
 // The wallpaper behind the game and the menu entries that choose it.
@@ -58,24 +58,34 @@ void Form1::showWallpaper(WallpaperView view)
     case WallpaperView::Unchanged:
         return;
     case WallpaperView::Hidden:
+        if (wallpaperLoader_)
+            wallpaperLoader_->cancel();
         image1005_->clear();
         image1005_->hide();
         setBackground(label10_, form_->palette().color(QPalette::Window));
         return;
-    case WallpaperView::Shown: {
-        const QImage picture =
-            readPictureFile(qs(wallpapers_.currentPath()), image1005_->size() * devicePixelRatioF());
-        // A file that is no picture leaves the last wallpaper in place.
-        if (picture.isNull())
-            return;
-        QPixmap pixmap = QPixmap::fromImage(picture);
-        pixmap.setDevicePixelRatio(devicePixelRatioF());
-        image1005_->setPixmap(pixmap);
-        image1005_->show();
-        setBackground(label10_, frame4_->palette().color(QPalette::Window));
+    case WallpaperView::Shown:
+        // Decoded off the window's thread: a large picture never holds it.
+        if (!wallpaperLoader_) {
+            wallpaperLoader_ = new PictureLoader(this);
+            connect(wallpaperLoader_, &PictureLoader::loaded, this, &Form1::wallpaperLoaded);
+        }
+        wallpaperLoader_->load(qs(wallpapers_.currentPath()), image1005_->size() * devicePixelRatioF(),
+            Qt::KeepAspectRatioByExpanding);
         return;
     }
-    }
+}
+
+void Form1::wallpaperLoaded(const QImage& picture)
+{
+    // A file that is no picture leaves the last wallpaper in place.
+    if (picture.isNull())
+        return;
+    QPixmap pixmap = QPixmap::fromImage(picture);
+    pixmap.setDevicePixelRatio(devicePixelRatioF());
+    image1005_->setPixmap(pixmap);
+    image1005_->show();
+    setBackground(label10_, frame4_->palette().color(QPalette::Window));
 }
 
 void Form1::showWallpaperMenu()
