@@ -61,18 +61,13 @@ std::string page(const std::uint8_t* data, std::size_t size, Model& m)
         default:
             if (open.empty())
                 break;
-            // Closing a cell's element closes its table, a list item its list.
+            // Closing a cell closes its row and table, a list item its list.
             if (open.back() == "td" || open.back() == "li") {
-                html += "</" + open.back() + ">";
-                open.pop_back();
-                html += "</" + open.back() + ">";
-                open.pop_back();
-                if (open.back() == "table") {
-                    html += "</table>";
+                const std::size_t parts = open.back() == "td" ? 3 : 2;
+                (parts == 3 ? tables : lists) -= 1;
+                for (std::size_t k = 0; k < parts; ++k) {
+                    html += "</" + open.back() + ">";
                     open.pop_back();
-                    --tables;
-                } else {
-                    --lists;
                 }
             } else {
                 html += "</" + open.back() + ">";
