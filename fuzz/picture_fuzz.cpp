@@ -1,5 +1,6 @@
 // Any bytes as a picture file: the loader gives a picture only where Qt's
-// own reader recognises a format, never one larger than LargestPictureSide,
+// own reader recognises a format and the picture's pixels are within what a
+// decoder may read, never one larger than LargestPictureSide,
 // and, where the header tells the picture's size, exactly the size the model
 // of the bounds computes from it.
 #include <QBuffer>
@@ -110,6 +111,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QSize stored = header;
     if (!stored.isValid() || stored.isEmpty())
         return 0;
+    // Only what a decoder may read: every pixel of a picture within the
+    // limit, or an eighth of each side where the decoder scales as it reads.
+    const qint64 pixels = qint64(stored.width()) * stored.height();
+    FUZZ_CHECK(pixels <= MaxDecodedPixels * (reader.supportsOption(QImageIOHandler::ScaledSize) ? 64 : 1));
+    FUZZ_CHECK(!isDrawnPictureFormat(format));
     if (reader.transformation() & QImageIOHandler::TransformationRotate90)
         stored.transpose();
     const Size expected = model({stored.width(), stored.height()}, bound);

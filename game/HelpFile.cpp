@@ -8,20 +8,21 @@
 
 #include "storage/DataFiles.h"
 #include "storage/SafeFile.h"
+#include "text/HtmlShape.h"
 #include "text/Messages.h"
 
 namespace vornel {
 
 namespace {
 
-// The manual is tens of kilobytes of text; its pictures lie beside it.
-constexpr std::size_t MaxHelpFileBytes = std::size_t(16) << 20;
-
-// The help viewer reads the file whole: a pipe would hold it, a device or
-// a huge file would never end. Such a file is no help file.
+// The help viewer reads the file whole and lays it all out at once: a pipe
+// would hold it, a device or a huge file would never end, and a page of
+// deeply nested tables or lists would take minutes, or the whole stack.
+// Such a file is no help file.
 bool isHelpFile(const std::filesystem::path& file)
 {
-    return isRegularFileOfSize(file, MaxHelpFileBytes);
+    const std::optional<std::string> text = readRegularFile(file, ManualBounds::Bytes);
+    return text && withinManualBounds(*text);
 }
 
 bool isHelpFileName(const std::string& name)

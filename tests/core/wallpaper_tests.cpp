@@ -11,6 +11,7 @@
 #include "storage/BackgroundFile.h"
 #include "storage/DataFiles.h"
 #include "storage/SafeFile.h"
+#include "text/HtmlShape.h"
 #include "text/Language.h"
 
 using namespace vornel;
@@ -261,4 +262,72 @@ TEST_F(WallpaperTest, HelpIsHelpHlpOrTheFirstRegularHlpFileOfSaneSizeByNameInAny
     EXPECT_EQ(periexomena(dir.path(), host), dir / "Help.hlp");
     fs::rename(dir / "B.hlp", dir / "Help.hlp");  // a pipe would block the viewer
     EXPECT_EQ(periexomena(dir.path(), host), dir / ".guide.hlp");
+}
+
+namespace {
+
+std::string repeated(std::string_view text, std::size_t times)
+{
+    std::string all;
+    all.reserve(text.size() * times);
+    while (times--)
+        all += text;
+    return all;
+}
+
+std::string nestedTables(std::size_t depth)
+{
+    return repeated("<table><tr><td>", depth) + "x" + repeated("</td></tr></table>", depth);
+}
+
+}  // namespace
+
+// A page is measured as it would be laid out: a hostile help file is no help
+// file, and the game's own manual is well within every bound.
+TEST_F(WallpaperTest, AHelpPageBeyondTheManualsBoundsIsNoHelpFile)
+{
+    const HtmlShape shipped = measureHtml(readBytes(VORNEL_ASSETS "/Help.hlp"));
+    EXPECT_TRUE(withinManualBounds(shipped));
+    EXPECT_LE(shipped.bytes * 4, ManualBounds::Bytes);
+    EXPECT_LE(shipped.elements * 4, ManualBounds::Elements);
+    EXPECT_LE(shipped.cells * 4, ManualBounds::Cells);
+    EXPECT_LE(shipped.images * 4, ManualBounds::Images);
+    EXPECT_LE(shipped.deepest * 4, ManualBounds::Deepest);
+    EXPECT_LE(shipped.deepestTable * 4, ManualBounds::DeepestTable + 2);
+    EXPECT_LE(shipped.deepestList * 4, ManualBounds::DeepestList);
+
+    const struct {
+        const char* what;
+        std::string page;
+        bool fits;
+    } pages[] = {
+        {"3,000 nested tables", nestedTables(3000), false},
+        {"300 nested tables", nestedTables(300), false},
+        {"7 nested tables", nestedTables(7), false},
+        {"6 nested tables", nestedTables(6), true},
+        {"a table of 12 MB", "<table>" + repeated("<tr><td>x</td></tr>", 12 << 20 >> 4), false},
+        {"a table of 2,000 cells", "<table>" + repeated("<tr><td>x</td><td>y</td></tr>", 1000) + "</table>", false},
+        {"20,000 nested lists", repeated("<ul><li>", 20000), false},
+        {"5,000 paragraphs", repeated("<p>x</p>", 5000), false},
+        {"unclosed bold 100 deep", repeated("<b>", 100), false},
+        {"cells outside tables make them", repeated("<td><table>", 4), false},
+        {"a close that is no table's", repeated("<b><p><table><tr><td></b>", 7), false},
+        {"a name spelt with an entity", "<t&#97;ble>", false},
+        {"a quoted name", "<\"table\">", false},
+        {"a foreign letter that lowers to k", "<bloc\u212Aquote>", false},
+        {"space beyond ASCII ends a name", repeated("<table\u00A0border=1><tr><td>", 7), false},
+        {"tags in comments and quoted values", repeated("<!-- <table> --><a title='<table>'>x</a>", 500), true},
+        {"closed tables and lists side by side", repeated(nestedTables(3) + "<ul><li>a<li>b</ul>", 100), true},
+        {"unclosed items and paragraphs", "<ul>" + repeated("<li><p>x", 500) + "</ul>", true},
+    };
+    for (const auto& p : pages) {
+        EXPECT_EQ(withinManualBounds(p.page), p.fits) << p.what;
+        EXPECT_EQ(withinManualBounds(measureHtml(p.page)), p.fits) << p.what;
+    }
+
+    writeBytes(dir / "Help.hlp", nestedTables(300));
+    host.messagesExpected = 1;
+    EXPECT_EQ(periexomena(dir.path(), host), std::nullopt);
+    writeBytes(dir / "Manual.hlp", nestedTables(2));
+    EXPECT_EQ(findHelpFile(dir.path()), dir / "Manual.hlp");
 }

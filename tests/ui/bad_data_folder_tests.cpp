@@ -2,6 +2,7 @@
 // whose files are truncated, garbage, huge, folders, pipes or endless: it
 // neither crashes nor hangs, and a good file beside a bad one keeps what it
 // held. Each play runs in a child process that an alarm ends.
+#include <QThreadPool>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
@@ -225,6 +226,9 @@ protected:
     // three seconds or a gigabyte.
     bool playInChild(const std::string& what, Bad bad)
     {
+        // A child has none of its parent's threads: Qt's shared pool, which
+        // scales large pictures, must have none left to hand work to.
+        QThreadPool::globalInstance()->waitForDone();
         std::fflush(stdout);
         const pid_t pid = ::fork();
         if (pid == 0) {

@@ -73,11 +73,11 @@ TEST_F(UiTest, ScreenDensityOfAMovedWindowIsTheNewScreens)
         return r;
     };
     ASSERT_EQ(w.screen(), screens[0]);
-    EXPECT_EQ(ratios(), QList<qreal>(5, 1.0));
+    EXPECT_TRUE(BoxAnswerer::waitFor([&] { return ratios() == QList<qreal>(5, 1.0); }));
 
     w.windowHandle()->setScreen(screens[1]);
     ASSERT_EQ(w.devicePixelRatioF(), 2.0);
-    EXPECT_EQ(ratios(), QList<qreal>(5, 2.0));
+    EXPECT_TRUE(BoxAnswerer::waitFor([&] { return ratios() == QList<qreal>(5, 2.0); }));
     EXPECT_EQ(child<QLabel>(w, "Label1(0)")->pixmap().deviceIndependentSize(),
         QSizeF(child<QLabel>(w, "Label1(0)")->contentsRect().size()));
 }

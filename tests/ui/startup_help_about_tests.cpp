@@ -1,9 +1,14 @@
 #include <QDesktopServices>
 #include <QSettings>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextList>
+#include <QTextTable>
 
 #include "UiSupport.h"
 #include "platform/LanguageStore.h"
+#include "text/HtmlShape.h"
 #include "ui/windows/AboutWindow.h"
 #include "ui/windows/HelpWindow.h"
 
@@ -66,6 +71,78 @@ TEST_F(UiTest, HelpOpensTheFirstHlpFileAtTheLanguagesSectionInOneWindowAndWithou
     child<QAction>(w, "periexomena")->trigger();
     EXPECT_EQ(w.findChildren<HelpWindow*>().size(), 1);
     EXPECT_EQ(help->browser()->source().fileName(), "Help.hlp");
+}
+
+QString repeated(const QString& text, int times)
+{
+    QString all;
+    for (int i = 0; i < times; ++i)
+        all += text;
+    return all;
+}
+
+int tableDepth(QTextFrame* frame)
+{
+    int deepest = 0;
+    for (QTextFrame* child : frame->childFrames())
+        deepest = std::max(deepest, tableDepth(child));
+    return deepest + (qobject_cast<QTextTable*>(frame) ? 1 : 0);
+}
+
+// The viewer never nests a page's tables or lists deeper than the measure
+// that bounds them says, however the page spells its tags.
+TEST(HelpPage, TheViewerNestsNoDeeperThanThePageIsMeasured)
+{
+    const QString pages[] = {
+        repeated("<table><tr><td>", 5),
+        repeated("<b><p><table><tr><td></b>", 5),
+        repeated("<div><table><tr><td></div>", 5),
+        repeated("<td><table>", 4),
+        repeated("<table><td>", 4),
+        repeated("<tr><table>", 4),
+        repeated(QString::fromUtf8("<table\u00A0border=1><tr><td>"), 4),
+        repeated(QString::fromUtf8("<table\u2029><tr><td>"), 4),
+        repeated("<table x='>'><tr><td>", 4),
+        repeated("<table x=\"a>b\" y=c/d><tr><td>", 4),
+        repeated("< TABLE\n><tr\n><td\n>", 4),
+        repeated("<table/><table><tr><td>", 4),
+        repeated("<!-- -- > --><table><tr><td>", 4),
+        repeated("<!x><table><tr><td></tr></td>", 4),
+        repeated("<ul><li>", 6),
+        repeated("<li><ol>", 6),
+        repeated("<ul><li><table><tr><td></li>", 4),
+        repeated("<blockquote><ul><p>", 4),
+    };
+    for (const QString& page : pages) {
+        const HtmlShape shape = measureHtml(page.toStdString());
+        QTextDocument document;
+        document.setHtml(page);
+        int lists = 0;
+        for (QTextBlock b = document.begin(); b.isValid(); b = b.next())
+            if (b.textList())
+                lists = std::max(lists, b.textList()->format().indent());
+        EXPECT_GE(int(shape.deepestTable), tableDepth(document.rootFrame())) << page.toStdString();
+        EXPECT_GE(int(shape.deepestList), lists) << page.toStdString();
+    }
+}
+
+TEST_F(UiTest, AHelpFileBeyondTheManualsBoundsIsReportedAsMissingAndNeverLaidOut)
+{
+    const QString hostile = repeated("<table><tr><td>", 3000) + "x" + repeated("</td></tr></table>", 3000);
+    writeFile("Help.hlp", hostile.toUtf8());
+    MainWindow& w = open(false);
+    boxes.ok();
+    child<QAction>(w, "periexomena")->trigger();
+    EXPECT_EQ(boxes.titles.value(0), "Πρόβλημα με το Αρχείο Βοήθειας");
+    EXPECT_EQ(w.findChild<HelpWindow*>(), nullptr);
+
+    // Nor is such a page laid out when it is reached otherwise, by a link.
+    writeFile("Help.hlp", repeated("<table><tr><td>", 300).toUtf8());
+    HelpWindow help(false, nullptr);
+    help.openFile(data.filePath("Help.hlp"), false);
+    help.show();
+    QApplication::processEvents();
+    EXPECT_TRUE(help.browser()->document()->isEmpty());
 }
 
 TEST_F(UiTest, AboutHoldsTheMainWindowAndItsLinkWritesToTheAuthor)

@@ -50,7 +50,7 @@ TEST_F(WallpaperTest, StartUpShowsTheSavedOneBehindTheGameAndTheMenuOrARightClic
 
     EXPECT_EQ(entries(w), (QStringList{"None", "*a", "b", "{¶}  sea && sky"}));
     auto* wallpaper = child<QLabel>(w, "Image1005");
-    EXPECT_FALSE(wallpaper->pixmap().isNull());
+    EXPECT_TRUE(BoxAnswerer::waitFor([&] { return !wallpaper->pixmap().isNull(); }));
     // Over the whole window below the title strip, and behind everything else.
     EXPECT_EQ(wallpaper->geometry(), QRect(0, 23, w.width(), w.height()));
     QWidget* area = child(w, "Form");
@@ -93,6 +93,26 @@ TEST_F(WallpaperTest, StartUpShowsTheSavedOneBehindTheGameAndTheMenuOrARightClic
     EXPECT_EQ(icon, QMessageBox::Critical);
     EXPECT_FALSE(entry(w, 2)->isEnabled());
     EXPECT_TRUE(w.wallpaperShown());
+}
+
+// The wallpaper is decoded off the window's thread: the menu's handler is
+// done before the picture is, a later choice wins, and the window closes
+// while a picture is being decoded.
+TEST_F(WallpaperTest, AChosenWallpaperShowsWhenDecodedWithoutHoldingTheWindow)
+{
+    photo("a.bmp");
+    const QString big = savePicture(pictures.filePath("big.png"), {2400, 1800}, Qt::red);
+    writeBackground({big});
+    MainWindow& w = open(false);
+    auto* wallpaper = child<QLabel>(w, "Image1005");
+    entry(w, 2)->trigger();
+    EXPECT_FALSE(w.wallpaperShown()) << "decoded within the menu's handler";
+    entry(w, 1)->trigger();
+    ASSERT_TRUE(BoxAnswerer::waitFor([&] { return w.wallpaperShown(); }));
+    QTest::qWait(200);
+    EXPECT_EQ(wallpaper->pixmap().toImage().pixelColor(0, 0), QColor(Qt::blue)) << "the later choice";
+    entry(w, 2)->trigger();
+    w.close();
 }
 
 // ---- Adding and removing --------------------------------------------------------

@@ -31,6 +31,7 @@ class DesktopHost;
 class WinScreen;
 class LoseScreen;
 class InputBlocker;
+class PictureLoader;
 class Panel;
 class StatusBar;
 
@@ -149,6 +150,7 @@ private:
     void showCardBacks();
     void redrawForScreen();
     void showWallpaper(WallpaperView view);
+    void wallpaperLoaded(const QImage& picture);
     // The wallpaper entries of the menu follow the list: captions, check
     // marks, enabled state, one item each.
     void showWallpaperMenu();
@@ -203,6 +205,7 @@ private:
     std::array<ClickLabel*, 20> label1_{};  // backs
     std::array<ClickLabel*, 20> label8_{};  // numbers
     QLabel* image1005_ = nullptr;           // wallpaper
+    PictureLoader* wallpaperLoader_ = nullptr;  // decodes it off the window's thread
     StatusBar* statusBar_ = nullptr;
     BoardKeyboard* keyboard_ = nullptr;
     std::map<std::string, QMenu*> menus_;

@@ -3,12 +3,13 @@
 #include <QMenu>
 
 #include "text/Profile.h"
-#include "ui/shared/ClickLabel.h"
 #include "ui/main_window/MainWindow.h"
+#include "ui/shared/ClickLabel.h"
+#include "ui/shared/PictureFile.h"
+#include "ui/shared/PictureLoader.h"
+#include "ui/shared/Widgets.h"
 #include "ui/windows/AddWallpaperWindow.h"
 #include "ui/windows/RemoveWallpaperWindow.h"
-#include "ui/shared/PictureFile.h"
-#include "ui/shared/Widgets.h"
 
 // The wallpaper behind the game and the menu entries that choose it.
 namespace vornel {
@@ -58,24 +59,34 @@ void MainWindow::showWallpaper(WallpaperView view)
     case WallpaperView::Unchanged:
         return;
     case WallpaperView::Hidden:
+        if (wallpaperLoader_)
+            wallpaperLoader_->cancel();
         image1005_->clear();
         image1005_->hide();
         setBackground(label10_, form_->palette().color(QPalette::Window));
         return;
-    case WallpaperView::Shown: {
-        const QImage picture =
-            readPictureFile(qs(wallpapers_.currentPath()), image1005_->size() * devicePixelRatioF());
-        // A file that is no picture leaves the last wallpaper in place.
-        if (picture.isNull())
-            return;
-        QPixmap pixmap = QPixmap::fromImage(picture);
-        pixmap.setDevicePixelRatio(devicePixelRatioF());
-        image1005_->setPixmap(pixmap);
-        image1005_->show();
-        setBackground(label10_, frame4_->palette().color(QPalette::Window));
+    case WallpaperView::Shown:
+        // Decoded off the window's thread: a large picture never holds it.
+        if (!wallpaperLoader_) {
+            wallpaperLoader_ = new PictureLoader(this);
+            connect(wallpaperLoader_, &PictureLoader::loaded, this, &MainWindow::wallpaperLoaded);
+        }
+        wallpaperLoader_->load(qs(wallpapers_.currentPath()), image1005_->size() * devicePixelRatioF(),
+            Qt::KeepAspectRatioByExpanding);
         return;
     }
-    }
+}
+
+void MainWindow::wallpaperLoaded(const QImage& picture)
+{
+    // A file that is no picture leaves the last wallpaper in place.
+    if (picture.isNull())
+        return;
+    QPixmap pixmap = QPixmap::fromImage(picture);
+    pixmap.setDevicePixelRatio(devicePixelRatioF());
+    image1005_->setPixmap(pixmap);
+    image1005_->show();
+    setBackground(label10_, frame4_->palette().color(QPalette::Window));
 }
 
 void MainWindow::showWallpaperMenu()

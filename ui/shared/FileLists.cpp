@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QStorageInfo>
 
+#include "ui/shared/PictureFile.h"
+
 namespace vornel {
 
 namespace {
@@ -163,7 +165,8 @@ QStringList pictureFilePatterns()
 {
     QStringList patterns;
     for (const QByteArray& format : QImageReader::supportedImageFormats())
-        patterns << QStringLiteral("*.%1").arg(QString::fromLatin1(format));
+        if (!isDrawnPictureFormat(format))
+            patterns << QStringLiteral("*.%1").arg(QString::fromLatin1(format));
     return patterns;
 }
 

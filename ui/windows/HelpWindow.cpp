@@ -10,9 +10,11 @@
 #include <QVBoxLayout>
 
 #include "storage/SafeFile.h"
+#include "text/HtmlShape.h"
 #include "text/AccessibleNames.h"
 #include "text/Messages.h"
 #include "ui/shared/Accessible.h"
+#include "ui/shared/PictureFile.h"
 #include "ui/shared/PictureLibrary.h"
 #include "ui/shared/Widgets.h"
 
@@ -22,14 +24,13 @@ using namespace widgets;
 
 namespace {
 
-// The manual is tens of kilobytes, each of its pictures less.
-constexpr std::size_t MaxHelpResourceBytes = std::size_t(16) << 20;
-
 // Reads the manual and its pictures only from regular files of sane size:
 // a pipe would hold the window, a device or a huge file would never end.
-// A file refused reads as empty, so that nothing else tries it again. On a
-// denser screen a picture "name@2x.png" beside "name.png" is drawn from its
-// own pixels instead of enlarged.
+// A page beyond the manual's bounds would hold it for minutes as it is laid
+// out, and a picture is decoded no larger than a screen needs. A file
+// refused reads as empty, so that nothing else tries it again. On a denser
+// screen a picture "name@2x.png" beside "name.png" is drawn from its own
+// pixels instead of enlarged.
 class HelpBrowser : public QTextBrowser {
 public:
     using QTextBrowser::QTextBrowser;
@@ -40,19 +41,31 @@ protected:
         const QUrl url = name.isRelative() ? source().resolved(name) : name;
         if (!url.isLocalFile() && !url.isRelative())
             return QTextBrowser::loadResource(type, name);
-        if (type == QTextDocument::ImageResource && devicePixelRatioF() > 1 && url.isLocalFile()) {
-            const QFileInfo file(url.toLocalFile());
-            const QString twice = file.path() + '/' + file.completeBaseName() + "@2x." + file.suffix();
-            QImage image = readPictureFile(twice, QSize(LargestSide, LargestSide), Qt::KeepAspectRatio);
-            if (!image.isNull()) {
-                image.setDevicePixelRatio(2);
-                return image;
+        if (!url.isLocalFile())
+            return QByteArray("");
+        const QString path = url.toLocalFile();
+        if (type == QTextDocument::ImageResource) {
+            if (devicePixelRatioF() > 1) {
+                const QFileInfo file(path);
+                const QString twice = file.path() + '/' + file.completeBaseName() + "@2x." + file.suffix();
+                QImage image = readPictureFile(twice, QSize(LargestSide, LargestSide), Qt::KeepAspectRatio);
+                if (!image.isNull()) {
+                    image.setDevicePixelRatio(2);
+                    return image;
+                }
             }
+            const QImage image = readPictureFile(path, QSize(LargestSide, LargestSide), Qt::KeepAspectRatio);
+            return image.isNull() ? QVariant(QByteArray("")) : QVariant(image);
         }
-        const std::optional<std::string> bytes = url.isLocalFile()
-            ? readRegularFile(QFile::encodeName(url.toLocalFile()).toStdString(), MaxHelpResourceBytes)
-            : std::nullopt;
-        return bytes ? QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size())) : QByteArray("");
+        const std::optional<std::string> bytes =
+            readRegularFile(QFile::encodeName(path).toStdString(), ManualBounds::Bytes);
+        if (!bytes)
+            return QByteArray("");
+        // The page is checked as the UTF-8 text the viewer is given.
+        if (type == QTextDocument::HtmlResource)
+            return withinManualBounds(*bytes) ? QString::fromUtf8(bytes->data(), static_cast<qsizetype>(bytes->size()))
+                                              : QString();
+        return QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size()));
     }
 
 private:
