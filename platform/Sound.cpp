@@ -20,7 +20,7 @@ PlayWave waveplayer()
 {
     static const PlayWave play = [] {
         const QString programFolder = QCoreApplication::applicationDirPath();
-        for (const QString& folder : {programFolder, programFolder + "/../" VORNEL_MODULE_DIR}) {
+        for (const QString& folder : {programFolder, programFolder + "/" VORNEL_MODULE_DIR}) {
             QLibrary module(folder + "/vornel_sound");
             if (auto f = reinterpret_cast<PlayWave>(module.resolve("vornelPlayWave")))
                 return f;
