@@ -47,7 +47,8 @@ NameChoice Players::confirm(
     for (const std::string& stored : readNameRecords(file_))
         if (trimBlanks(stored) == name)
             return NameChoice::Known;
-    writeNames(file_, offered);
+    if (const SaveResult saved = writeNames(file_, offered); !saved)
+        host.showMessage(Messages::changeNotSaved(useGreek, saved.failure()));
     return NameChoice::Added;
 }
 

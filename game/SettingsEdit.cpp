@@ -82,13 +82,13 @@ void SettingsEdit::defaults()
     cardColour_ = cards_.CardColour;
 }
 
-void SettingsEdit::ok()
+SaveResult SettingsEdit::ok()
 {
     cards_.CardPictureHeight = height_;
     cards_.CardPictureWidth = width_;
     cards_.CardColour = cardColour_;
     state_ = Confirmed;
-    writeColoursFile(coloursFile_, swatches_);
+    return writeColoursFile(coloursFile_, swatches_);
 }
 
 }  // namespace vornel

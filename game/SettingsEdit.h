@@ -55,7 +55,7 @@ public:
     // if the window is then cancelled. Nothing when the file has gone.
     void defaults();
     // The card settings take the size and colour, the colours file the swatches.
-    void ok();
+    SaveResult ok();
     // The colours the main window keeps once the window has closed.
     const ColourValues& coloursAfterClosing() const { return state_ == Confirmed ? swatches_ : saved_; }
 

@@ -67,6 +67,13 @@ std::string bestScoreNotSaved(bool useGreek, SaveFailure reason)
     return useGreek ? "Δεν ήταν δυνατό να αποθηκευτεί το σκόρ σου.\n\n" + why : "Your skor could not be saved.\n\n" + why;
 }
 
+std::string changeNotSaved(bool useGreek, SaveFailure reason)
+{
+    const std::string why = saveFailed(reason).in(useGreek);
+    return useGreek ? "Δεν ήταν δυνατό να αποθηκευτεί η αλλαγή σου.\n\n" + why
+                    : "Your change could not be saved.\n\n" + why;
+}
+
 std::string wallpaperMissing(bool useGreek, const std::string& path)
 {
     return useGreek ? "Το αρχείο " + path + " δεν υπαρχεί." : "File " + path + " does not exist.";

@@ -86,6 +86,8 @@ inline constexpr Bilingual SaveOther{"Δεν ήταν δυνατή η εγγρα
 const Bilingual& saveFailed(SaveFailure reason);
 // A score that made a best place but could not be written into its table.
 std::string bestScoreNotSaved(bool useGreek, SaveFailure reason);
+// Any other save the player asked for that did not reach the disk.
+std::string changeNotSaved(bool useGreek, SaveFailure reason);
 
 // Players
 inline constexpr Bilingual Anonymous{"ΑΝΩΝΥΜΟΣ", "Anonymous"};

@@ -10,6 +10,7 @@
 #include "text/Messages.h"
 #include "text/Profile.h"
 #include "ui/shared/Accessible.h"
+#include "ui/shared/SaveNotice.h"
 #include "ui/shared/CaptionApply.h"
 #include "ui/shared/ClickLabel.h"
 #include "ui/shared/FileLists.h"
@@ -220,7 +221,7 @@ void CustomPicturesWindow::onDeleteClicked()
 
 void CustomPicturesWindow::onOkClicked()
 {
-    custom_.save();
+    tellIfNotSaved(custom_.save(), useGreek_);
     // The question comes while this window is up: Yes keeps it open for
     // more choices; No closes it, and the game keeps its pictures.
     if (game_.category() == PictureCategory::Custom && game_.applyCustom(custom_) == CustomOutcome::ChooseNow)

@@ -18,6 +18,7 @@
 #include "ui/shared/ColourValues.h"
 #include "ui/windows/PaletteWindow.h"
 #include "ui/shared/PictureLibrary.h"
+#include "ui/shared/SaveNotice.h"
 #include "ui/shared/Twips.h"
 #include "ui/shared/Widgets.h"
 
@@ -317,7 +318,7 @@ void SettingsWindow::onDefaultsClicked()
 
 void SettingsWindow::onOkClicked()
 {
-    edit_.ok();
+    tellIfNotSaved(edit_.ok(), useGreek_);
     emit confirmed(edit_.swatches());
     close();
 }
