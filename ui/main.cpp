@@ -25,6 +25,6 @@ int main(int argc, char* argv[])
 
     vornel::DesktopHost host;
     vornel::MainWindow window(host, vornel::LanguageStore::load(), folders.data);
-    window.Form_Load();
+    window.start();
     return app.exec();
 }
