@@ -40,6 +40,23 @@ TEST(LanguageStore, IsStoredPerUserAsTrueOrFalseAndReadLeniently)
     }
 }
 
+// The player window comes first, before the main window was ever shown.
+TEST_F(UiTest, ClosingThePlayerWindowAtStartUpSavesTheSettingsAndEndsTheProgram)
+{
+    MainWindow w(host, false, data.path());
+    w.start();
+    QPointer<QWidget> player = child(w, "PlayerWindow");
+    ASSERT_TRUE(player && player->isVisible());
+    QTimer::singleShot(0, player.data(), [player] { player->close(); });
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &limit, [] { QCoreApplication::exit(1); });
+    limit.start(5000);
+    EXPECT_EQ(QApplication::exec(), 0) << "still running, with no window";
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_GT(QFileInfo(data.filePath("skor.qdx")).size(), 0) << "the settings were not saved";
+}
+
 TEST_F(UiTest, HelpOpensTheFirstHlpFileAtTheLanguagesSectionInOneWindowAndWithoutOneAGreekMessageShows)
 {
     QDir().mkpath(data.filePath("Help.hlp"));  // a folder is no help file

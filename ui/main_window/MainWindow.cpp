@@ -223,6 +223,9 @@ void MainWindow::closeEvent(QCloseEvent* e)
     saveSettings();
     e->accept();
     closeOtherWindows();
+    // Qt ends the program when its last shown window closes; closed from the
+    // player window at start-up, this one was never shown.
+    QCoreApplication::quit();
 }
 
 void MainWindow::closeOtherWindows()
