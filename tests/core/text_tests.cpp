@@ -154,7 +154,7 @@ TEST(AccessibleNames, EveryBuiltInPictureHasItsOwnNameInBothLanguages)
     }
     EXPECT_EQ(greek.size(), 30u);
     EXPECT_EQ(english.size(), 30u);
-    EXPECT_EQ(names::picture(true, "Image42"), "άγκυρα");
+    EXPECT_EQ(names::picture(true, "anchor"), "άγκυρα");
 }
 
 TEST(AccessibleNames, APictureFileIsReadByItsBaseName)
@@ -163,5 +163,5 @@ TEST(AccessibleNames, APictureFileIsReadByItsBaseName)
     EXPECT_EQ(names::picture(false, "/home/ada/archive.tar.gz"), "archive.tar");
     EXPECT_EQ(names::picture(false, "/home/ada/no extension"), "no extension");
     EXPECT_EQ(names::picture(false, "/home/ada/.hidden"), ".hidden");
-    EXPECT_EQ(names::picture(false, "/media/usb.stick/Image42"), "Image42") << "a file is never a built-in";
+    EXPECT_EQ(names::picture(false, "/media/usb.stick/ice_cream_cone"), "ice_cream_cone") << "a file is never a built-in";
 }

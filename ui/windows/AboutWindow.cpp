@@ -40,8 +40,8 @@ void AboutWindow::Form_Load(bool useGreek, PictureLibrary& pictures)
         return l;
     };
     QLabel* image1 = label("Image1", px(240, 240, 735, 670), {});
-    image1->setPixmap(pictures.named("Image37", image1->size(), devicePixelRatioF()));
-    accessible::setName(image1, accessible::pictureName("Image37", useGreek));
+    image1->setPixmap(pictures.named("red_balloon", image1->size(), devicePixelRatioF()));
+    accessible::setName(image1, accessible::pictureName("red_balloon", useGreek));
 
     QLabel* title = label("lblTitle", px(1200, 240, 4290, 480), std::string(ApplicationTitle));
     title->setFont(makeFont("Liberation Sans", 14, true));

@@ -39,7 +39,7 @@ AddWallpaperWindow::AddWallpaperWindow(Host& host, bool useGreek, const TextCata
 {
     setObjectName("AddWallpaperWindow");
     setFixedSize(px(9180), px(5280));
-    setWindowIcon(QIcon(pictures.named("Image21")));
+    setWindowIcon(QIcon(pictures.named("face_with_sunglasses")));
 
     drive1_ = new DriveList(this);
     drive1_->setObjectName("Drive1");

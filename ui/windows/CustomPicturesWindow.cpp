@@ -116,7 +116,7 @@ CustomPicturesWindow::CustomPicturesWindow(CustomPictures& custom, Game& game, c
 
 void CustomPicturesWindow::Form_Load(const CardSettings& cards, const TextCatalog& catalog)
 {
-    setWindowIcon(QIcon(pictures_.named("Image26")));
+    setWindowIcon(QIcon(pictures_.named("face_with_heart_eyes")));
     for (ClickLabel* number : label1_) {
         setBackground(number, QColor(255, 0, 0));
         setTextColour(number, QColor(255, 255, 0));

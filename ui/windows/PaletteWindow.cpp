@@ -169,7 +169,7 @@ PaletteWindow::PaletteWindow(PictureLibrary& pictures, bool useGreek, QWidget* p
 
 void PaletteWindow::Form_Load(PictureLibrary& pictures, bool useGreek)
 {
-    setWindowIcon(QIcon(pictures.named("Image23")));
+    setWindowIcon(QIcon(pictures.named("cherries")));
     if (!useGreek)
         findChild<QLabel*>("Label2")->setText(qs(Messages::PalettePreview.in(false)));
     accessible::setName(label1_, qs(Messages::PalettePreview.in(useGreek)).remove(':'));

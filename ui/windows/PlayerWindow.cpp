@@ -36,9 +36,9 @@ PlayerWindow::PlayerWindow(Players players, Host& host, bool useGreek, PictureLi
         l->setPixmap(pictures.named(holder, r.size(), devicePixelRatioF()));
         accessible::setName(l, accessible::pictureName(holder, useGreek));
     };
-    picture("Image1", "Image37", px(240, 240, 735, 670));
-    picture("Image2", "Picture101", px(240, 1080, 735, 670));
-    picture("Image4", "Image55", px(4440, 240, 735, 670));
+    picture("Image1", "red_balloon", px(240, 240, 735, 670));
+    picture("Image2", "crying_face", px(240, 1080, 735, 670));
+    picture("Image4", "red_apple", px(4440, 240, 735, 670));
 
     auto* label1 = new QLabel(qs(Messages::TypeYourName.in(useGreek)), this);
     label1->setObjectName("Label1");

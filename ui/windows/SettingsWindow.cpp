@@ -50,7 +50,7 @@ CaptionTable designCaptions()
 const std::string elementKeys[] = {"Label1(0)", "Label1(1)", "Label1(2)", "Label1(3)", "Label1(4)", "Label1(5)"};
 
 // One sample picture from each built-in category.
-const char* const samplePictures[] = {"Image32", "Image40", "Image21"};
+const char* const samplePictures[] = {"slice_of_pizza", "electric_guitar", "face_with_sunglasses"};
 
 QString sizeText(std::int32_t twips)
 {
@@ -168,7 +168,7 @@ void SettingsWindow::Form_Load(const TextCatalog& catalog)
     label20_->move(px(8000), label20_->y());
     showSwatches();
 
-    setWindowIcon(QIcon(pictures_.named("Image42")));
+    setWindowIcon(QIcon(pictures_.named("anchor")));
     if (parentWidget())
         move(parentWidget()->frameGeometry().topLeft());
 
