@@ -88,12 +88,12 @@ int main(int argc, char** argv)
     vornel::writeSettingsRecords(std::filesystem::path(folder.filePath("skor.qdx").toStdString()), records);
     vornel::MainWindow window(host, true, folder.path());
     t.restart();
-    window.Form_Load();
+    window.start();
     std::printf("start-up restoring ten photos: %7.1f ms\n", ms(t));
     if (window.game().category() != vornel::PictureCategory::Custom)
         return std::printf("the custom set was not restored\n"), 1;
 
-    QAction* deal = window.findChild<QAction*>("newgame");
+    QAction* deal = window.findChild<QAction*>("newGameAction");
     for (int round = 1; round <= 3; ++round) {
         t.restart();
         deal->trigger();

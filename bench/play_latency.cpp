@@ -247,20 +247,20 @@ int main(int argc, char* argv[])
 
     vornel::DesktopHost host;
     auto* window = new vornel::MainWindow(host, vornel::LanguageStore::load(), data.path());
-    window->Form_Load();
-    auto* form6 = window->findChild<vornel::PlayerWindow*>("PlayerWindow");
-    if (!form6 || !waitFor([&] { return form6->windowHandle() && form6->windowHandle()->isExposed(); }))
+    window->start();
+    auto* playerWindow = window->findChild<vornel::PlayerWindow*>("PlayerWindow");
+    if (!playerWindow || !waitFor([&] { return playerWindow->windowHandle() && playerWindow->windowHandle()->isExposed(); }))
         fail("the player window did not show");
     settle(200);
 
     // Keys reach a window only after a click in it: there is no window manager.
-    input.moveTo(centre(form6->nameBox()));
+    input.moveTo(centre(playerWindow->nameBox()));
     input.button(true);
     input.button(false);
-    if (!waitFor([&] { return form6->isActiveWindow(); }))
+    if (!waitFor([&] { return playerWindow->isActiveWindow(); }))
         fail("the player window did not take the keyboard");
     settle(100);
-    app.arm(window->findChild<QWidget*>("Form"), window);
+    app.arm(window->findChild<QWidget*>("clientArea"), window);
     const Clock::time_point keyAt = Clock::now();
     input.returnKey(true);
     if (!waitFor([&] { return app.done(); }))
@@ -273,7 +273,7 @@ int main(int argc, char* argv[])
 
     // New Game, by its picture button.
     const vornel::Game& game = window->game();
-    input.moveTo(centre(window->findChild<QWidget*>("Image6(0)")));
+    input.moveTo(centre(window->findChild<QWidget*>("newGameButton")));
     settle(30);
     input.button(true);
     input.button(false);
@@ -286,9 +286,9 @@ int main(int argc, char* argv[])
     };
     // Presses card `i` and prints the time to its face drawn as `kind`.
     auto press = [&](const char* kind, int i) {
-        input.moveTo(centre(card("Label1", i)));
+        input.moveTo(centre(card("cardBack", i)));
         settle(30);
-        app.arm(card("Image9", i), window);
+        app.arm(card("cardFace", i), window);
         const Clock::time_point pressAt = Clock::now();
         input.button(true);
         if (!waitFor([&] { return app.done(); }))
@@ -297,7 +297,7 @@ int main(int argc, char* argv[])
         input.button(false);
         settle(30);
     };
-    auto* timer1 = window->findChild<QTimer*>("Timer1", Qt::FindDirectChildrenOnly);
+    auto* flipBack = window->findChild<QTimer*>("flipBackTimer", Qt::FindDirectChildrenOnly);
     QRandomGenerator random(2026);
     for (int r = 0; r < rounds && game.playing(); ++r) {
         std::vector<int> down;
@@ -314,7 +314,7 @@ int main(int argc, char* argv[])
         press("wrong", b);
         // The flip-back's three ticks, without their second and a half.
         for (int tick = 0; tick < 3; ++tick)
-            QMetaObject::invokeMethod(timer1, "timeout", Qt::DirectConnection);
+            QMetaObject::invokeMethod(flipBack, "timeout", Qt::DirectConnection);
         if (!waitFor([&] { return !game.board().slot(a).faceVisible && game.mainWindowEnabled(); }))
             fail("the wrong pair did not turn back");
         settle(50);

@@ -17,11 +17,11 @@ PictureSet makeSet(const std::array<const char*, 10>& holders)
 const PictureSet& builtInPictureSet(PictureCategory category)
 {
     static const PictureSet objects = makeSet(
-        {"Image37", "Image38", "Image39", "Image40", "Image41", "Image42", "Image43", "Image44", "Image45", "Image29"});
-    static const PictureSet faces = makeSet({"Picture101", "Image21", "Image22", "Image27", "Image24", "Image25",
-        "Image26", "Image31", "Picture103", "Picture102"});
-    static const PictureSet food = makeSet({"Image55", "Image30", "Image23", "Image32", "Image33", "Image34",
-        "Picture100", "Image35", "Image36", "Image111"});
+        {"red_balloon", "golden_key", "purple_umbrella", "electric_guitar", "light_bulb", "anchor", "camera", "teddy_bear", "football", "stack_of_books"});
+    static const PictureSet faces = makeSet({"crying_face", "face_with_sunglasses", "red_angry_face", "blue_cold_face", "green_nauseated_face", "clown_face",
+        "face_with_heart_eyes", "grey_alien", "santa_claus", "monkey_face"});
+    static const PictureSet food = makeSet({"red_apple", "banana", "cherries", "slice_of_pizza", "doughnut", "grapes",
+        "slice_of_watermelon", "ice_cream_cone", "carrot", "hamburger"});
     static const PictureSet none;
     switch (category) {
     case PictureCategory::Objects:

@@ -10,7 +10,7 @@ namespace vornel {
 // picture object, never merely an equal-looking one, so pictures are
 // shared by pointer and compared by address.
 struct Picture {
-    std::string name;  // a built-in holder name ("Image37") or a file path
+    std::string name;  // a built-in holder name ("red_balloon") or a file path
 };
 using PictureRef = std::shared_ptr<const Picture>;
 

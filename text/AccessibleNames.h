@@ -80,7 +80,7 @@ inline constexpr Bilingual MenuBar{"Μενού", "Menu bar"};
 inline constexpr Bilingual Wallpaper{"Ταπετσαρία", "Wallpaper"};
 inline constexpr Bilingual HelpText{"Κείμενο βοήθειας", "Help text"};
 
-// The built-in pictures by holder name ("Image42" is an anchor).
+// The built-in pictures by holder name, which is their file's ("anchor").
 std::optional<Bilingual> builtInPicture(std::string_view holder);
 // A picture's readable name: a built-in one's own, a file's base name.
 std::string picture(bool useGreek, std::string_view name);

@@ -45,6 +45,6 @@ int main(int argc, char* argv[])
     vornel::accessible::install();
     vornel::DesktopHost host;
     vornel::MainWindow window(host, vornel::LanguageStore::load(), folders);
-    window.Form_Load();
+    window.start();
     return app.exec();
 }

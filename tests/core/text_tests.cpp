@@ -167,11 +167,14 @@ TEST(AccessibleNames, EveryBuiltInPictureHasItsOwnNameInBothLanguagesAndAFileIts
     }
     EXPECT_EQ(greek.size(), 30u);
     EXPECT_EQ(english.size(), 30u);
-    EXPECT_EQ(names::picture(true, "Image42"), "άγκυρα");
-    // A picture file is named by its base name.
+    EXPECT_EQ(names::picture(true, "anchor"), "άγκυρα");
+}
+
+TEST(AccessibleNames, APictureFileIsReadByItsBaseName)
+{
     EXPECT_EQ(names::picture(true, "/home/ada/Photos/Sunset at sea.JPG"), "Sunset at sea");
     EXPECT_EQ(names::picture(false, "/home/ada/archive.tar.gz"), "archive.tar");
     EXPECT_EQ(names::picture(false, "/home/ada/no extension"), "no extension");
     EXPECT_EQ(names::picture(false, "/home/ada/.hidden"), ".hidden");
-    EXPECT_EQ(names::picture(false, "/media/usb.stick/Image42"), "Image42") << "a file is never a built-in";
+    EXPECT_EQ(names::picture(false, "/media/usb.stick/ice_cream_cone"), "ice_cream_cone") << "a file is never a built-in";
 }

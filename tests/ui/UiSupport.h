@@ -139,7 +139,7 @@ inline void click(QWidget* w, Qt::MouseButton button = Qt::LeftButton)
     QTest::mouseClick(w, button, {}, w->rect().center());
 }
 
-// The control `name` of `w` ("Label1(3)" for an element of an array).
+// The control `name` of `w` ("cardBack(3)" for an element of an array).
 template <typename T = QWidget> T* child(QWidget& w, const QString& name)
 {
     T* c = w.findChild<T*>(name);
@@ -162,7 +162,7 @@ inline void tick(QWidget& w, const char* timer, int times = 1)
 // Start-up, and the player window answered with `name`.
 inline void start(MainWindow& w, const QString& name = "Ada")
 {
-    w.Form_Load();
+    w.start();
     auto* player = w.findChild<PlayerWindow*>("PlayerWindow");
     ASSERT_NE(player, nullptr);
     EXPECT_FALSE(w.isVisible());
@@ -179,8 +179,8 @@ inline void clearBoard(MainWindow& w, int* last = nullptr)
             if (w.game().board().sameImage(i, j)) {
                 if (last)
                     *last = j;
-                click(card(w, "Label1", i));
-                click(card(w, "Label1", j));
+                click(card(w, "cardBack", i));
+                click(card(w, "cardBack", j));
             }
 }
 
@@ -189,15 +189,15 @@ template <class Base = ::testing::Test> struct UiFixture : Base {
     QTemporaryDir data;
     DesktopHost host;
     BoxAnswerer boxes;
-    std::unique_ptr<MainWindow> form1;  // last, so it goes before the rest
+    std::unique_ptr<MainWindow> mainWindow;  // last, so it goes before the rest
 
     // The main window, started and with its player chosen.
     MainWindow& open(bool greek, const QString& name = "Ada")
     {
-        form1.reset();
-        form1 = std::make_unique<MainWindow>(host, greek, data.path());
-        start(*form1, name);
-        return *form1;
+        mainWindow.reset();
+        mainWindow = std::make_unique<MainWindow>(host, greek, data.path());
+        start(*mainWindow, name);
+        return *mainWindow;
     }
     std::filesystem::path file(const char* name) const { return std::filesystem::path(data.path().toStdString()) / name; }
     void writeFile(const QString& name, const QByteArray& bytes)

@@ -117,23 +117,23 @@ struct EveryWindow : UiFixture<::testing::TestWithParam<bool>> {
 TEST_P(EveryWindow, NamesEveryControlInTheLanguageAndDrawsItsPicturesForItsScreen)
 {
     MainWindow w(host, greek, data.path());
-    w.Form_Load();
+    w.start();
     look(child(w, "PlayerWindow"));
     click(child(*child(w, "PlayerWindow"), "okButton"));
     look(&w, "idle");
 
     // Playing, with the championship panel and its helps up.
     boxes.ok();
-    child<QAction>(w, "gggggg")->trigger();
+    child<QAction>(w, "newChampionshipAction")->trigger();
     ASSERT_TRUE(w.game().playing());
-    click(child(w, "Label1(0)"));
+    click(child(w, "cardBack(0)"));
     look(&w, "playing");
 
     // The win and lose screens, made at start-up, and About.
     w.winScreen()->showWon(3);
     w.loseScreen()->showLost();
     tick(*w.loseScreen(), "animationTimer", 37);  // to the end of its animation, where its text shows
-    child<QAction>(w, "about")->trigger();
+    child<QAction>(w, "aboutAction")->trigger();
     for (QWidget* screen : {child(w, "WinScreen"), child(w, "LoseScreen"), child(w, "AboutWindow")}) {
         look(screen);
         screen->hide();
@@ -142,7 +142,7 @@ TEST_P(EveryWindow, NamesEveryControlInTheLanguageAndDrawsItsPicturesForItsScree
     // Settings and the palette it opens. The palette is drawn at the
     // screen's density, and a press takes the colour drawn under the
     // pointer, whether the position comes exact or, as on X11, rounded.
-    child<QAction>(w, "EikSize")->trigger();
+    child<QAction>(w, "settingsAction")->trigger();
     auto* settings = child<SettingsWindow>(w, "SettingsWindow");
     look(settings);
     click(child(*settings, "swatch(0)"));
@@ -176,7 +176,7 @@ TEST_P(EveryWindow, NamesEveryControlInTheLanguageAndDrawsItsPicturesForItsScree
         EXPECT_EQ(slot.toStdString(), greek ? "Εικόνα 1: sunset, επιλεγμένη" : "Picture 1: sunset, selected");
         custom->reject();
     };
-    child<QAction>(w, "SetCustomIcon")->trigger();
+    child<QAction>(w, "choosePicturesAction")->trigger();
 
     const TextCatalog catalog(std::filesystem::path(data.filePath("english.ini").toStdString()));
     AddWallpaperWindow add(host, greek, catalog, w.pictures(), &w);
@@ -199,14 +199,14 @@ TEST_P(EveryWindow, TheMainWindowReadsCardsValuesAndActionsAsTheyAreAndFollowsTh
         return QAccessible::queryAccessibleInterface(child(w, control))->text(QAccessible::Name).toStdString();
     };
     const std::string card = greek ? "Κάρτα" : "Card";
-    EXPECT_EQ(name("Image6(2)"), greek ? "Διακοπή, μη διαθέσιμο" : "Stop, not available");
-    child<QAction>(w, "newgame")->trigger();
-    EXPECT_EQ(name("Label3"), greek ? "Χρόνος που απομένει: 01:15" : "Time left: 01:15");
-    EXPECT_EQ(name("Image6(2)"), greek ? "Διακοπή, διαθέσιμο" : "Stop, available");
-    EXPECT_EQ(name("Label1(6)"), card + " 7");
+    EXPECT_EQ(name("stopButton"), greek ? "Διακοπή, μη διαθέσιμο" : "Stop, not available");
+    child<QAction>(w, "newGameAction")->trigger();
+    EXPECT_EQ(name("clockLabel"), greek ? "Χρόνος που απομένει: 01:15" : "Time left: 01:15");
+    EXPECT_EQ(name("stopButton"), greek ? "Διακοπή, διαθέσιμο" : "Stop, available");
+    EXPECT_EQ(name("cardBack(6)"), card + " 7");
 
     // A back is a push button whose press is the click.
-    QAccessibleInterface* back = QAccessible::queryAccessibleInterface(child(w, "Label1(0)"));
+    QAccessibleInterface* back = QAccessible::queryAccessibleInterface(child(w, "cardBack(0)"));
     EXPECT_EQ(back->role(), QAccessible::Button);
     back->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     ASSERT_TRUE(w.game().board().slot(0).isOpen());
@@ -214,13 +214,13 @@ TEST_P(EveryWindow, TheMainWindowReadsCardsValuesAndActionsAsTheyAreAndFollowsTh
     while (!w.game().board().sameImage(0, partner))
         ++partner;
     const std::string picture = AccessibleNames::picture(greek, w.game().board().slot(0).picture->name);
-    EXPECT_EQ(name("Image1(0)"), card + " 1: " + picture);
-    click(child(w, QStringLiteral("Label1(%1)").arg(partner)));
-    EXPECT_EQ(name("Image1(0)"), card + " 1: " + picture + (greek ? ", ταιριασμένη" : ", matched"));
+    EXPECT_EQ(name("cardFrame(0)"), card + " 1: " + picture);
+    click(child(w, QStringLiteral("cardBack(%1)").arg(partner)));
+    EXPECT_EQ(name("cardFrame(0)"), card + " 1: " + picture + (greek ? ", ταιριασμένη" : ", matched"));
 
     // The other language's menu item changes the names at once.
-    child<QAction>(w, greek ? "english_menu" : "Greek_menu")->trigger();
-    EXPECT_TRUE(name("Image1(0)").starts_with(greek ? "Card 1: " : "Κάρτα 1: ")) << name("Image1(0)");
+    child<QAction>(w, greek ? "englishAction" : "greekAction")->trigger();
+    EXPECT_TRUE(name("cardFrame(0)").starts_with(greek ? "Card 1: " : "Κάρτα 1: ")) << name("cardFrame(0)");
 }
 
 // A screen reader listening from the start asks about each control as soon

@@ -92,9 +92,9 @@ void play(const QString& folder)
     // A spoiled custom set is refused at start-up and leaves no pictures to
     // deal; the player then picks a set, as anyone would.
     if (w.game().currentPictureSet().at(1) == nullptr)
-        child<QAction>(w, "antikeim")->trigger();
+        child<QAction>(w, "objectsAction")->trigger();
 
-    click(child(w, "Label9(0)"));
+    click(child(w, "newGameCaption"));
     ASSERT_TRUE(w.game().playing());
     clearBoard(w);
     ASSERT_TRUE(w.winScreen()->isVisible());
@@ -103,23 +103,23 @@ void play(const QString& folder)
     click(child(*w.winScreen(), "resultLabel"));
     ASSERT_TRUE(BoxAnswerer::waitFor([&] { return boxes.texts.size() > shown; })) << "no score message";
 
-    click(child(w, "Label9(0)"));
-    click(child(w, "Label1(0)"));
-    click(child(w, "Label9(2)"));
+    click(child(w, "newGameCaption"));
+    click(child(w, "cardBack(0)"));
+    click(child(w, "stopCaption"));
     EXPECT_FALSE(w.game().playing());
 
-    click(child(w, "Label9(0)"));
+    click(child(w, "newGameCaption"));
     for (int t = 0; t < 300 && !w.loseScreen()->isVisible(); ++t)
-        tick(w, "Timer2");
+        tick(w, "clockTimer");
     ASSERT_TRUE(w.loseScreen()->isVisible());
     tick(*w.loseScreen(), "animationTimer", 37);
     click(w.loseScreen());
     EXPECT_FALSE(w.loseScreen()->isVisible());
 
-    child<QAction>(w, "skorsTeam")->trigger();
-    child<QAction>(w, "SetCustomIcon")->trigger();
+    child<QAction>(w, "bestScoresAction")->trigger();
+    child<QAction>(w, "choosePicturesAction")->trigger();
     EXPECT_EQ(boxes.windows, (QStringList{"BestScoresWindow", "CustomPicturesWindow"}));
-    child<QAction>(w, "periexomena")->trigger();
+    child<QAction>(w, "helpContentsAction")->trigger();
     auto* help = w.findChild<HelpWindow*>("HelpWindow");
     EXPECT_TRUE((help && help->isVisible()) || boxes.texts.last().toStdString() == Messages::HelpMissing);
     w.close();

@@ -29,14 +29,14 @@ TEST_F(UiTest, KeysTurnCardsThroughTheClickWhileAGameRunsAndLeaveTheShortcutsAlo
     MainWindow& w = open(false);
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    QWidget* board = child(w, "Frame1");
+    QWidget* board = child(w, "board");
     board->setFocus();
     auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
     // The card that has the keys: a screen reader reads the focus.
     auto keysOn = [&](int i) {
         QWidget* keys = card(w, "BoardFocus", i);
         return QApplication::focusWidget() == keys && keys->isVisibleTo(&w) &&
-            keys->geometry().contains(card(w, "Image1", i)->geometry());
+            keys->geometry().contains(card(w, "cardFrame", i)->geometry());
     };
 
     EXPECT_FALSE(card(w, "BoardFocus", 0)->isVisibleTo(&w)) << "no ring while no game runs";
@@ -48,7 +48,7 @@ TEST_F(UiTest, KeysTurnCardsThroughTheClickWhileAGameRunsAndLeaveTheShortcutsAlo
     EXPECT_TRUE(keysOn(0));
     // The menus are disabled during a game, and so are their shortcuts.
     const auto first = w.game().board().slot(0).picture;
-    tick(w, "Timer2");
+    tick(w, "clockTimer");
     const int seconds = w.game().clock().SecondsLeft;
     press(Qt::Key_F2);
     EXPECT_EQ(w.game().clock().SecondsLeft, seconds) << "a second F2 dealt again";
@@ -75,17 +75,17 @@ TEST_F(UiTest, KeysTurnCardsThroughTheClickWhileAGameRunsAndLeaveTheShortcutsAlo
     EXPECT_TRUE(keysOn(other)) << "no move while the pair shows";
 
     for (int i = 0; i < 10 && !w.game().mainWindowEnabled(); ++i)
-        tick(w, "Timer1");
+        tick(w, "flipBackTimer");
     // The pair turned back, Tab leaves the board for the buttons and
     // Shift+Tab comes back to the card.
     press(Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), child(w, "Image6(0)"));
+    EXPECT_EQ(QApplication::focusWidget(), child(w, "newGameButton"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_TRUE(keysOn(other));
 
     // Stopped, the keys go back to the board, which reads as the board again.
     boxes.yes();
-    click(child(w, "Label9(2)"));
+    click(child(w, "stopCaption"));
     ASSERT_FALSE(w.game().playing());
     EXPECT_EQ(w.focusWidget(), board);
     EXPECT_FALSE(card(w, "BoardFocus", other)->isVisibleTo(&w));
@@ -96,8 +96,8 @@ TEST_F(UiTest, TabReachesThePictureButtonsAndTheHelpsWhichSpaceAndEnterClick)
     MainWindow& w = open(false);
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    child(w, "Frame1")->setFocus();
-    ASSERT_EQ(QApplication::focusWidget(), child(w, "Frame1"));
+    child(w, "board")->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), child(w, "board"));
     // A box takes the focus away; the window gets it back as it is active again.
     auto tabTo = [&](const char* name) {
         w.activateWindow();
@@ -110,26 +110,26 @@ TEST_F(UiTest, TabReachesThePictureButtonsAndTheHelpsWhichSpaceAndEnterClick)
 
     // Championship, then Stop, answered yes: the keys go where the clicks go.
     boxes.ok();  // the championship note
-    ASSERT_TRUE(tabTo("Image6(1)"));
-    QTest::keyClick(child(w, "Image6(1)"), Qt::Key_Space);
+    ASSERT_TRUE(tabTo("championshipButton"));
+    QTest::keyClick(child(w, "championshipButton"), Qt::Key_Space);
     ASSERT_TRUE(BoxAnswerer::waitFor([&] { return w.game().session().inChampionship(); }));
 
-    ASSERT_TRUE(tabTo("Label11(0)"));
-    QTest::keyClick(child(w, "Label11(0)"), Qt::Key_Return);
+    ASSERT_TRUE(tabTo("tenSecondsHelpButton"));
+    QTest::keyClick(child(w, "tenSecondsHelpButton"), Qt::Key_Return);
     EXPECT_FALSE(w.game().helps().available[Helps::TenSeconds]);
     EXPECT_TRUE(w.game().helps().revealRunning);
 
     boxes.yes();
-    ASSERT_TRUE(tabTo("Image6(2)"));
-    QTest::keyClick(child(w, "Image6(2)"), Qt::Key_Enter, Qt::KeypadModifier);
+    ASSERT_TRUE(tabTo("stopButton"));
+    QTest::keyClick(child(w, "stopButton"), Qt::Key_Enter, Qt::KeypadModifier);
     ASSERT_TRUE(BoxAnswerer::waitFor([&] { return !w.game().playing(); }));
     EXPECT_FALSE(w.game().session().inChampionship());
 
     // With a modifier the key is a shortcut's, not a click.
-    ASSERT_TRUE(tabTo("Image6(0)"));
-    QTest::keyClick(child(w, "Image6(0)"), Qt::Key_Space, Qt::ControlModifier);
+    ASSERT_TRUE(tabTo("newGameButton"));
+    QTest::keyClick(child(w, "newGameButton"), Qt::Key_Space, Qt::ControlModifier);
     EXPECT_FALSE(w.game().playing());
-    QTest::keyClick(child(w, "Image6(0)"), Qt::Key_Space);
+    QTest::keyClick(child(w, "newGameButton"), Qt::Key_Space);
     EXPECT_TRUE(w.game().playing());
 }
 

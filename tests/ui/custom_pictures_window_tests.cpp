@@ -118,12 +118,12 @@ TEST_F(CustomPicturesWindowTest, OkWithCustomActiveAsksAgainAndYesKeepsTheWindow
     bool hiddenAndAlone = false;
     boxes.inspect = [&](QWidget*) { hiddenAndAlone = !again.isVisible() && !again.findChild<PlayerWindow*>("PlayerWindow"); };
     boxes.no();
-    again.Form_Load();
+    again.start();
     EXPECT_EQ(boxes.texts.value(2), "You must select 10 images.Would you like to choose images now?");
     EXPECT_TRUE(hiddenAndAlone);
     EXPECT_NE(again.findChild<PlayerWindow*>("PlayerWindow"), nullptr);
     EXPECT_EQ(again.game().currentPictureSet().at(1), nullptr);
-    for (const char* item : {"antikeim", "pros", "food", "CustomMenu"})
+    for (const char* item : {"objectsAction", "facesAction", "foodAction", "customAction"})
         EXPECT_FALSE(child<QAction>(again, item)->isChecked()) << item;
 }
 

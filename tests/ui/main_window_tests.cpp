@@ -16,22 +16,22 @@ TEST_F(UiTest, AFirstRunShowsTheDefaultChoicesWithPlainSeparatorsAndCreatesAnEmp
 {
     MainWindow& w = open(true);
     EXPECT_EQ(QFileInfo(data.filePath("skor.qdx")).size(), 0);
-    const QList<QAction*> file = child<QMenu>(w, "file")->actions();
+    const QList<QAction*> file = child<QMenu>(w, "fileMenu")->actions();
     ASSERT_EQ(file.size(), 6);
     EXPECT_TRUE(file[2]->isSeparator() && file[4]->isSeparator() && file[2]->text().isEmpty());
-    for (const char* item : {"kanoniko", "antikeim", "ShowNUMBERS", "None(0)"})
+    for (const char* item : {"normalAction", "objectsAction", "showNumbersAction", "wallpaperAction(0)"})
         EXPECT_TRUE(child<QAction>(w, item)->isChecked()) << item;
 
-    child<QAction>(w, "dyskolo")->trigger();
-    EXPECT_TRUE(child<QAction>(w, "dyskolo")->isChecked());
-    EXPECT_FALSE(child<QAction>(w, "kanoniko")->isChecked());
-    EXPECT_EQ(child<QLabel>(w, "Label5")->text(), "Επίπεδα: Δύσκολο");
+    child<QAction>(w, "hardAction")->trigger();
+    EXPECT_TRUE(child<QAction>(w, "hardAction")->isChecked());
+    EXPECT_FALSE(child<QAction>(w, "normalAction")->isChecked());
+    EXPECT_EQ(child<QLabel>(w, "difficultyLabel")->text(), "Επίπεδα: Δύσκολο");
     // No pictures of the player's own yet: asked, No, and the category stays.
     boxes.no();
-    child<QAction>(w, "CustomMenu")->trigger();
+    child<QAction>(w, "customAction")->trigger();
     EXPECT_EQ(boxes.texts.value(0), "Δεν έχετε επιλέξει 10 προσωπικές εικόνες.Θέλετε να τις επιλέξετε τώρα;");
-    EXPECT_FALSE(child<QAction>(w, "CustomMenu")->isChecked());
-    EXPECT_TRUE(child<QAction>(w, "antikeim")->isChecked());
+    EXPECT_FALSE(child<QAction>(w, "customAction")->isChecked());
+    EXPECT_TRUE(child<QAction>(w, "objectsAction")->isChecked());
 }
 
 TEST_F(UiTest, EnglishCaptionsComeFromTheCatalogueButNeverMakeSeparators)
@@ -39,13 +39,13 @@ TEST_F(UiTest, EnglishCaptionsComeFromTheCatalogueButNeverMakeSeparators)
     writeFile("english.ini", "[english1]\r\nnewgame=Game\r\nEPIP=Levels\r\nkanoniko=Normal\r\nLabel9(0)=New Game\r\n"
                              "exit=-\r\nLabel50=Player\r\n");
     MainWindow w(host, false, data.path());
-    w.Form_Load();
-    EXPECT_EQ(child<QAction>(w, "newgame")->text(), "Game");
-    EXPECT_EQ(child<QLabel>(w, "Label9(0)")->text(), "New Game");
-    EXPECT_EQ(child<QLabel>(w, "Label9(2)")->text(), "Διακοπή");  // not in the catalogue
-    EXPECT_EQ(child<QLabel>(w, "Label5")->text(), "Levels: Normal");
-    EXPECT_FALSE(child<QAction>(w, "exit")->isSeparator());
-    EXPECT_EQ(child<QAction>(w, "exit")->text(), "-");
+    w.start();
+    EXPECT_EQ(child<QAction>(w, "newGameAction")->text(), "Game");
+    EXPECT_EQ(child<QLabel>(w, "newGameCaption")->text(), "New Game");
+    EXPECT_EQ(child<QLabel>(w, "stopCaption")->text(), "Διακοπή");  // not in the catalogue
+    EXPECT_EQ(child<QLabel>(w, "difficultyLabel")->text(), "Levels: Normal");
+    EXPECT_FALSE(child<QAction>(w, "exitAction")->isSeparator());
+    EXPECT_EQ(child<QAction>(w, "exitAction")->text(), "-");
     // Before a player is chosen the name label shows its own caption.
     EXPECT_EQ(w.game().session().PlayerName, "Player");
 }
@@ -53,38 +53,38 @@ TEST_F(UiTest, EnglishCaptionsComeFromTheCatalogueButNeverMakeSeparators)
 TEST_F(UiTest, ClicksOnPictureButtonsAndCardsPlayAndAWrongPairHoldsTheWindow)
 {
     MainWindow& w = open(true);
-    auto* clock = child<QTimer>(w, "Timer2");
+    auto* clock = child<QTimer>(w, "clockTimer");
     EXPECT_FALSE(clock->isActive());
-    EXPECT_EQ(child<QLabel>(w, "Label50")->text(), "Ada");
+    EXPECT_EQ(child<QLabel>(w, "playerNameLabel")->text(), "Ada");
 
-    click(child(w, "Label9(0)"));
+    click(child(w, "newGameCaption"));
     EXPECT_TRUE(clock->isActive());
-    EXPECT_EQ(child<QLabel>(w, "Label3")->text(), "01:15");
-    EXPECT_FALSE(child<QMenu>(w, "file")->menuAction()->isEnabled());
+    EXPECT_EQ(child<QLabel>(w, "clockLabel")->text(), "01:15");
+    EXPECT_FALSE(child<QMenu>(w, "fileMenu")->menuAction()->isEnabled());
 
-    click(card(w, "Label1", 5));
-    EXPECT_TRUE(card(w, "Image1", 5)->isVisible());
-    EXPECT_FALSE(card(w, "Label1", 5)->isVisible());
-    EXPECT_FALSE(child<QLabel>(w, "Image9(5)")->pixmap().isNull());
+    click(card(w, "cardBack", 5));
+    EXPECT_TRUE(card(w, "cardFrame", 5)->isVisible());
+    EXPECT_FALSE(card(w, "cardBack", 5)->isVisible());
+    EXPECT_FALSE(child<QLabel>(w, "cardFace(5)")->pixmap().isNull());
 
     int other = -1, third = -1;
     for (int i = 0; i < 20 && third < 0; ++i)
         if (i != 5 && !w.game().board().sameImage(5, i))
             (other < 0 ? other : third) = i;
-    click(card(w, "Label8", other));  // a card's number is its back too
-    EXPECT_TRUE(child<QTimer>(w, "Timer1")->isActive());
-    click(card(w, "Label1", third));
+    click(card(w, "cardNumber", other));  // a card's number is its back too
+    EXPECT_TRUE(child<QTimer>(w, "flipBackTimer")->isActive());
+    click(card(w, "cardBack", third));
     EXPECT_FALSE(w.game().board().slot(third).isFaceUp());
 
     // The pointer over a picture button does not light it while the window is held.
-    auto* stop = child<QLabel>(w, "Label9(2)");
+    auto* stop = child<QLabel>(w, "stopCaption");
     QTest::mouseMove(stop, stop->rect().center());
     EXPECT_FALSE(stop->font().bold());
 
-    tick(w, "Timer1", 3);
-    EXPECT_FALSE(card(w, "Image1", 5)->isVisible());
-    EXPECT_TRUE(card(w, "Label1", other)->isVisible());
-    click(card(w, "Label1", third));
+    tick(w, "flipBackTimer", 3);
+    EXPECT_FALSE(card(w, "cardFrame", 5)->isVisible());
+    EXPECT_TRUE(card(w, "cardBack", other)->isVisible());
+    click(card(w, "cardBack", third));
     EXPECT_TRUE(w.game().board().slot(third).isOpen());
     QTest::mouseMove(stop, stop->rect().center() + QPoint(1, 0));
     EXPECT_TRUE(stop->font().bold());
@@ -93,14 +93,14 @@ TEST_F(UiTest, ClicksOnPictureButtonsAndCardsPlayAndAWrongPairHoldsTheWindow)
 TEST_F(UiTest, AWonGameShowsTheWinScreenAndItsDismissalEntersTheBestScores)
 {
     MainWindow& w = open(false, "grace");
-    click(child(w, "Label9(0)"));
+    click(child(w, "newGameCaption"));
     clearBoard(w);
     WinScreen* win = w.winScreen();
     ASSERT_TRUE(win->isVisible());
     // 2250 and 1650 twips from the main window's outer corner, as the lose screen.
     EXPECT_EQ(win->frameGeometry().topLeft(), w.frameGeometry().topLeft() + QPoint(150, 110));
     EXPECT_EQ(child<QLabel>(*win, "resultLabel")->text(), "YOY WIN !!!");
-    EXPECT_FALSE(child<QTimer>(w, "Timer2")->isActive());
+    EXPECT_FALSE(child<QTimer>(w, "clockTimer")->isActive());
 
     // The score is recorded with the main window already given back.
     bool enabledUnderBox = false;
@@ -111,15 +111,15 @@ TEST_F(UiTest, AWonGameShowsTheWinScreenAndItsDismissalEntersTheBestScores)
     EXPECT_TRUE(enabledUnderBox);
     EXPECT_EQ(boxes.texts[0],
         "Congratulations  grace.\n\n You make a best skor.\nYour place is FIRST and your skor is: 150");
-    EXPECT_TRUE(w.game().newGameAvailable() && child<QMenu>(w, "file")->menuAction()->isEnabled());
-    EXPECT_EQ(child<QLabel>(w, "Label2")->text(), "     Best Skor Game : 150 - grace");
+    EXPECT_TRUE(w.game().newGameAvailable() && child<QMenu>(w, "fileMenu")->menuAction()->isEnabled());
+    EXPECT_EQ(child<QLabel>(w, "bestScoresLine")->text(), "     Best Skor Game : 150 - grace");
 }
 
 TEST_F(UiTest, AChampionshipAsksTheBonusOverTheFinishedBoardDealsTheNextLevelAndEndsAfterTwoLostLives)
 {
     MainWindow& w = open(true);
     boxes.ok();  // the championship note
-    click(child(w, "Label9(1)"));
+    click(child(w, "championshipCaption"));
     ASSERT_TRUE(BoxAnswerer::waitFor([&] { return boxes.texts.size() == 1; }));
     ASSERT_TRUE(w.game().session().inChampionship());
     // The bonus question comes with the last card, which must already show its face.
@@ -127,7 +127,7 @@ TEST_F(UiTest, AChampionshipAsksTheBonusOverTheFinishedBoardDealsTheNextLevelAnd
     bool lastFaceShown = false;
     boxes.inspect = [&](QWidget* box) {
         if (qobject_cast<QInputDialog*>(box))
-            lastFaceShown = card(w, "Image1", lastCard)->isVisible();
+            lastFaceShown = card(w, "cardFrame", lastCard)->isVisible();
     };
     boxes.type("3");
     clearBoard(w, &lastCard);
@@ -138,16 +138,16 @@ TEST_F(UiTest, AChampionshipAsksTheBonusOverTheFinishedBoardDealsTheNextLevelAnd
     ASSERT_TRUE(w.winScreen()->isVisible());
     EXPECT_EQ(child<QLabel>(*w.winScreen(), "resultLabel")->text(), "Το επίπεδο 1 το ολοκλήρωσες με επιτυχία.");
     click(w.winScreen());
-    EXPECT_TRUE(w.game().playing() && child<QTimer>(w, "Timer2")->isActive());
-    EXPECT_EQ(child<QLabel>(w, "Label25")->text(), "2");
-    EXPECT_EQ(child<QLabel>(w, "Label3")->text(), "01:20");
+    EXPECT_TRUE(w.game().playing() && child<QTimer>(w, "clockTimer")->isActive());
+    EXPECT_EQ(child<QLabel>(w, "levelLabel")->text(), "2");
+    EXPECT_EQ(child<QLabel>(w, "clockLabel")->text(), "01:20");
 
     LoseScreen* lose = w.loseScreen();
-    tick(w, "Timer2", w.game().clock().SecondsLeft);
+    tick(w, "clockTimer", w.game().clock().SecondsLeft);
     ASSERT_TRUE(lose->isVisible());
     EXPECT_EQ(lose->frameGeometry().topLeft(), w.winScreen()->frameGeometry().topLeft());
     EXPECT_EQ(child<QLabel>(*lose, "resultLabel")->text(), "      Δυστυχώς έχασες.   Ξαναπροσπάθησε στο επίπεδο 2 .");
-    EXPECT_EQ(child<QLabel>(w, "Label26")->text(), "1");
+    EXPECT_EQ(child<QLabel>(w, "livesLabel")->text(), "1");
     click(child(*lose, "leftDecoration"));
     EXPECT_TRUE(w.game().playing()) << "the same level is dealt again";
 
@@ -158,14 +158,14 @@ TEST_F(UiTest, AChampionshipAsksTheBonusOverTheFinishedBoardDealsTheNextLevelAnd
         textUnderBox = child<QLabel>(*lose, "resultLabel")->text();
     };
     boxes.ok();
-    tick(w, "Timer2", w.game().clock().SecondsLeft);
+    tick(w, "clockTimer", w.game().clock().SecondsLeft);
     ASSERT_EQ(boxes.texts.size(), 3);
     EXPECT_EQ(boxes.texts[2], "Δυστυχώς δεν κατάφερες να ολοκληρώσεις ολα τα επίπεδα.ΞΑΝΑΠΡΟΣΠΑΘΗΣΕ!!!");
     EXPECT_TRUE(loseScreenUnderBox);
     EXPECT_EQ(textUnderBox, "            ΔΥΣΤΥΧΩΣ ΕΧΑΣΕΣ !!!") << "no level to play again";
     EXPECT_FALSE(lose->isVisible() || child<QTimer>(*lose, "animationTimer")->isActive());
     EXPECT_TRUE(w.game().mainWindowEnabled() && w.game().newGameAvailable());
-    EXPECT_FALSE(child(w, "Frame4")->isVisible());
+    EXPECT_FALSE(child(w, "championshipPanel")->isVisible());
 }
 
 TEST_F(UiTest, StartUpAppliesTheStoredChoicesAndClosingWritesWhatWasAppliedAndClosesTheOtherWindows)
@@ -180,20 +180,20 @@ TEST_F(UiTest, StartUpAppliesTheStoredChoicesAndClosingWritesWhatWasAppliedAndCl
     records.writeText(SettingsRecord::WallpaperPath, "/nowhere/sea.bmp");
     ASSERT_TRUE(records.save());
     MainWindow& w = open(true);
-    EXPECT_TRUE(child<QAction>(w, "dyskolo")->isChecked());
-    EXPECT_TRUE(child<QAction>(w, "pros")->isChecked());
-    EXPECT_FALSE(child<QAction>(w, "ShowNUMBERS")->isChecked());
-    EXPECT_EQ(child<QLabel>(w, "Label8(0)")->text(), "");
-    EXPECT_TRUE(child<QAction>(w, "None(0)")->isChecked()) << "a missing wallpaper shows none";
+    EXPECT_TRUE(child<QAction>(w, "hardAction")->isChecked());
+    EXPECT_TRUE(child<QAction>(w, "facesAction")->isChecked());
+    EXPECT_FALSE(child<QAction>(w, "showNumbersAction")->isChecked());
+    EXPECT_EQ(child<QLabel>(w, "cardNumber(0)")->text(), "");
+    EXPECT_TRUE(child<QAction>(w, "wallpaperAction(0)")->isChecked()) << "a missing wallpaper shows none";
     // The board is laid out for the stored size at the end of start-up.
-    EXPECT_EQ(child(w, "Image9(0)")->width(), 7);
+    EXPECT_EQ(child(w, "cardFace(0)")->width(), 7);
 
-    child<QAction>(w, "eykolo")->trigger();
-    child<QAction>(w, "food")->trigger();
-    child<QAction>(w, "about")->trigger();
+    child<QAction>(w, "easyAction")->trigger();
+    child<QAction>(w, "foodAction")->trigger();
+    child<QAction>(w, "aboutAction")->trigger();
     QPointer<QWidget> about = w.findChild<AboutWindow*>("AboutWindow");
     ASSERT_TRUE(about && about->isVisible());
-    child<QAction>(w, "exit")->trigger();
+    child<QAction>(w, "exitAction")->trigger();
     EXPECT_FALSE(w.isVisible());
     EXPECT_TRUE(about.isNull() || !about->isVisible());
     const SettingsRecords after = readSettingsRecords(file(DataFile::SingleScores));

@@ -46,7 +46,7 @@ TEST_F(UiTest, PlayerWindowOffersStoredNamesKeepsATooLongOneForCorrectionAndConf
 TEST_F(UiTest, ClosingThePlayerWindowAtStartUpEndsTheProgram)
 {
     MainWindow main(host, true, data.path());
-    main.Form_Load();
+    main.start();
     ASSERT_EQ(QFileInfo(data.filePath("skor.qdx")).size(), 0);
     child(main, "PlayerWindow")->close();
     EXPECT_FALSE(main.isVisible());
@@ -56,7 +56,7 @@ TEST_F(UiTest, ClosingThePlayerWindowAtStartUpEndsTheProgram)
 TEST_F(UiTest, NewPlayerLaterHoldsTheMainWindowAndItsCloseBoxKeepsThePlayer)
 {
     MainWindow& main = open(false);
-    child<QAction>(main, "player")->trigger();
+    child<QAction>(main, "newPlayerAction")->trigger();
     EXPECT_FALSE(main.game().mainWindowEnabled());
     PlayerWindow* second = nullptr;
     for (PlayerWindow* f : main.findChildren<PlayerWindow*>())

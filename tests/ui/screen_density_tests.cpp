@@ -63,9 +63,9 @@ TEST_F(UiTest, ScreenDensityOfAMovedWindowIsTheNewScreens)
     saved.wallpaperPath = data.filePath("Photos/a.bmp").toStdString();
     ASSERT_TRUE(writeSettingsRecords(file(DataFile::SingleScores), saved));
     MainWindow& w = open(false);
-    click(child(w, "Label9(0)"));  // a game dealt: the faces have pictures
+    click(child(w, "newGameCaption"));  // a game dealt: the faces have pictures
     ASSERT_TRUE(w.game().playing());
-    const char* pictures[] = {"Label1(0)", "Image9(7)", "Image6(2)", "Image7(1)", "Image1005"};
+    const char* pictures[] = {"cardBack(0)", "cardFace(7)", "stopButton", "twoPairsHelpIcon", "wallpaper"};
     auto ratios = [&] {
         QList<qreal> r;
         for (const char* name : pictures)
@@ -78,8 +78,8 @@ TEST_F(UiTest, ScreenDensityOfAMovedWindowIsTheNewScreens)
     w.windowHandle()->setScreen(screens[1]);
     ASSERT_EQ(w.devicePixelRatioF(), 2.0);
     EXPECT_TRUE(BoxAnswerer::waitFor([&] { return ratios() == QList<qreal>(5, 2.0); }));
-    EXPECT_EQ(child<QLabel>(w, "Label1(0)")->pixmap().deviceIndependentSize(),
-        QSizeF(child<QLabel>(w, "Label1(0)")->contentsRect().size()));
+    EXPECT_EQ(child<QLabel>(w, "cardBack(0)")->pixmap().deviceIndependentSize(),
+        QSizeF(child<QLabel>(w, "cardBack(0)")->contentsRect().size()));
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ struct SettingsWindowTest : UiTest {
 
     SettingsWindow* openSettings(MainWindow& w)
     {
-        child<QAction>(w, "EikSize")->trigger();
+        child<QAction>(w, "settingsAction")->trigger();
         // A window closed before may still wait for its deletion.
         for (SettingsWindow* s : w.findChildren<SettingsWindow*>("SettingsWindow"))
             if (s->isVisible())
@@ -41,13 +41,13 @@ struct SettingsWindowTest : UiTest {
 TEST_F(SettingsWindowTest, TheBarsResizeTheSamplesAndOkResizesTheCardsInPlaceAndKeepsEveryChoiceForTheNextStart)
 {
     MainWindow& w = open(true);
-    const QRect cardFrame7 = child(w, "Image1(7)")->geometry();
-    child(w, "Image1005")->show();  // as a chosen wallpaper is
-    const QColor window = back(w, "Form");
+    const QRect cardFrame7 = child(w, "cardFrame(7)")->geometry();
+    child(w, "wallpaper")->show();  // as a chosen wallpaper is
+    const QColor window = back(w, "clientArea");
     SettingsWindow* s = openSettings(w);
     ASSERT_TRUE(s && s->isVisible());
     EXPECT_EQ(child<QScrollBar>(*s, "widthBar")->value(), 20);
-    EXPECT_EQ(child(*s, "samplePicture(0)")->size(), child(w, "Image9(0)")->size());
+    EXPECT_EQ(child(*s, "samplePicture(0)")->size(), child(w, "cardFace(0)")->size());
 
     child<QScrollBar>(*s, "widthBar")->setValue(0);
     for (const char* sample : {"samplePicture(0)", "samplePicture(1)", "samplePicture(2)"})
@@ -64,31 +64,31 @@ TEST_F(SettingsWindowTest, TheBarsResizeTheSamplesAndOkResizesTheCardsInPlaceAnd
     pick(*s, 5, 4);  // 3F7F7F
     click(child(*s, "swatch(3)"));
     pick(*s, 1, 1);  // FFFF00
-    EXPECT_EQ(back(w, "Form"), window) << "the wallpaper keeps the background until OK";
+    EXPECT_EQ(back(w, "clientArea"), window) << "the wallpaper keeps the background until OK";
     click(child(*s, "okButton"));
 
     EXPECT_FALSE(s->isVisible());
-    EXPECT_EQ(back(w, "Form"), QColor(255, 255, 0));
+    EXPECT_EQ(back(w, "clientArea"), QColor(255, 255, 0));
     for (int i = 0; i < 20; ++i) {
-        EXPECT_EQ(card(w, "Image9", i)->size(), QSize(29, 35)) << i;  // 435 x 520
-        EXPECT_EQ(card(w, "Image1", i)->palette().color(QPalette::Window), QColor(0, 127, 0)) << i;
+        EXPECT_EQ(card(w, "cardFace", i)->size(), QSize(29, 35)) << i;  // 435 x 520
+        EXPECT_EQ(card(w, "cardFrame", i)->palette().color(QPalette::Window), QColor(0, 127, 0)) << i;
     }
-    EXPECT_EQ(child(w, "Image1(7)")->geometry(), cardFrame7);
-    EXPECT_EQ(back(w, "Frame1"), QColor(63, 127, 127));
-    child<QAction>(w, "exit")->trigger();
+    EXPECT_EQ(child(w, "cardFrame(7)")->geometry(), cardFrame7);
+    EXPECT_EQ(back(w, "board"), QColor(63, 127, 127));
+    child<QAction>(w, "exitAction")->trigger();
 
     MainWindow& again = open(true);
-    EXPECT_EQ(back(again, "Frame1"), QColor(63, 127, 127));
-    EXPECT_EQ(back(again, "Image1(0)"), QColor(0, 127, 0));
-    EXPECT_EQ(child(again, "Image9(0)")->size(), QSize(29, 35));
+    EXPECT_EQ(back(again, "board"), QColor(63, 127, 127));
+    EXPECT_EQ(back(again, "cardFrame(0)"), QColor(0, 127, 0));
+    EXPECT_EQ(child(again, "cardFace(0)")->size(), QSize(29, 35));
 }
 
 TEST_F(SettingsWindowTest, SwatchesShowOnTheMainWindowAtOnceAndCancelPutsTheColoursAndSizeBack)
 {
     MainWindow& w = open(true);
     const ColourValues design = w.colours();
-    const QColor window = back(w, "Form");
-    const QSize cards = child(w, "Image9(0)")->size();
+    const QColor window = back(w, "clientArea");
+    const QSize cards = child(w, "cardFace(0)")->size();
     SettingsWindow* s = openSettings(w);
     EXPECT_FALSE(w.game().mainWindowEnabled());
 
@@ -100,12 +100,12 @@ TEST_F(SettingsWindowTest, SwatchesShowOnTheMainWindowAtOnceAndCancelPutsTheColo
     pick(*s, 1, 0, Qt::RightButton);                         // FF0000
     EXPECT_EQ(back(*s, "swatch(0)"), QColor(255, 0, 0));
     EXPECT_EQ(back(*palette, "previewBox"), QColor(255, 0, 0));
-    EXPECT_EQ(text(w, "Label50"), QColor(255, 0, 0));
+    EXPECT_EQ(text(w, "playerNameLabel"), QColor(255, 0, 0));
 
     click(child(*s, "swatch(3)"));
     pick(*s, 0, 1);  // FFFF7F
-    EXPECT_EQ(back(w, "Form"), QColor(255, 255, 127));
-    EXPECT_EQ(back(w, "Label10"), QColor(255, 255, 127));
+    EXPECT_EQ(back(w, "clientArea"), QColor(255, 255, 127));
+    EXPECT_EQ(back(w, "championshipHeading"), QColor(255, 255, 127));
 
     // The card colour has no live preview.
     click(child(*s, "cardColourButton"));
@@ -113,15 +113,15 @@ TEST_F(SettingsWindowTest, SwatchesShowOnTheMainWindowAtOnceAndCancelPutsTheColo
     pick(*s, 3, 2);  // 007F00
     for (const char* preview : {"cardSample(0)", "cardSample(1)", "cardSample(2)"})
         EXPECT_EQ(back(*s, preview), QColor(0, 127, 0)) << preview;
-    EXPECT_EQ(back(w, "Image1(0)"), QColor(0, 192, 0));
+    EXPECT_EQ(back(w, "cardFrame(0)"), QColor(0, 192, 0));
     child<QScrollBar>(*s, "widthBar")->setValue(0);
 
     click(child(*s, "cancelButton"));
     EXPECT_EQ(w.colours(), design);
-    EXPECT_EQ(text(w, "Label50"), QColor(0, 0, 128));
-    EXPECT_EQ(back(w, "Form"), window);
+    EXPECT_EQ(text(w, "playerNameLabel"), QColor(0, 0, 128));
+    EXPECT_EQ(back(w, "clientArea"), window);
     EXPECT_EQ(w.cardSettings().CardColour, 0x00C000);
-    EXPECT_EQ(child(w, "Image9(0)")->size(), cards);
+    EXPECT_EQ(child(w, "cardFace(0)")->size(), cards);
     EXPECT_FALSE(QFile::exists(data.filePath("colors.qdx")));
     EXPECT_TRUE(BoxAnswerer::waitFor([&] { return !palette; }));
     EXPECT_TRUE(w.game().mainWindowEnabled());
@@ -135,7 +135,7 @@ TEST_F(SettingsWindowTest, DefaultsComeFromTheFileOfTheFirstStartAndSystemColour
     // Made before the colours file was applied: the design colours.
     EXPECT_EQ(readDefaultColours(file("DefaultColors.dat")).colours,
         (ColourValues{0x800000, 0x000080, 0, 0xBECEFE, 0x00C000}));
-    EXPECT_EQ(text(w, "Label50"), QApplication::palette().color(QPalette::Text));
+    EXPECT_EQ(text(w, "playerNameLabel"), QApplication::palette().color(QPalette::Text));
 
     SettingsWindow* s = openSettings(w);
     EXPECT_EQ(back(*s, "swatch(0)"), QApplication::palette().color(QPalette::Text));

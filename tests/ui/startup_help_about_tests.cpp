@@ -45,12 +45,29 @@ TEST(LanguageStore, IsStoredPerUserAsTrueOrFalseAndReadLeniently)
     }
 }
 
+// The player window comes first, before the main window was ever shown.
+TEST_F(UiTest, ClosingThePlayerWindowAtStartUpSavesTheSettingsAndEndsTheProgram)
+{
+    MainWindow w(host, false, data.path());
+    w.start();
+    QPointer<QWidget> player = child(w, "PlayerWindow");
+    ASSERT_TRUE(player && player->isVisible());
+    QTimer::singleShot(0, player.data(), [player] { player->close(); });
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &limit, [] { QCoreApplication::exit(1); });
+    limit.start(5000);
+    EXPECT_EQ(QApplication::exec(), 0) << "still running, with no window";
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_GT(QFileInfo(data.filePath("skor.qdx")).size(), 0) << "the settings were not saved";
+}
+
 TEST_F(UiTest, HelpOpensTheFirstHlpFileAtTheLanguagesSectionInOneWindowAndWithoutOneAGreekMessageShows)
 {
     QDir().mkpath(data.filePath("Help.hlp"));  // a folder is no help file
     MainWindow& w = open(false);
     boxes.ok();
-    child<QAction>(w, "periexomena")->trigger();
+    child<QAction>(w, "helpContentsAction")->trigger();
     ASSERT_EQ(boxes.texts.size(), 1);
     EXPECT_EQ(boxes.texts[0],
         "Το αρχείο βοήθειας δεν βρίσκεται στον κατάλογο του προγράμματος. \n\n"
@@ -61,14 +78,14 @@ TEST_F(UiTest, HelpOpensTheFirstHlpFileAtTheLanguagesSectionInOneWindowAndWithou
     ASSERT_TRUE(QDir().rmdir(data.filePath("Help.hlp")));
     writeFile("Manual.HLP", "<html><head><title>Manual</title></head><body><p>top</p><a name=\"en\"></a>"
                             "<p>English</p><a name=\"el\"></a><p>Ελληνικά</p></body></html>");
-    child<QAction>(w, "periexomena")->trigger();
+    child<QAction>(w, "helpContentsAction")->trigger();
     auto* help = w.findChild<HelpWindow*>("HelpWindow");
     ASSERT_TRUE(help && help->isVisible());
     EXPECT_EQ(help->windowTitle(), "Manual");
     EXPECT_EQ(help->browser()->source(), QUrl::fromLocalFile(data.filePath("Manual.HLP")).resolved(QUrl("#en")));
 
     writeFile("Help.hlp", "<html><body><a name=\"en\"></a>Help</body></html>");
-    child<QAction>(w, "periexomena")->trigger();
+    child<QAction>(w, "helpContentsAction")->trigger();
     EXPECT_EQ(w.findChildren<HelpWindow*>().size(), 1);
     EXPECT_EQ(help->browser()->source().fileName(), "Help.hlp");
 }
@@ -150,7 +167,7 @@ TEST_F(UiTest, AboutHoldsTheMainWindowAndItsLinkWritesToTheAuthor)
     UrlCatcher mail;
     QDesktopServices::setUrlHandler("mailto", &mail, "open");
     MainWindow& w = open(false);
-    child<QAction>(w, "about")->trigger();
+    child<QAction>(w, "aboutAction")->trigger();
     QPointer<AboutWindow> about = w.findChild<AboutWindow*>("AboutWindow");
     ASSERT_TRUE(about);
     EXPECT_FALSE(w.game().mainWindowEnabled());

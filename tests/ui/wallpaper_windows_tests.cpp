@@ -25,11 +25,11 @@ struct WallpaperTest : UiTest {
         QFile f(data.filePath("background.dat"));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
     }
-    QAction* entry(MainWindow& w, int k) { return child<QAction>(w, QStringLiteral("None(%1)").arg(k)); }
+    QAction* entry(MainWindow& w, int k) { return child<QAction>(w, QStringLiteral("wallpaperAction(%1)").arg(k)); }
     QStringList entries(MainWindow& w)
     {
         QStringList texts;
-        for (int k = 0; QAction* a = w.findChild<QAction*>(QStringLiteral("None(%1)").arg(k)); ++k)
+        for (int k = 0; QAction* a = w.findChild<QAction*>(QStringLiteral("wallpaperAction(%1)").arg(k)); ++k)
             texts << QString(a->isChecked() ? "*" : "") + a->text();
         return texts;
     }
@@ -49,17 +49,17 @@ TEST_F(WallpaperTest, StartUpShowsTheSavedOneBehindTheGameAndTheMenuOrARightClic
     MainWindow& w = open(false);
 
     EXPECT_EQ(entries(w), (QStringList{"None", "*a", "b", "{¶}  sea && sky"}));
-    auto* wallpaper = child<QLabel>(w, "Image1005");
+    auto* wallpaper = child<QLabel>(w, "wallpaper");
     EXPECT_TRUE(BoxAnswerer::waitFor([&] { return !wallpaper->pixmap().isNull(); }));
     // Over the whole window below the title strip, and behind everything else.
     EXPECT_EQ(wallpaper->geometry(), QRect(0, 23, w.width(), w.height()));
-    QWidget* area = child(w, "Form");
-    auto* playerName = child(w, "Label50");
+    QWidget* area = child(w, "clientArea");
+    auto* playerName = child(w, "playerNameLabel");
     EXPECT_EQ(area->childAt(playerName->geometry().center()), playerName);
-    const QPoint empty(child(w, "Frame4")->geometry().center().x(), area->height() - 40);
+    const QPoint empty(child(w, "championshipPanel")->geometry().center().x(), area->height() - 40);
     ASSERT_EQ(area->childAt(empty), wallpaper);
 
-    QMenu* menu = child<QMenu>(w, "tapetsaries");
+    QMenu* menu = child<QMenu>(w, "wallpapersMenu");
     auto rightClick = [&](QPoint at) {
         QTest::mouseClick(area, Qt::RightButton, {}, at);
         const bool shown = menu->isVisible();
@@ -67,19 +67,19 @@ TEST_F(WallpaperTest, StartUpShowsTheSavedOneBehindTheGameAndTheMenuOrARightClic
         return shown;
     };
     EXPECT_TRUE(rightClick(empty)) << "on the wallpaper";
-    EXPECT_FALSE(rightClick(child(w, "Frame1")->geometry().center())) << "not on the board";
+    EXPECT_FALSE(rightClick(child(w, "board")->geometry().center())) << "not on the board";
     // The pop-up is the menu bar's own menu.
     EXPECT_EQ(menu->menuAction()->parent(), w.menuBar()->actions().at(2)->parent());
 
     entry(w, 2)->trigger();
     EXPECT_EQ(entries(w), (QStringList{"None", "a", "*b", "{¶}  sea && sky"}));
-    auto* championshipCaption = child(w, "Label10");
-    EXPECT_EQ(background(championshipCaption), background(child(w, "Frame4")));
-    child<QAction>(w, "NextImage")->trigger();
+    auto* championshipCaption = child(w, "championshipHeading");
+    EXPECT_EQ(background(championshipCaption), background(child(w, "championshipPanel")));
+    child<QAction>(w, "nextWallpaperAction")->trigger();
     EXPECT_TRUE(w.wallpaperShown());
-    child<QAction>(w, "NextImage")->trigger();
+    child<QAction>(w, "nextWallpaperAction")->trigger();
     EXPECT_FALSE(w.wallpaperShown());
-    EXPECT_EQ(background(championshipCaption), background(child(w, "Form")));
+    EXPECT_EQ(background(championshipCaption), background(child(w, "clientArea")));
     EXPECT_TRUE(rightClick(empty)) << "on the background";
     entry(w, 1)->trigger();
 
@@ -104,7 +104,7 @@ TEST_F(WallpaperTest, AChosenWallpaperShowsWhenDecodedWithoutHoldingTheWindow)
     const QString big = savePicture(pictures.filePath("big.png"), {2400, 1800}, Qt::red);
     writeBackground({big});
     MainWindow& w = open(false);
-    auto* wallpaper = child<QLabel>(w, "Image1005");
+    auto* wallpaper = child<QLabel>(w, "wallpaper");
     entry(w, 2)->trigger();
     EXPECT_FALSE(w.wallpaperShown()) << "decoded within the menu's handler";
     entry(w, 1)->trigger();
@@ -157,10 +157,10 @@ TEST_F(WallpaperTest, AddedPicturesJoinTheMenuAndAreSavedInMenuOrderAtClosing)
         QFile::remove(gone);
         click(child(*f, "okButton"));
     };
-    child<QAction>(w, "ChooseImage")->trigger();
+    child<QAction>(w, "addWallpaperAction")->trigger();
     EXPECT_EQ(entries(w), (QStringList{"*Καμμία", "{¶}  θάλασσα", "{¶}  θάλασσα"}));
     EXPECT_EQ(background(), "(none)");  // written at closing
-    child<QAction>(w, "exit")->trigger();
+    child<QAction>(w, "exitAction")->trigger();
     const QByteArray line = QDir(pictures.path()).absolutePath().toUtf8() + "/\xE8\xDC\xEB\xE1\xF3\xF3\xE1.png\r\n";
     EXPECT_EQ(background(), line + line);
 }
@@ -183,7 +183,7 @@ TEST_F(WallpaperTest, TheRemoveWindowTakesOutTheChosenNamesAndItsOkRewritesTheFi
         EXPECT_EQ(list->count(), 2);
         click(child(*f, "cancelButton"));
     };
-    child<QAction>(w, "AfaireshTAPER")->trigger();
+    child<QAction>(w, "removeWallpaperAction")->trigger();
     EXPECT_EQ(entries(w), (QStringList{"Καμμία", "a", "{¶}  one", "*{¶}  two", "{¶}  three"}));
 
     boxes.window = [&](QDialog* f) {
@@ -191,7 +191,7 @@ TEST_F(WallpaperTest, TheRemoveWindowTakesOutTheChosenNamesAndItsOkRewritesTheFi
         click(child(*f, "removeButton"));
         click(child(*f, "okButton"));
     };
-    child<QAction>(w, "AfaireshTAPER")->trigger();
+    child<QAction>(w, "removeWallpaperAction")->trigger();
     EXPECT_EQ(background(), (one + "\r\n" + three + "\r\n").toUtf8());
     EXPECT_EQ(entries(w), (QStringList{"Καμμία", "a", "{¶}  one", "{¶}  three"}));
     EXPECT_TRUE(w.wallpaperShown());

@@ -61,18 +61,18 @@ MainWindow::MainWindow(DesktopHost& host, bool useGreek, DataFolders folders, QW
 {
     setObjectName("MainWindow");
     blocker_ = new InputBlocker(this);
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName("Timer1");
-    timer1_->setInterval(500);
-    timer2_ = new QTimer(this);
-    timer2_->setObjectName("Timer2");
-    timer2_->setInterval(1000);
-    timer3_ = new QTimer(this);
-    timer3_->setObjectName("Timer3");
-    timer3_->setInterval(1000);
-    connect(timer1_, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
-    connect(timer2_, &QTimer::timeout, this, &MainWindow::Timer2_Timer);
-    connect(timer3_, &QTimer::timeout, this, &MainWindow::TIMER3_Timer);
+    flipBackTimer_ = new QTimer(this);
+    flipBackTimer_->setObjectName("flipBackTimer");
+    flipBackTimer_->setInterval(500);
+    clockTimer_ = new QTimer(this);
+    clockTimer_->setObjectName("clockTimer");
+    clockTimer_->setInterval(1000);
+    revealTimer_ = new QTimer(this);
+    revealTimer_->setObjectName("revealTimer");
+    revealTimer_->setInterval(1000);
+    connect(flipBackTimer_, &QTimer::timeout, this, &MainWindow::onFlipBackTick);
+    connect(clockTimer_, &QTimer::timeout, this, &MainWindow::onClockTick);
+    connect(revealTimer_, &QTimer::timeout, this, &MainWindow::onRevealTick);
 
     buildControls();
     buildMenus();
@@ -104,9 +104,13 @@ QMenu* MainWindow::menu(const char* name) const
     return it == menus_.end() ? nullptr : it->second;
 }
 
-QString MainWindow::caption(const char* name, int index) const
+QString MainWindow::caption(const QString& widget) const
 {
-    return qs(captions_.caption(name, index));
+    const std::string name = widget.toStdString();
+    for (const ControlCaption& c : captions_.controls())
+        if (c.widget == name)
+            return qs(c.caption);
+    return {};
 }
 
 void MainWindow::setEnabledByWindow(bool enabled)
@@ -129,7 +133,7 @@ std::filesystem::path MainWindow::shippedFile(const char* name) const
 
 // Start-up, in a fixed order. A step that fails leaves its defaults and the
 // next one runs.
-void MainWindow::Form_Load()
+void MainWindow::start()
 {
     setWindowTitle(qs(std::string(ApplicationTitle)));
     if (!language_.UseGreek) {
@@ -138,13 +142,13 @@ void MainWindow::Form_Load()
     }
     applyCaptions();
     // The name label shows the caption it was given until a player is chosen.
-    game_.setPlayerName(captions_.caption("Label50"));
+    game_.setPlayerName(caption("playerNameLabel").toStdString());
 
     // The wallpaper covers the whole window, under the menu bar's strip. The
     // window takes its fixed size from its layout before it is first shown.
     layout()->activate();
-    image1005_->setGeometry(0, px(340), frameGeometry().width(), frameGeometry().height());
-    frame1_->resize(px(BoardPanelSize.width), px(BoardPanelSize.height));
+    wallpaper_->setGeometry(0, px(340), frameGeometry().width(), frameGeometry().height());
+    board_->resize(px(BoardPanelSize.width), px(BoardPanelSize.height));
     if (!fileExists(dataFile(DataFile::DefaultColours)))
         createDefaultColours();
     wallpapers_.GetPhotos();
@@ -159,32 +163,9 @@ void MainWindow::Form_Load()
     wallpaperPending_ = wallpapers_.restore() == WallpaperView::Shown;
     showWallpaperMenu();
     cards_ = CardSettings::fromRecords(saved);
-    switch (difficultyFromCode(saved.difficulty)) {
-    case Difficulty::Easy:
-        eykolo_Click();
-        break;
-    case Difficulty::Hard:
-        dyskolo_Click();
-        break;
-    case Difficulty::Normal:
-        kanoniko_Click();
-        break;
-    }
+    applyDifficulty(difficultyFromCode(saved.difficulty));
     game_.refreshBestScoresLine();
-    switch (categoryFromCode(saved.category)) {
-    case PictureCategory::Faces:
-        pros_Click();
-        break;
-    case PictureCategory::Food:
-        food_Click();
-        break;
-    case PictureCategory::Custom:
-        CustomMenu_Click();
-        break;
-    case PictureCategory::Objects:
-        antikeim_Click();
-        break;
-    }
+    applyCategory(categoryFromCode(saved.category));
     game_.enterSingleGameMode();
     createEndScreens();
     hide();
@@ -194,7 +175,7 @@ void MainWindow::Form_Load()
 }
 
 // Closing saves what the player chose; it never refuses to close.
-void MainWindow::Form_QueryUnload()
+void MainWindow::saveSettings()
 {
     wallpapers_.saveUserEntries();
     SettingsRecords saved = readSettingsRecords(dataFile(DataFile::SingleScores));
@@ -212,11 +193,10 @@ void MainWindow::createEndScreens()
     auto enable = [this](bool enabled) { setEnabledByWindow(enabled); };
     winScreen_ = new WinScreen(language_.UseGreek, folders_.shippedFolderOf(DataFile::WinSound), pictures_, this, PlaySound);
     disableMainWhileUp(winScreen_, enable);
-    connect(winScreen_, &WinScreen::dismissed, this, &MainWindow::takeWindowBack);
-    loseScreen_ =
-        new LoseScreen(host_, language_.UseGreek, folders_.shippedFolderOf(DataFile::LoseSound), pictures_, this, PlaySound);
+    connect(winScreen_, &WinScreen::dismissed, this, &MainWindow::onWindowGivenBack);
+    loseScreen_ = new LoseScreen(host_, language_.UseGreek, folders_.shippedFolderOf(DataFile::LoseSound), pictures_, this, PlaySound);
     disableMainWhileUp(loseScreen_, enable);
-    connect(loseScreen_, &LoseScreen::dismissed, this, &MainWindow::takeWindowBack);
+    connect(loseScreen_, &LoseScreen::dismissed, this, &MainWindow::onWindowGivenBack);
 }
 
 // The window's pictures and the saved wallpaper wait for its first showing:
@@ -246,12 +226,17 @@ void MainWindow::redrawForScreen()
 
 void MainWindow::closeEvent(QCloseEvent* e)
 {
-    Form_QueryUnload();
+    saveSettings();
     e->accept();
-    Form_Unload();
+    game_.abandon();
+    showState();
+    closeOtherWindows();
+    // Qt ends the program when its last shown window closes; closed from the
+    // player window at start-up, this one was never shown.
+    QCoreApplication::quit();
 }
 
-void MainWindow::Form_Unload()
+void MainWindow::closeOtherWindows()
 {
     // An end screen still up goes quietly: dismissing it would play on.
     for (QWidget* w : {static_cast<QWidget*>(winScreen_), static_cast<QWidget*>(loseScreen_)})
@@ -265,22 +250,17 @@ void MainWindow::Form_Unload()
 
 // ---- Activation -----------------------------------------------------------------
 
-void MainWindow::Form_Activate()
+void MainWindow::onWindowGivenBack()
 {
-    setBackground(label10_, form_->palette().color(QPalette::Window));
+    setBackground(championshipHeading_, clientArea_->palette().color(QPalette::Window));
     statusBar_->update();
     game_.resumeAfterResult();
     showState();
 }
 
-void MainWindow::takeWindowBack()
-{
-    Form_Activate();
-}
-
 // ---- Board and new game ------------------------------------------------------------
 
-void MainWindow::Label1_Click(int index)
+void MainWindow::onCardClicked(int index)
 {
     if (!game_.takesCardClick(index))
         return;
@@ -290,51 +270,37 @@ void MainWindow::Label1_Click(int index)
         showWinScreen();
 }
 
-void MainWindow::Label8_Click(int index)
-{
-    Label1_Click(index);
-}
-
-void MainWindow::image6_Click(int index)
+// New game, New championship, Stop.
+void MainWindow::onPictureButtonClicked(int index)
 {
     if (!game_.mainWindowEnabled())
         return;
     if ((index == 0 || index == 1) && game_.newGameAvailable())
-        index == 0 ? Command1_Click() : Command5_Click();
+        index == 0 ? startNewGame() : startChampionship();
     else if (index == 2 && game_.stopAvailable())
-        Command2_Click();
+        stopGame();
 }
 
-void MainWindow::Label9_Click(int index)
-{
-    image6_Click(index);
-}
-
-void MainWindow::Command1_Click()
+void MainWindow::startNewGame()
 {
     game_.newGame();
     showState();
 }
 
-void MainWindow::Command5_Click()
-{
-    gggggg_Click();
-}
-
-void MainWindow::Command2_Click()
+void MainWindow::stopGame()
 {
     if (game_.stop() == StopOutcome::ChampionshipStopped && loseScreen_)
         loseScreen_->unload();
     showState();
 }
 
-void MainWindow::newgame_Click()
+void MainWindow::onNewGameChosen()
 {
     game_.hideChampionshipPanel();
-    Command1_Click();
+    startNewGame();
 }
 
-void MainWindow::ShowNUMBERS_Click()
+void MainWindow::onShowNumbersChosen()
 {
     game_.toggleNumbers();
     showState();
@@ -342,13 +308,13 @@ void MainWindow::ShowNUMBERS_Click()
 
 // ---- Turns and timers ----------------------------------------------------------------
 
-void MainWindow::Timer1_Timer()
+void MainWindow::onFlipBackTick()
 {
     game_.flipBackTick();
     showState();
 }
 
-void MainWindow::Timer2_Timer()
+void MainWindow::onClockTick()
 {
     const ClockTick tick = game_.clockTick();
     showState();
@@ -356,7 +322,7 @@ void MainWindow::Timer2_Timer()
         showLoseScreen();
 }
 
-void MainWindow::TIMER3_Timer()
+void MainWindow::onRevealTick()
 {
     game_.revealTick();
     showState();
@@ -364,46 +330,21 @@ void MainWindow::TIMER3_Timer()
 
 // ---- Options --------------------------------------------------------------------------
 
-void MainWindow::eykolo_Click()
+void MainWindow::applyDifficulty(Difficulty difficulty)
 {
-    game_.chooseDifficulty(Difficulty::Easy);
+    game_.chooseDifficulty(difficulty);
     showState();
 }
 
-void MainWindow::kanoniko_Click()
+// For the player's own pictures the player is asked until the set is
+// complete or the answer is No; each Yes opens the custom picture window first.
+void MainWindow::applyCategory(PictureCategory category)
 {
-    game_.chooseDifficulty(Difficulty::Normal);
-    showState();
-}
-
-void MainWindow::dyskolo_Click()
-{
-    game_.chooseDifficulty(Difficulty::Hard);
-    showState();
-}
-
-void MainWindow::antikeim_Click()
-{
-    game_.chooseBuiltInCategory(PictureCategory::Objects);
-    showState();
-}
-
-void MainWindow::pros_Click()
-{
-    game_.chooseBuiltInCategory(PictureCategory::Faces);
-    showState();
-}
-
-void MainWindow::food_Click()
-{
-    game_.chooseBuiltInCategory(PictureCategory::Food);
-    showState();
-}
-
-// The player is asked until the set is complete or the answer is No; each
-// Yes opens the custom picture window first.
-void MainWindow::CustomMenu_Click()
-{
+    if (category != PictureCategory::Custom) {
+        game_.chooseBuiltInCategory(category);
+        showState();
+        return;
+    }
     for (;;) {
         const CustomOutcome outcome = game_.applyCustom(customPictures());
         showState();
@@ -413,7 +354,7 @@ void MainWindow::CustomMenu_Click()
     }
 }
 
-void MainWindow::SetCustomIcon_Click()
+void MainWindow::onChoosePicturesChosen()
 {
     showCustomPictureWindow();
 }
@@ -439,13 +380,13 @@ void MainWindow::showCustomPictureWindow()
     showState();
 }
 
-void MainWindow::english_menu_Click()
+void MainWindow::onEnglishChosen()
 {
     chooseEnglish(language_);
     showState();
 }
 
-void MainWindow::Greek_menu_Click()
+void MainWindow::onGreekChosen()
 {
     chooseGreek(language_);
     showState();
@@ -456,22 +397,22 @@ void MainWindow::Greek_menu_Click()
 ColourValues MainWindow::coloursShown() const
 {
     ColourValues c;
-    c[ColourIndex::PlayerName] = colourValue(label50_->palette().color(QPalette::WindowText));
-    c[ColourIndex::Score] = colourValue(label24_->palette().color(QPalette::WindowText));
-    c[ColourIndex::Clock] = colourValue(label3_->palette().color(QPalette::WindowText));
-    c[ColourIndex::Window] = colourValue(form_->palette().color(QPalette::Window));
-    c[ColourIndex::Board] = colourValue(frame1_->palette().color(QPalette::Window));
+    c[ColourIndex::PlayerName] = colourValue(playerNameLabel_->palette().color(QPalette::WindowText));
+    c[ColourIndex::Score] = colourValue(scoreLabel_->palette().color(QPalette::WindowText));
+    c[ColourIndex::Clock] = colourValue(clockLabel_->palette().color(QPalette::WindowText));
+    c[ColourIndex::Window] = colourValue(clientArea_->palette().color(QPalette::Window));
+    c[ColourIndex::Board] = colourValue(board_->palette().color(QPalette::Window));
     return c;
 }
 
 void MainWindow::applyColours(const ColourValues& c)
 {
     colours_ = c;
-    setTextColour(label50_, colourOf(c[ColourIndex::PlayerName], QPalette::WindowText));
-    setTextColour(label24_, colourOf(c[ColourIndex::Score], QPalette::WindowText));
-    setTextColour(label3_, colourOf(c[ColourIndex::Clock], QPalette::WindowText));
-    setBackground(form_, colourOf(c[ColourIndex::Window]));
-    setBackground(frame1_, colourOf(c[ColourIndex::Board]));
+    setTextColour(playerNameLabel_, colourOf(c[ColourIndex::PlayerName], QPalette::WindowText));
+    setTextColour(scoreLabel_, colourOf(c[ColourIndex::Score], QPalette::WindowText));
+    setTextColour(clockLabel_, colourOf(c[ColourIndex::Clock], QPalette::WindowText));
+    setBackground(clientArea_, colourOf(c[ColourIndex::Window]));
+    setBackground(board_, colourOf(c[ColourIndex::Board]));
 }
 
 // Made once, from the design colours, for the Defaults of the settings window.
@@ -489,48 +430,47 @@ void MainWindow::applyColoursFile()
 void MainWindow::applyCardSettings()
 {
     for (int i = 0; i < Board::SlotCount; ++i) {
-        image9_[i]->resize(px(cards_.CardPictureWidth), px(cards_.CardPictureHeight));
-        setBackground(image1_[i], colourOf(cards_.CardColour));
+        cardFaces_[i]->resize(px(cards_.CardPictureWidth), px(cards_.CardPictureHeight));
+        setBackground(cardFrames_[i], colourOf(cards_.CardColour));
     }
     showState();
 }
 
-void MainWindow::EikSize_Click()
+void MainWindow::onSettingsChosen()
 {
     auto* w = new SettingsWindow(colours_, cards_, dataFile(DataFile::Colours), dataFile(DataFile::DefaultColours), pictures_,
         language_.UseGreek, TextCatalog(shippedFile(DataFile::English)), this);
     disableMainWhileUp(w, [this](bool enabled) { setEnabledByWindow(enabled); });
-    connect(w, &SettingsWindow::swatchesChanged, this, &MainWindow::LABEL20_Change);
+    connect(w, &SettingsWindow::swatchesChanged, this, &MainWindow::onSwatchesChanged);
     connect(w, &SettingsWindow::confirmed, this, [this](const ColourValues& swatches) {
         applyCardSettings();
         applyColours(swatches);
     });
     connect(w, &SettingsWindow::restoreColours, this, &MainWindow::applyColours);
-    connect(w, &SettingsWindow::closed, this, &MainWindow::takeWindowBack);
+    connect(w, &SettingsWindow::closed, this, &MainWindow::onWindowGivenBack);
     w->show();
 }
 
-// The settings window's swatches show on the window at once; a wallpaper
-// keeps covering the background.
-void MainWindow::LABEL20_Change(const ColourValues& swatches)
+// A wallpaper keeps covering the background.
+void MainWindow::onSwatchesChanged(const ColourValues& swatches)
 {
     const bool wallpaper = wallpaperShown();
     applyColours(livePreview(colours_, swatches, wallpaper));
     if (!wallpaper)
-        setBackground(label10_, colourOf(swatches[ColourIndex::Window]));
+        setBackground(championshipHeading_, colourOf(swatches[ColourIndex::Window]));
 }
 
 // ---- Championship and helps ---------------------------------------------------------------
 
-void MainWindow::gggggg_Click()
+void MainWindow::startChampionship()
 {
     const bool noWallpaper = wallpapers_.list().entry(0).checked;
-    setBackground(label10_, (noWallpaper ? form_ : frame4_)->palette().color(QPalette::Window));
+    setBackground(championshipHeading_, (noWallpaper ? clientArea_ : championshipPanel_)->palette().color(QPalette::Window));
     game_.startChampionship();
     showState();
 }
 
-void MainWindow::Label11_Click(int index)
+void MainWindow::onHelpClicked(int index)
 {
     if (!game_.mainWindowEnabled() || !game_.panelEnabled() || !game_.helps().labelEnabled.at(index))
         return;
@@ -542,7 +482,7 @@ void MainWindow::Label11_Click(int index)
 
 // ---- Players and scores ----------------------------------------------------------------------
 
-void MainWindow::player_Click()
+void MainWindow::onNewPlayerChosen()
 {
     game_.newPlayer();
     setEnabledByWindow(false);
@@ -559,7 +499,7 @@ void MainWindow::showPlayerWindow()
         show();
         activateWindow();
         started_ = true;
-        takeWindowBack();
+        onWindowGivenBack();
     });
     connect(w, &PlayerWindow::dismissed, this, [this] {
         if (!started_) {
@@ -567,12 +507,12 @@ void MainWindow::showPlayerWindow()
             return;
         }
         setEnabledByWindow(true);
-        takeWindowBack();
+        onWindowGivenBack();
     });
     w->show();
 }
 
-void MainWindow::skorsTeam_Click()
+void MainWindow::onBestScoresChosen()
 {
     BestScoresWindow w(dataFile(DataFile::SingleScores), dataFile(DataFile::ChampionshipScores), host_, language_.UseGreek,
         TextCatalog(shippedFile(DataFile::English)), this);
@@ -583,14 +523,14 @@ void MainWindow::skorsTeam_Click()
     w.exec();
 }
 
-void MainWindow::exit_Click()
+void MainWindow::onExitChosen()
 {
     close();
 }
 
 // ---- Help and About ---------------------------------------------------------------------------
 
-void MainWindow::periexomena_Click()
+void MainWindow::onHelpContentsChosen()
 {
     // The user's own manual wins over the shipped one.
     const std::filesystem::path own = folders_.data.toStdString(), shipped = folders_.shipped.toStdString();
@@ -606,7 +546,7 @@ void MainWindow::periexomena_Click()
     w->activateWindow();
 }
 
-void MainWindow::about_Click()
+void MainWindow::onAboutChosen()
 {
     auto* w = new AboutWindow(language_.UseGreek, pictures_, this);
     disableMainWhileUp(w, [this](bool enabled) { setEnabledByWindow(enabled); });
@@ -616,29 +556,24 @@ void MainWindow::about_Click()
 
 // ---- The picture buttons' highlight and the pop-up menu ------------------------------------
 
-void MainWindow::image6_MouseMove(int index)
+void MainWindow::onPointerOverButton(int index)
 {
     const bool available = index == 2 ? game_.stopAvailable() : game_.newGameAvailable();
-    buttons_.highlight(index, available);
+    buttonHighlight_.highlight(index, available);
     showState();
 }
 
-void MainWindow::Label9_MouseMove(int index)
+void MainWindow::onPointerOverBackground()
 {
-    image6_MouseMove(index);
-}
-
-void MainWindow::Form_MouseMove()
-{
-    buttons_.clearHighlight();
+    buttonHighlight_.clearHighlight();
     showState();
 }
 
-void MainWindow::Form_MouseDown(Qt::MouseButton button, QPoint globalPosition)
+void MainWindow::onBackgroundRightClicked(QPoint globalPosition)
 {
     // The pop-up is the wallpaper menu itself: not while a game holds it disabled.
-    if (button == Qt::RightButton && menu("tapetsaries")->menuAction()->isEnabled())
-        menu("tapetsaries")->popup(globalPosition);
+    if (menu("wallpapersMenu")->menuAction()->isEnabled())
+        menu("wallpapersMenu")->popup(globalPosition);
 }
 
 // ---- The result screens ------------------------------------------------------------------------
@@ -667,7 +602,7 @@ void MainWindow::showLoseScreen()
         loseScreen_->showTryAgain(game_.championship().Level);
     } else if (outcome == LossOutcome::ChampionshipOver) {
         loseScreen_->unload();
-        takeWindowBack();
+        onWindowGivenBack();
     }
 }
 

@@ -35,8 +35,8 @@ class PictureLoader;
 class Panel;
 class StatusBar;
 
-// The main window. Its handlers carry the names of the controls and events
-// they answer; each runs the game's operation and then shows the game's state.
+// The main window. Each handler runs the game's operation and then shows the
+// game's state.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -45,13 +45,7 @@ public:
     ~MainWindow() override;
 
     // Start-up: restores the settings and ends by asking for the player.
-    void Form_Load();
-    // Closing: saves the settings.
-    void Form_QueryUnload();
-    // Then closes the other windows that are open.
-    void Form_Unload();
-    // The window becomes active again after another window gave it back.
-    void takeWindowBack();
+    void start();
     // Secondary windows keep the window disabled while they are up.
     void setEnabledByWindow(bool enabled);
     // Shows the game's state in the controls.
@@ -85,46 +79,49 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    // Closing: saves what the player chose, then closes the other windows
+    // that are open.
+    void saveSettings();
+    void closeOtherWindows();
+
+    // ---- Operations --------------------------------------------------------
+    void startNewGame();
+    void startChampionship();
+    void stopGame();
+    // The menu's choices, also restored by start-up.
+    void applyDifficulty(Difficulty difficulty);
+    void applyCategory(PictureCategory category);
+
     // ---- Handlers ---------------------------------------------------------
-    void Label1_Click(int index);
-    void Label8_Click(int index);
-    void image6_Click(int index);
-    void Label9_Click(int index);
-    void Command1_Click();
-    void Command5_Click();
-    void Command2_Click();
-    void newgame_Click();
-    void gggggg_Click();
-    void ShowNUMBERS_Click();
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void TIMER3_Timer();
-    void eykolo_Click();
-    void kanoniko_Click();
-    void dyskolo_Click();
-    void antikeim_Click();
-    void pros_Click();
-    void food_Click();
-    void CustomMenu_Click();
-    void SetCustomIcon_Click();
-    void EikSize_Click();
-    void english_menu_Click();
-    void Greek_menu_Click();
-    void player_Click();
-    void skorsTeam_Click();
-    void exit_Click();
-    void None_Click(int index);
-    void NextImage_Click();
-    void ChooseImage_Click();
-    void AfaireshTAPER_Click();
-    void periexomena_Click();
-    void about_Click();
-    void Label11_Click(int index);
-    void image6_MouseMove(int index);
-    void Label9_MouseMove(int index);
-    void Form_MouseMove();
-    void Form_MouseDown(Qt::MouseButton button, QPoint globalPosition);
-    void Form_Activate();
+    void onCardClicked(int index);
+    void onPictureButtonClicked(int index);
+    void onHelpClicked(int index);
+    void onNewGameChosen();
+    void onShowNumbersChosen();
+    void onFlipBackTick();
+    void onClockTick();
+    void onRevealTick();
+    void onChoosePicturesChosen();
+    void onSettingsChosen();
+    void onEnglishChosen();
+    void onGreekChosen();
+    void onNewPlayerChosen();
+    void onBestScoresChosen();
+    void onExitChosen();
+    void onWallpaperChosen(int index);
+    void onNextWallpaperChosen();
+    void onAddWallpaperChosen();
+    void onRemoveWallpaperChosen();
+    void onHelpContentsChosen();
+    void onAboutChosen();
+    void onPointerOverButton(int index);
+    void onPointerOverBackground();
+    void onBackgroundRightClicked(QPoint globalPosition);
+    // A window that held this one (an end screen, the settings, the player
+    // window) gave it back: a finished level goes on from here.
+    void onWindowGivenBack();
+    // The settings window's swatches show on the window at once.
+    void onSwatchesChanged(const ColourValues& swatches);
 
     // ---- Windows this one opens ----------------------------------------------
     void showPlayerWindow();
@@ -132,7 +129,6 @@ private:
     void showWinScreen();
     void showLoseScreen();
     void showCustomPictureWindow();
-    void LABEL20_Change(const ColourValues& swatches);
 
     // ---- Colours ---------------------------------------------------------------
     ColourValues coloursShown() const;
@@ -156,7 +152,8 @@ private:
     void showWallpaperMenu();
     QAction* item(const char* name) const;
     QMenu* menu(const char* name) const;
-    QString caption(const char* name, int index = -1) const;
+    // The caption of the control of that object name.
+    QString caption(const QString& widget) const;
     QString difficultyCaption() const;
     QString categoryCaption() const;
 
@@ -165,7 +162,7 @@ private:
     Language language_;
     CaptionTable captions_;
     Game game_;
-    PictureButtons buttons_;
+    PictureButtons buttonHighlight_;
     CardSettings cards_;
     Wallpapers wallpapers_{host_, language_, shippedFile(DataFile::Photos), dataFile(DataFile::Background)};
     PictureLibrary pictures_;
@@ -174,43 +171,43 @@ private:
     InputBlocker* blocker_ = nullptr;
     WinScreen* winScreen_ = nullptr;  // win screen, made at start-up
     LoseScreen* loseScreen_ = nullptr;  // lose screen, made at start-up
-    QTimer* timer1_ = nullptr;  // flip-back
-    QTimer* timer2_ = nullptr;  // clock
-    QTimer* timer3_ = nullptr;  // reveal
+    QTimer* flipBackTimer_ = nullptr;
+    QTimer* clockTimer_ = nullptr;
+    QTimer* revealTimer_ = nullptr;
     bool started_ = false;      // the player window has shown the window once
     bool wallpaperPending_ = false;  // the saved one, decoded at the first showing
     bool picturesShown_ = false;     // the window's own pictures, from its first showing
 
-    QWidget* form_ = nullptr;  // the client area
-    QLabel* label33_ = nullptr;
-    QLabel* label4_ = nullptr;
-    QLabel* label5_ = nullptr;
-    QLabel* label50_ = nullptr;
-    QLabel* label24_ = nullptr;
-    QLabel* label3_ = nullptr;
-    QLabel* label10_ = nullptr;
-    Panel* frame1_ = nullptr;
-    Panel* frame4_ = nullptr;
-    QLabel* label25_ = nullptr;
-    QLabel* label26_ = nullptr;
-    QLabel* label27_ = nullptr;
-    QLabel* label28_ = nullptr;
-    QLabel* label6_ = nullptr;
-    std::array<QLabel*, 2> image7_{};
-    std::array<ClickLabel*, 2> label11_{};
-    std::array<ClickLabel*, 3> image6_{};
-    std::array<ClickLabel*, 3> label9_{};
-    std::array<QWidget*, 20> image1_{};     // card frames
-    std::array<QLabel*, 20> image9_{};      // face pictures
-    std::array<ClickLabel*, 20> label1_{};  // backs
-    std::array<ClickLabel*, 20> label8_{};  // numbers
-    QLabel* image1005_ = nullptr;           // wallpaper
+    QWidget* clientArea_ = nullptr;
+    QLabel* titleStrip_ = nullptr;  // the red strip along the top
+    QLabel* categoryLabel_ = nullptr;
+    QLabel* difficultyLabel_ = nullptr;
+    QLabel* playerNameLabel_ = nullptr;
+    QLabel* scoreLabel_ = nullptr;
+    QLabel* clockLabel_ = nullptr;
+    QLabel* championshipHeading_ = nullptr;
+    Panel* board_ = nullptr;
+    Panel* championshipPanel_ = nullptr;
+    QLabel* levelLabel_ = nullptr;
+    QLabel* livesLabel_ = nullptr;
+    QLabel* levelCaption_ = nullptr;
+    QLabel* livesCaption_ = nullptr;
+    QLabel* helpsCaption_ = nullptr;
+    std::array<QLabel*, 2> helpIcons_{};        // ten seconds, two pairs
+    std::array<ClickLabel*, 2> helpButtons_{};  // their captions, which take the clicks
+    std::array<ClickLabel*, 3> buttonPictures_{};  // New game, New championship, Stop
+    std::array<ClickLabel*, 3> buttonCaptions_{};
+    std::array<QWidget*, 20> cardFrames_{};
+    std::array<QLabel*, 20> cardFaces_{};
+    std::array<ClickLabel*, 20> cardBacks_{};
+    std::array<ClickLabel*, 20> cardNumbers_{};
+    QLabel* wallpaper_ = nullptr;
     PictureLoader* wallpaperLoader_ = nullptr;  // decodes it off the window's thread
     StatusBar* statusBar_ = nullptr;
     BoardKeyboard* keyboard_ = nullptr;
     std::map<std::string, QMenu*> menus_;
     std::map<std::string, QAction*> actions_;
-    std::vector<QAction*> wallpaperItems_;  // None(0), None(1), ...
+    std::vector<QAction*> wallpaperItems_;  // "no wallpaper", then one a wallpaper
 };
 
 }  // namespace vornel

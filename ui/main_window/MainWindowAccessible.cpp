@@ -16,24 +16,24 @@ using namespace AccessibleNames;
 void MainWindow::buildAccessibility()
 {
     for (int i = 0; i < Board::SlotCount; ++i) {
-        accessible::setRole(label1_[i], QAccessible::Button);
-        accessible::hideRepeat(label8_[i]);
-        accessible::setRole(image1_[i], QAccessible::Graphic);
-        accessible::hideRepeat(image9_[i]);
+        accessible::setRole(cardBacks_[i], QAccessible::Button);
+        accessible::hideRepeat(cardNumbers_[i]);
+        accessible::setRole(cardFrames_[i], QAccessible::Graphic);
+        accessible::hideRepeat(cardFaces_[i]);
     }
     for (int i = 0; i < 3; ++i) {
-        accessible::setRole(image6_[i], QAccessible::Button);
-        accessible::hideRepeat(label9_[i]);
+        accessible::setRole(buttonPictures_[i], QAccessible::Button);
+        accessible::hideRepeat(buttonCaptions_[i]);
     }
     for (int i = 0; i < 2; ++i) {
-        accessible::setRole(label11_[i], QAccessible::Button);
-        accessible::hideRepeat(image7_[i]);
+        accessible::setRole(helpButtons_[i], QAccessible::Button);
+        accessible::hideRepeat(helpIcons_[i]);
     }
     // The captions of the level and lives are read with their values; the
     // strip along the top holds blanks.
-    for (QLabel* l : {label27_, label28_, label33_})
+    for (QLabel* l : {levelCaption_, livesCaption_, titleStrip_})
         accessible::hideRepeat(l);
-    accessible::setName(label33_, std::string(ApplicationTitle));
+    accessible::setName(titleStrip_, std::string(ApplicationTitle));
 }
 
 void MainWindow::showAccessibleNames()
@@ -48,18 +48,18 @@ void MainWindow::showAccessibleNames()
             : slot.isMatched()                 ? CardFace::Matched
                                                : CardFace::Open;
         cards[i] = card(greek, i + 1, face, accessible::pictureName(slot.picture, greek).toStdString());
-        const std::array<QWidget*, 5> parts{label1_[i], label8_[i], image1_[i], image9_[i], keyboard_->card(i)};
+        const std::array<QWidget*, 5> parts{cardBacks_[i], cardNumbers_[i], cardFrames_[i], cardFaces_[i], keyboard_->card(i)};
         for (QWidget* part : parts)
             accessible::setName(part, cards[i]);
         accessible::setDescription(keyboard_->card(i), QString::fromStdString(BoardKeys.in(greek)));
     }
-    accessible::setName(frame1_, AccessibleNames::Board.in(greek));
+    accessible::setName(board_, AccessibleNames::Board.in(greek));
 
-    accessible::setName(label3_, valued(greek, TimeLeft, g.clock().text()));
-    accessible::setName(label24_, valued(greek, Score, std::to_string(g.session().Score)));
-    accessible::setName(label50_, valued(greek, Player, g.session().PlayerName));
-    accessible::setName(label25_, valued(greek, Level, std::to_string(g.championship().Level)));
-    accessible::setName(label26_, valued(greek, Lives, std::to_string(g.championship().Lives)));
+    accessible::setName(clockLabel_, valued(greek, TimeLeft, g.clock().text()));
+    accessible::setName(scoreLabel_, valued(greek, Score, std::to_string(g.session().Score)));
+    accessible::setName(playerNameLabel_, valued(greek, Player, g.session().PlayerName));
+    accessible::setName(levelLabel_, valued(greek, Level, std::to_string(g.championship().Level)));
+    accessible::setName(livesLabel_, valued(greek, Lives, std::to_string(g.championship().Lives)));
     accessible::setName(statusBar_->scoreLine(), valued(greek, AccessibleNames::BestScores, g.statusLine()));
 
     const std::array<const Bilingual*, 3> buttons{&NewGame, &NewChampionship, &Stop};
@@ -67,8 +67,8 @@ void MainWindow::showAccessibleNames()
         const bool available = g.mainWindowEnabled() && (i == 2 ? g.stopAvailable() : g.newGameAvailable());
         const std::string name =
             action(greek, *buttons[i], available ? Availability::Available : Availability::NotAvailable);
-        accessible::setName(image6_[i], name);
-        accessible::setName(label9_[i], name);
+        accessible::setName(buttonPictures_[i], name);
+        accessible::setName(buttonCaptions_[i], name);
     }
     const std::array<const Bilingual*, 2> helps{&TenSecondsHelp, &TwoPairsHelp};
     for (int i = 0; i < 2; ++i) {
@@ -76,12 +76,12 @@ void MainWindow::showAccessibleNames()
             : g.panelEnabled() && g.helps().labelEnabled[i]              ? Availability::Available
                                                                          : Availability::NotAvailable;
         const std::string name = action(greek, *helps[i], state);
-        accessible::setName(label11_[i], name);
-        accessible::setName(image7_[i], name);
+        accessible::setName(helpButtons_[i], name);
+        accessible::setName(helpIcons_[i], name);
     }
 
     if (wallpaperShown())
-        accessible::setName(image1005_, valued(greek, Wallpaper, picture(greek, wallpapers_.currentPath())));
+        accessible::setName(wallpaper_, valued(greek, Wallpaper, picture(greek, wallpapers_.currentPath())));
     accessible::setName(menuBar(), MenuBar.in(greek));
 }
 

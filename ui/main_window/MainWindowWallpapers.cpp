@@ -18,22 +18,22 @@ using namespace widgets;
 
 bool MainWindow::wallpaperShown() const
 {
-    return !image1005_->isHidden();
+    return !wallpaper_->isHidden();
 }
 
-void MainWindow::None_Click(int index)
+void MainWindow::onWallpaperChosen(int index)
 {
     showWallpaper(wallpapers_.chooseWallpaper(index));
     showWallpaperMenu();
 }
 
-void MainWindow::NextImage_Click()
+void MainWindow::onNextWallpaperChosen()
 {
     showWallpaper(wallpapers_.nextWallpaper());
     showWallpaperMenu();
 }
 
-void MainWindow::ChooseImage_Click()
+void MainWindow::onAddWallpaperChosen()
 {
     AddWallpaperWindow w(host_, language_.UseGreek, TextCatalog(shippedFile(DataFile::English)), pictures_, this);
     if (w.exec() != QDialog::Accepted)
@@ -42,7 +42,7 @@ void MainWindow::ChooseImage_Click()
     showWallpaperMenu();
 }
 
-void MainWindow::AfaireshTAPER_Click()
+void MainWindow::onRemoveWallpaperChosen()
 {
     RemoveWallpaperWindow w(wallpapers_.list(), language_.UseGreek, TextCatalog(shippedFile(DataFile::English)), pictures_, this);
     if (w.exec() != QDialog::Accepted)
@@ -61,9 +61,9 @@ void MainWindow::showWallpaper(WallpaperView view)
     case WallpaperView::Hidden:
         if (wallpaperLoader_)
             wallpaperLoader_->cancel();
-        image1005_->clear();
-        image1005_->hide();
-        setBackground(label10_, form_->palette().color(QPalette::Window));
+        wallpaper_->clear();
+        wallpaper_->hide();
+        setBackground(championshipHeading_, clientArea_->palette().color(QPalette::Window));
         return;
     case WallpaperView::Shown:
         // Decoded off the window's thread: a large picture never holds it.
@@ -71,7 +71,7 @@ void MainWindow::showWallpaper(WallpaperView view)
             wallpaperLoader_ = new PictureLoader(this);
             connect(wallpaperLoader_, &PictureLoader::loaded, this, &MainWindow::wallpaperLoaded);
         }
-        wallpaperLoader_->load(qs(wallpapers_.currentPath()), image1005_->size() * devicePixelRatioF(),
+        wallpaperLoader_->load(qs(wallpapers_.currentPath()), wallpaper_->size() * devicePixelRatioF(),
             Qt::KeepAspectRatioByExpanding);
         return;
     }
@@ -84,26 +84,26 @@ void MainWindow::wallpaperLoaded(const QImage& picture)
         return;
     QPixmap pixmap = QPixmap::fromImage(picture);
     pixmap.setDevicePixelRatio(devicePixelRatioF());
-    image1005_->setPixmap(pixmap);
-    image1005_->show();
-    setBackground(label10_, frame4_->palette().color(QPalette::Window));
+    wallpaper_->setPixmap(pixmap);
+    wallpaper_->show();
+    setBackground(championshipHeading_, championshipPanel_->palette().color(QPalette::Window));
 }
 
 void MainWindow::showWallpaperMenu()
 {
     const WallpaperList& list = wallpapers_.list();
     if (wallpaperItems_.empty())
-        wallpaperItems_.push_back(item("None(0)"));
+        wallpaperItems_.push_back(item("wallpaperAction(0)"));
     while (static_cast<int>(wallpaperItems_.size()) > list.count()) {
         delete wallpaperItems_.back();
         wallpaperItems_.pop_back();
     }
     while (static_cast<int>(wallpaperItems_.size()) < list.count()) {
         const int k = static_cast<int>(wallpaperItems_.size());
-        QAction* a = menu("tapetsaries")->addAction(QString());
-        a->setObjectName(QStringLiteral("None(%1)").arg(k));
+        QAction* a = menu("wallpapersMenu")->addAction(QString());
+        a->setObjectName(QStringLiteral("wallpaperAction(%1)").arg(k));
         a->setCheckable(true);
-        connect(a, &QAction::triggered, this, [this, k] { None_Click(k); });
+        connect(a, &QAction::triggered, this, [this, k] { onWallpaperChosen(k); });
         wallpaperItems_.push_back(a);
     }
     for (int k = 0; k < list.count(); ++k) {

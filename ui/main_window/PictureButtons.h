@@ -16,7 +16,7 @@ public:
     // The pointer left the buttons for the background, board, panel or wallpaper.
     void clearHighlight();
 
-    std::int16_t HoverIndex() const { return hoverIndex_; }
+    std::int16_t hoverIndex() const { return hoverIndex_; }
     bool highlighted(int i) const { return highlighted_.at(i); }
     bool bold(int i) const { return bold_.at(i); }
 

@@ -4,13 +4,13 @@
 
 namespace vornel {
 
-StatusBar::StatusBar(QWidget* parent) : QWidget(parent), label2_(new QLabel(this))
+StatusBar::StatusBar(QWidget* parent) : QWidget(parent), scoreLine_(new QLabel(this))
 {
-    setObjectName("picStatusBar");
-    label2_->setObjectName("Label2");
-    QFont f = label2_->font();
+    setObjectName("statusBar");
+    scoreLine_->setObjectName("bestScoresLine");
+    QFont f = scoreLine_->font();
     f.setPointSize(8);
-    label2_->setFont(f);
+    scoreLine_->setFont(f);
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor(255, 192, 192));
@@ -19,7 +19,7 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent), label2_(new QLabel(this
 
 void StatusBar::resizeEvent(QResizeEvent*)
 {
-    label2_->setGeometry(6, 5, width() - 10, 13);
+    scoreLine_->setGeometry(6, 5, width() - 10, 13);
 }
 
 void StatusBar::paintEvent(QPaintEvent*)
@@ -33,7 +33,7 @@ void StatusBar::paintEvent(QPaintEvent*)
     p.setPen(Qt::black);
     p.drawLine(0, h - 1, w, h - 1);
 
-    const int lw = label2_->width(), lh = label2_->height();
+    const int lw = scoreLine_->width(), lh = scoreLine_->height();
     p.setPen(QColor(128, 128, 128));
     p.drawLine(4, 4, lw + 6, 4);
     p.drawLine(4, 4, 4, lh + 6);

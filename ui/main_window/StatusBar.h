@@ -9,14 +9,14 @@ namespace vornel {
 class StatusBar : public QWidget {
 public:
     explicit StatusBar(QWidget* parent);
-    QLabel* scoreLine() const { return label2_; }
+    QLabel* scoreLine() const { return scoreLine_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
 
 private:
-    QLabel* label2_;
+    QLabel* scoreLine_;
 };
 
 }  // namespace vornel

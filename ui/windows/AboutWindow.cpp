@@ -40,8 +40,8 @@ void AboutWindow::buildControls(bool useGreek, PictureLibrary& pictures)
         return l;
     };
     QLabel* balloon = label("balloonPicture", px(240, 240, 735, 670), {});
-    balloon->setPixmap(pictures.named("Image37", balloon->size(), devicePixelRatioF()));
-    accessible::setName(balloon, accessible::pictureName("Image37", useGreek));
+    balloon->setPixmap(pictures.named("red_balloon", balloon->size(), devicePixelRatioF()));
+    accessible::setName(balloon, accessible::pictureName("red_balloon", useGreek));
 
     QLabel* title = label("titleLabel", px(1200, 240, 4290, 480), std::string(ApplicationTitle));
     title->setFont(makeFont("Liberation Sans", 14, true));

@@ -39,7 +39,7 @@ AddWallpaperWindow::AddWallpaperWindow(Host& host, bool useGreek, const TextCata
 {
     setObjectName("AddWallpaperWindow");
     setFixedSize(px(9180), px(5280));
-    setWindowIcon(QIcon(pictures.named("Image21")));
+    setWindowIcon(QIcon(pictures.named("face_with_sunglasses")));
 
     driveList_ = new DriveList(this);
     driveList_->setObjectName("driveList");

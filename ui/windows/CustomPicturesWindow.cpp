@@ -117,7 +117,7 @@ CustomPicturesWindow::CustomPicturesWindow(CustomPictures& custom, Game& game, c
 
 void CustomPicturesWindow::showInitialState(const CardSettings& cards, const TextCatalog& catalog)
 {
-    setWindowIcon(QIcon(pictures_.named("Image26")));
+    setWindowIcon(QIcon(pictures_.named("face_with_heart_eyes")));
     for (ClickLabel* number : slotNumbers_) {
         setBackground(number, QColor(255, 0, 0));
         setTextColour(number, QColor(255, 255, 0));

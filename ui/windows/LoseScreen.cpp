@@ -15,7 +15,7 @@ namespace vornel {
 using namespace widgets;
 
 namespace {
-const EndScreenLook Look{"LoseScreen", "Picture101", "Lose", LoseAnimation::Frames, LoseAnimation::IntervalMs,
+const EndScreenLook Look{"LoseScreen", "crying_face", "Lose", LoseAnimation::Frames, LoseAnimation::IntervalMs,
     DataFile::LoseSound, QColor(226, 231, 242), QColor(0, 0, 128), QColor(90, 104, 140), AccessibleNames::Hourglass};
 }  // namespace
 

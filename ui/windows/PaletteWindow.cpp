@@ -159,7 +159,7 @@ PaletteWindow::PaletteWindow(PictureLibrary& pictures, bool useGreek, QWidget* p
     previewBox_->setFrameShadow(QFrame::Sunken);
 
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
-    setWindowIcon(QIcon(pictures.named("Image23")));
+    setWindowIcon(QIcon(pictures.named("cherries")));
     accessible::setName(previewBox_, qs(Messages::PalettePreview.in(useGreek)).remove(':'));
 }
 

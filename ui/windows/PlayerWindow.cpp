@@ -36,9 +36,9 @@ PlayerWindow::PlayerWindow(Players players, Host& host, bool useGreek, PictureLi
         l->setPixmap(pictures.named(builtIn, r.size(), devicePixelRatioF()));
         accessible::setName(l, accessible::pictureName(builtIn, useGreek));
     };
-    picture("balloonPicture", "Image37", px(240, 240, 735, 670));
-    picture("cryingFacePicture", "Picture101", px(240, 1080, 735, 670));
-    picture("applePicture", "Image55", px(4440, 240, 735, 670));
+    picture("balloonPicture", "red_balloon", px(240, 240, 735, 670));
+    picture("cryingFacePicture", "crying_face", px(240, 1080, 735, 670));
+    picture("applePicture", "red_apple", px(4440, 240, 735, 670));
 
     auto* promptLabel = new QLabel(qs(Messages::TypeYourName.in(useGreek)), this);
     promptLabel->setObjectName("promptLabel");

@@ -38,7 +38,7 @@ RemoveWallpaperWindow::RemoveWallpaperWindow(const WallpaperList& wallpapers, bo
 {
     setObjectName("RemoveWallpaperWindow");
     setFixedSize(px(6900), px(3960));
-    setWindowIcon(QIcon(pictures.named("Image21")));
+    setWindowIcon(QIcon(pictures.named("face_with_sunglasses")));
 
     wallpaperList_ = new QListWidget(this);
     wallpaperList_->setObjectName("wallpaperList");

@@ -52,7 +52,7 @@ CaptionTable designCaptions()
 const std::string elementKeys[] = {"Label1(0)", "Label1(1)", "Label1(2)", "Label1(3)", "Label1(4)", "Label1(5)"};
 
 // One sample picture from each built-in category.
-const char* const samplePictureNames[] = {"Image32", "Image40", "Image21"};
+const char* const samplePictureNames[] = {"slice_of_pizza", "electric_guitar", "face_with_sunglasses"};
 
 QString sizeText(std::int32_t twips)
 {
@@ -162,7 +162,7 @@ void SettingsWindow::showInitialState(const TextCatalog& catalog)
     widthValue_->setText(sizeText(edit_.pictureWidth()));
     showSwatches();
 
-    setWindowIcon(QIcon(pictures_.named("Image42")));
+    setWindowIcon(QIcon(pictures_.named("anchor")));
     if (parentWidget())
         move(parentWidget()->frameGeometry().topLeft());
 

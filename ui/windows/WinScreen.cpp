@@ -14,7 +14,7 @@ namespace vornel {
 using namespace widgets;
 
 namespace {
-const EndScreenLook Look{"WinScreen", "Image37", "Win", WinAnimation::Frames, WinAnimation::IntervalMs,
+const EndScreenLook Look{"WinScreen", "red_balloon", "Win", WinAnimation::Frames, WinAnimation::IntervalMs,
     DataFile::WinSound, QColor(255, 246, 214), QColor(128, 0, 0), QColor(191, 144, 0), AccessibleNames::Trophy};
 }  // namespace
 
