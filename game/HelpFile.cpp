@@ -56,7 +56,7 @@ std::optional<std::filesystem::path> findHelpFile(const std::filesystem::path& f
     return folder / *std::min_element(names.begin(), names.end());
 }
 
-std::optional<std::filesystem::path> periexomena(const std::filesystem::path& folder, Host& host)
+std::optional<std::filesystem::path> findHelpFile(const std::filesystem::path& folder, Host& host)
 {
     std::optional<std::filesystem::path> help = findHelpFile(folder);
     if (!help)

@@ -14,6 +14,6 @@ std::optional<std::filesystem::path> findHelpFile(const std::filesystem::path& f
 
 // The help file to open; without one the player is told to reinstall
 // (in Greek, whatever the language) and there is nothing to open.
-std::optional<std::filesystem::path> periexomena(const std::filesystem::path& folder, Host& host);
+std::optional<std::filesystem::path> findHelpFile(const std::filesystem::path& folder, Host& host);
 
 }  // namespace vornel

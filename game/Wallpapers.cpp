@@ -70,7 +70,7 @@ Wallpapers::Wallpapers(
 {
 }
 
-void Wallpapers::GetPhotos()
+void Wallpapers::loadBuiltInWallpapers()
 {
     list_.setNoneCaption(Messages::NoWallpaper.in(language_.UseGreek));
     for (const std::string& name : bitmapsIn(photosFolder_))
@@ -133,7 +133,7 @@ void Wallpapers::removeConfirmed(const std::vector<std::string>& keptPaths)
 {
     list_.removeAllButFirst();
     writeBackgroundFile(backgroundFile_, keptPaths);
-    GetPhotos();
+    loadBuiltInWallpapers();
 }
 
 SaveResult Wallpapers::saveUserEntries() const

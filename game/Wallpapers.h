@@ -38,7 +38,7 @@ public:
 
     // Appends "no wallpaper" captioned in the current language, the built-in
     // pictures by name, then the user's pictures from their file.
-    void GetPhotos();
+    void loadBuiltInWallpapers();
     // Entry `index` of the menu was chosen. A user's picture whose file is
     // gone is reported and its entry disabled; the picture stays as it was.
     WallpaperView chooseWallpaper(int index);

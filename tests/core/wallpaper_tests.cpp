@@ -54,7 +54,7 @@ TEST_F(WallpaperTest, MenuListsNoneThenBitmapsByNameThenTheUsersUsableLines)
     // Without the folder and the file there is only None, in the language.
     language.UseGreek = true;
     fs::remove(photos);
-    wallpapers->GetPhotos();
+    wallpapers->loadBuiltInWallpapers();
     EXPECT_EQ(menu(), "Καμμία");
     language.UseGreek = false;
     fs::create_directory(photos);
@@ -66,7 +66,7 @@ TEST_F(WallpaperTest, MenuListsNoneThenBitmapsByNameThenTheUsersUsableLines)
     // CR LF lines; a lone LF ends one too.
     const std::string seaLine = dir.string() + "/\xE8\xDC\xEB\xE1\xF3\xF3\xE1.jpg\r\n";
     writeBytes(background, "\r\n   \r\n" + seaLine + dir.string() + "/gone.png\r\n" + sky + "\n");
-    wallpapers->GetPhotos();
+    wallpapers->loadBuiltInWallpapers();
     EXPECT_EQ(menu(), "None|a|b.BMP|{¶}  θάλασσα|{¶}  sky");
     EXPECT_EQ(wallpapers->list().entry(1).path, (photos / "a.bmp").string());
     EXPECT_EQ(wallpapers->list().entry(3).path, sea);
@@ -85,7 +85,7 @@ TEST_F(WallpaperTest, ChoosingShowsAnEntryNextWrapsOnceOneIsCheckedAndAGoneFileI
     const std::string a = file(photos / "a.bmp"), mine = file(dir / "mine.bmp");
     file(photos / "b.bmp");
     writeBytes(background, mine + "\r\n");
-    wallpapers->GetPhotos();
+    wallpapers->loadBuiltInWallpapers();
     EXPECT_EQ(wallpapers->nextWallpaper(), WallpaperView::Unchanged);  // nothing checked yet
     EXPECT_EQ(wallpapers->chooseWallpaper(7), WallpaperView::Unchanged);
     EXPECT_EQ(menu(), "None|a|b|{¶}  mine");
@@ -115,7 +115,7 @@ TEST_F(WallpaperTest, ChoosingShowsAnEntryNextWrapsOnceOneIsCheckedAndAGoneFileI
 TEST_F(WallpaperTest, RestoringShowsAnyExistingPictureButChecksOnlyAnExactPath)
 {
     const std::string a = file(photos / "a.bmp");
-    wallpapers->GetPhotos();
+    wallpapers->loadBuiltInWallpapers();
     wallpapers->setCurrentPath(a);
     EXPECT_EQ(wallpapers->restore(), WallpaperView::Shown);
     EXPECT_EQ(menu(), "None|*a");
@@ -138,7 +138,7 @@ TEST_F(WallpaperTest, ConfirmedRemovalRewritesTheFileAndRebuildsKeepingThePictur
     file(photos / "a.bmp");
     const std::string sea = file(dir / "sea.png"), sky = file(dir / "sky.png");
     writeBytes(background, sea + "\r\n" + sky + "\r\n");
-    wallpapers->GetPhotos();
+    wallpapers->loadBuiltInWallpapers();
     ASSERT_EQ(wallpapers->chooseWallpaper(3), WallpaperView::Shown);
     WallpaperRemoval removal(wallpapers->list());
     EXPECT_EQ(removal.names(), (std::vector<std::string>{"sea", "sky"}));  // built-ins never listed
@@ -212,7 +212,7 @@ TEST_F(WallpaperTest, APathTheFileCannotHoldIsRefusedWhereItIsAdded)
     EXPECT_EQ(host.messages.back(), "The path of this file has characters that cannot be saved. Rename the file or its folder.");
     EXPECT_TRUE(admitWallpaperPath(sea, false, host));
     // Nor does it reach the menu another way, to be saved as "caf?_?.png".
-    wallpapers->GetPhotos();
+    wallpapers->loadBuiltInWallpapers();
     wallpapers->addWallpapers({cafe, sea});
     EXPECT_EQ(menu(), "None|{¶}  θάλασσα");
 }
@@ -235,7 +235,7 @@ TEST_F(WallpaperTest, TheUsersWallpapersAreAHundredAtMostEachPathOnce)
 
     // Adding stops there too, so nothing added is lost at the next start.
     writeBytes(background, "");
-    wallpapers->GetPhotos();
+    wallpapers->loadBuiltInWallpapers();
     wallpapers->addWallpapers(more);
     wallpapers->addWallpapers({sky});
     EXPECT_EQ(wallpapers->list().userPaths(), std::vector<std::string>(more.begin(), more.begin() + 100));
@@ -247,7 +247,7 @@ TEST_F(WallpaperTest, HelpIsHelpHlpOrTheFirstRegularHlpFileOfSaneSizeByNameInAny
 {
     // Without one the message is the Greek one, whatever the language.
     host.messagesExpected = 1;
-    EXPECT_EQ(periexomena(dir.path(), host), std::nullopt);
+    EXPECT_EQ(findHelpFile(dir.path(), host), std::nullopt);
     EXPECT_EQ(host.messageTitles.at(0), "Πρόβλημα με το Αρχείο Βοήθειας");
     file(dir / "Manual.HLP");
     file(dir / "notes.txt");
@@ -259,9 +259,9 @@ TEST_F(WallpaperTest, HelpIsHelpHlpOrTheFirstRegularHlpFileOfSaneSizeByNameInAny
     file(dir / ".guide.hlp");  // hidden files count
     EXPECT_EQ(findHelpFile(dir.path()), dir / ".guide.hlp");
     file(dir / "Help.hlp");
-    EXPECT_EQ(periexomena(dir.path(), host), dir / "Help.hlp");
+    EXPECT_EQ(findHelpFile(dir.path(), host), dir / "Help.hlp");
     fs::rename(dir / "B.hlp", dir / "Help.hlp");  // a pipe would block the viewer
-    EXPECT_EQ(periexomena(dir.path(), host), dir / ".guide.hlp");
+    EXPECT_EQ(findHelpFile(dir.path(), host), dir / ".guide.hlp");
 }
 
 namespace {
@@ -327,7 +327,7 @@ TEST_F(WallpaperTest, AHelpPageBeyondTheManualsBoundsIsNoHelpFile)
 
     writeBytes(dir / "Help.hlp", nestedTables(300));
     host.messagesExpected = 1;
-    EXPECT_EQ(periexomena(dir.path(), host), std::nullopt);
+    EXPECT_EQ(findHelpFile(dir.path(), host), std::nullopt);
     writeBytes(dir / "Manual.hlp", nestedTables(2));
     EXPECT_EQ(findHelpFile(dir.path()), dir / "Manual.hlp");
 }

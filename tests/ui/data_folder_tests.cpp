@@ -95,11 +95,11 @@ TEST(DataFolder, AnInstalledGameReadsItsShippedFilesWhereTheyAreUnlessTheUserHas
     testing::BoxAnswerer boxes;
     MainWindow w(host, false, f);
     testing::start(w);
-    EXPECT_EQ(testing::child<QAction>(w, "antikeim")->text(), "Objects");
+    EXPECT_EQ(testing::child<QAction>(w, "objectsAction")->text(), "Objects");
     ASSERT_EQ(w.wallpapers().list().count(), 2);
     EXPECT_EQ(QFileInfo(QString::fromStdString(w.wallpapers().list().entry(1).path)).path(), f.shipped + "/Photos");
-    EXPECT_EQ(w.winScreen()->SoundPath(), f.shipped + "/Win.SON");
-    EXPECT_EQ(w.loseScreen()->SoundPath(), user + "/CRASH1.SON");
+    EXPECT_EQ(w.winScreen()->soundPath(), f.shipped + "/Win.SON");
+    EXPECT_EQ(w.loseScreen()->soundPath(), user + "/CRASH1.SON");
     EXPECT_EQ(f.shippedFile("Help.hlp"), user + "/Help.hlp");
     EXPECT_EQ(f.shippedFile("HelpPictures"), f.shipped + "/HelpPictures");
     w.close();

@@ -149,7 +149,7 @@ TEST_F(UiTest, AHelpFileBeyondTheManualsBoundsIsReportedAsMissingAndNeverLaidOut
     writeFile("Help.hlp", hostile.toUtf8());
     MainWindow& w = open(false);
     boxes.ok();
-    child<QAction>(w, "periexomena")->trigger();
+    child<QAction>(w, "helpContentsAction")->trigger();
     EXPECT_EQ(boxes.titles.value(0), "Πρόβλημα με το Αρχείο Βοήθειας");
     EXPECT_EQ(w.findChild<HelpWindow*>(), nullptr);
 

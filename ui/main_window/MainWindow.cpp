@@ -151,7 +151,7 @@ void MainWindow::start()
     board_->resize(px(BoardPanelSize.width), px(BoardPanelSize.height));
     if (!fileExists(dataFile(DataFile::DefaultColours)))
         createDefaultColours();
-    wallpapers_.GetPhotos();
+    wallpapers_.loadBuiltInWallpapers();
     showWallpaperMenu();
     applyColoursFile();
 
@@ -534,7 +534,7 @@ void MainWindow::onHelpContentsChosen()
 {
     // The user's own manual wins over the shipped one.
     const std::filesystem::path own = folders_.data.toStdString(), shipped = folders_.shipped.toStdString();
-    const std::optional<std::filesystem::path> help = periexomena(findHelpFile(own) ? own : shipped, host_);
+    const std::optional<std::filesystem::path> help = findHelpFile(findHelpFile(own) ? own : shipped, host_);
     if (!help)
         return;
     auto* w = findChild<HelpWindow*>("HelpWindow", Qt::FindDirectChildrenOnly);
