@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <chrono>
+
+#include "text/Messages.h"
 
 namespace vornel {
 
@@ -44,6 +47,8 @@ bool DesktopHost::askYesNo(const std::string& text, const std::string& title)
     beforeWaiting();
     QMessageBox box(QMessageBox::Question, titleOrDefault(title), qs(text), QMessageBox::Yes | QMessageBox::No,
         parentForBox());
+    box.button(QMessageBox::Yes)->setText(qs(Messages::YesButton.in(greek_)));
+    box.button(QMessageBox::No)->setText(qs(Messages::NoButton.in(greek_)));
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -54,6 +59,7 @@ void DesktopHost::showMessage(const std::string& text, const std::string& title,
         : icon == MessageIcon::Question                          ? QMessageBox::Question
                                                                  : QMessageBox::NoIcon;
     QMessageBox box(shown, titleOrDefault(title), qs(text), QMessageBox::Ok, parentForBox());
+    box.button(QMessageBox::Ok)->setText(qs(Messages::OkButton.in(greek_)));
     box.exec();
 }
 
@@ -64,6 +70,8 @@ std::string DesktopHost::inputBox(const std::string& prompt, const std::string& 
     box.setWindowTitle(titleOrDefault(title));
     box.setLabelText(qs(prompt));
     box.setTextValue(qs(defaultAnswer));
+    box.setOkButtonText(qs(Messages::OkButton.in(greek_)));
+    box.setCancelButtonText(qs(Messages::CancelButton.in(greek_)));
     return box.exec() == QDialog::Accepted ? box.textValue().toStdString() : std::string();
 }
 

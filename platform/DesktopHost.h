@@ -18,6 +18,8 @@ public:
     // Run before a box opens or events are let run, so that the screen
     // shows the state as it is at that moment.
     void setBeforeWaiting(std::function<void()> f) { beforeWaiting_ = std::move(f); }
+    // The language of the boxes' buttons.
+    void setGreek(bool greek) { greek_ = greek; }
     // The window boxes belong to when no window of the program is active.
     void setFallbackParent(QWidget* w) { fallbackParent_ = w; }
 
@@ -37,6 +39,7 @@ private:
 
     std::function<void()> beforeWaiting_;
     QPointer<QWidget> fallbackParent_;
+    bool greek_ = false;
     std::mt19937 generator_;
 };
 

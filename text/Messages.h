@@ -91,6 +91,12 @@ std::string changeNotSaved(bool useGreek, SaveFailure reason);
 
 // Players
 inline constexpr Bilingual Anonymous{"ΑΝΩΝΥΜΟΣ", "Anonymous"};
+
+// The buttons of the boxes, with their access keys.
+inline constexpr Bilingual YesButton{"&Ναι", "&Yes"};
+inline constexpr Bilingual NoButton{"Ό&χι", "&No"};
+inline constexpr Bilingual OkButton{"OK", "OK"};
+inline constexpr Bilingual CancelButton{"Ά&κυρο", "&Cancel"};
 inline constexpr Bilingual NameTooLong{
     "Το ονομά σου μπορεί να ειναι εως 15 χαρακτήρες,", "Your name must be less than 15 characters"};
 inline constexpr Bilingual NameTooLongTitle{"ΟΝΟΜΑ ΣΙΔΗΡΟΔΡΟΜΟΣ", ""};

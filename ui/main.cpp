@@ -22,6 +22,8 @@ int main(int argc, char* argv[])
     vornel::keepMemoryFlat(app);
     QApplication::setOrganizationName("Kelbar");
     QApplication::setApplicationName("vornel");
+    // Docks match the window to its desktop entry by this name.
+    QApplication::setDesktopFileName("org.kelbar.Vornel");
 
     const vornel::DataFolders folders = vornel::chooseDataFolders(
         QString::fromStdString(vornel::AppFolder()), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
@@ -43,8 +45,10 @@ int main(int argc, char* argv[])
 
     QApplication::setFont(QFont("Liberation Sans", 8));
     vornel::accessible::install();
+    const bool useGreek = vornel::LanguageStore::load();
     vornel::DesktopHost host;
-    vornel::MainWindow window(host, vornel::LanguageStore::load(), folders);
+    host.setGreek(useGreek);
+    vornel::MainWindow window(host, useGreek, folders);
     window.start();
     return app.exec();
 }

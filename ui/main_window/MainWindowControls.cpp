@@ -3,6 +3,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QTimer>
 #include <functional>
 
@@ -263,6 +264,8 @@ void MainWindow::buildMenus()
             a->setShortcut(QKeySequence(it.shortcut));
         actions_[it.name] = a;
     }
+    // Ctrl+Q quits as on every desktop, through the same closing as the close box.
+    connect(new QShortcut(QKeySequence::Quit, this), &QShortcut::activated, this, &QWidget::close);
     // Check marks follow the game's state, never the click itself.
     for (const char* name : {"easyAction", "normalAction", "hardAction", "objectsAction", "facesAction", "foodAction",
              "customAction", "showNumbersAction", "wallpaperAction(0)"})

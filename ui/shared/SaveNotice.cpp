@@ -7,8 +7,11 @@ namespace vornel {
 
 void tellIfNotSaved(const SaveResult& result, bool useGreek)
 {
-    if (!result)
-        DesktopHost().showMessage(Messages::changeNotSaved(useGreek, result.failure()));
+    if (result)
+        return;
+    DesktopHost host;
+    host.setGreek(useGreek);
+    host.showMessage(Messages::changeNotSaved(useGreek, result.failure()));
 }
 
 }  // namespace vornel

@@ -1,6 +1,7 @@
 #include "ui/windows/EndScreen.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -27,6 +28,7 @@ EndScreen::EndScreen(const EndScreenLook& look, bool useGreek, const QString& da
 {
     setObjectName(look.objectName);
     setFixedSize(px(5580), px(3600));
+    setFocusPolicy(Qt::StrongFocus);  // the keys that go on come here
     setBackground(this, look.background);
     animationTimer_ = new QTimer(this);
     animationTimer_->setObjectName("animationTimer");
@@ -99,6 +101,22 @@ void EndScreen::mousePressEvent(QMouseEvent* e)
     e->accept();
     if (e->button() == Qt::LeftButton)
         dismiss();
+}
+
+// The keys a player reaches for to go on do what a click does.
+void EndScreen::keyPressEvent(QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_Escape:
+        e->accept();
+        dismiss();
+        return;
+    default:
+        QWidget::keyPressEvent(e);
+    }
 }
 
 void EndScreen::closeEvent(QCloseEvent* e)

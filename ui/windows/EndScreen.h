@@ -58,6 +58,7 @@ protected:
     void playSound() const;
 
     void mousePressEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void hideEvent(QHideEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
