@@ -132,7 +132,8 @@ void Wallpapers::addWallpapers(const std::vector<std::string>& paths)
 void Wallpapers::removeConfirmed(const std::vector<std::string>& keptPaths)
 {
     list_.removeAllButFirst();
-    writeBackgroundFile(backgroundFile_, keptPaths);
+    if (const SaveResult saved = writeBackgroundFile(backgroundFile_, keptPaths); !saved)
+        host_.showMessage(Messages::changeNotSaved(language_.UseGreek, saved.failure()));
     loadBuiltInWallpapers();
 }
 
