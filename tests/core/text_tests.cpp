@@ -25,11 +25,7 @@ const std::string GreekUtf8 = "Καλημέρα";
 
 struct TextCatalogFiles : ::testing::Test {
     TempFolder dir;
-    fs::path write(const std::string& bytes, const std::string& name = "english.ini")
-    {
-        writeBytes(dir / name, bytes);
-        return dir / name;
-    }
+    fs::path write(const std::string& bytes) { return writeBytes(dir / "english.ini", bytes), dir / "english.ini"; }
 };
 
 std::string padded(const std::string& text)
@@ -98,10 +94,8 @@ TEST_F(TextCatalogFiles, CatalogueAgreesWithTheReaderOnAwkwardFiles)
     for (int i = 0; i < 200; ++i)
         alpha += "α";
     EXPECT_EQ(catalog.lookup("T", "g"), alpha + GreekUtf8 + alpha.substr(0, 2 * 47));
-    EXPECT_EQ(catalog.lookup("T", "empty"), "");
-    EXPECT_EQ(catalog.lookup("T", "blank"), "");
-    for (const char* missing : {"marker", "nul", "missing"})
-        EXPECT_EQ(catalog.lookup("T", missing), std::nullopt) << missing;
+    EXPECT_TRUE(catalog.lookup("T", "empty") == "" && catalog.lookup("T", "blank") == "");
+    EXPECT_FALSE(catalog.lookup("T", "marker") || catalog.lookup("T", "nul") || catalog.lookup("T", "missing"));
 }
 
 TEST_F(TextCatalogFiles, LoaderAppliesTheSectionsKeysThePlainKeyToTheWholeArrayThenElementKeys)
@@ -172,9 +166,7 @@ TEST(AccessibleNames, EveryBuiltInPictureHasItsOwnNameInBothLanguagesAndAFileIts
 
 TEST(AccessibleNames, APictureFileIsReadByItsBaseName)
 {
-    EXPECT_EQ(names::picture(true, "/home/ada/Photos/Sunset at sea.JPG"), "Sunset at sea");
-    EXPECT_EQ(names::picture(false, "/home/ada/archive.tar.gz"), "archive.tar");
-    EXPECT_EQ(names::picture(false, "/home/ada/no extension"), "no extension");
-    EXPECT_EQ(names::picture(false, "/home/ada/.hidden"), ".hidden");
-    EXPECT_EQ(names::picture(false, "/media/usb.stick/ice_cream_cone"), "ice_cream_cone") << "a file is never a built-in";
+    EXPECT_EQ(names::picture(true, "/home/ada/Photos/Sunset at sea.JPG") + "|" + names::picture(false, "/a/archive.tar.gz") +
+            "|" + names::picture(false, "/a/.hidden") + "|" + names::picture(false, "/usb.stick/ice_cream_cone"),
+        "Sunset at sea|archive.tar|.hidden|ice_cream_cone");  // a file is never a built-in
 }
