@@ -108,12 +108,9 @@ TEST_F(TextCatalogFiles, LoaderAppliesTheSectionsKeysThePlainKeyToTheWholeArrayT
     TextCatalog catalog(write("[ENGLISH1]\nLabel2=wrong window\n[english8]\nLabel1(0)=Zero\nLabel1=All\n"
                               "Label1(4)=Four\nCommand21=\nLabel1(x)=bad\nLabel1(9)=none\nLabel1(-0)=bad\n"
                               "Label1(99999999999)=bad\n"));
-    std::vector<std::string> keys;
-    for (int i = 0; i < 6; ++i)
-        keys.push_back("Label1(" + std::to_string(i) + ")");
-    keys.insert(keys.end(),
-        {"Label1(x)", "Label1(", "(2)", "Label1(-1)", "Label1( 2)", "Label1(9)", "Label1(-0)", "Label1(99999999999)"});
-    loadEnglishTexts(window, catalog, "ENGLISH8", keys);
+    loadEnglishTexts(window, catalog, "ENGLISH8",
+        std::vector<std::string>{"Label1(0)", "Label1(1)", "Label1(2)", "Label1(3)", "Label1(4)", "Label1(5)", "Label1(x)", "Label1(", "(2)",
+            "Label1(-1)", "Label1( 2)", "Label1(9)", "Label1(-0)", "Label1(99999999999)"});
     std::vector<std::string> captions;
     for (const ControlCaption& c : window.controls())
         captions.push_back(c.caption);
