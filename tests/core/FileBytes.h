@@ -16,32 +16,22 @@ using namespace std::string_literals;
 
 inline std::string readBytes(const fs::path& file)
 {
-    std::ifstream in(file, std::ios::binary);
     std::ostringstream bytes;
-    bytes << in.rdbuf();
+    bytes << std::ifstream(file, std::ios::binary).rdbuf();
     return std::move(bytes).str();
 }
 
-inline void writeBytes(const fs::path& file, const std::string& bytes)
-{
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
-}
+inline void writeBytes(const fs::path& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
 
+// `file` with each listed record (from 1) starting with the given bytes, the rest unchanged.
 using Heads = std::initializer_list<std::pair<int, std::string>>;
-
-// `file` with each listed record starting with the given bytes, the rest of it unchanged.
 inline std::string patched(std::string file, Heads heads)
 {
     for (const auto& [record, bytes] : heads)
         file.replace(static_cast<std::size_t>(record - 1) * 128, bytes.size(), bytes);
     return file;
 }
-
-// `count` records of zeros, patched.
-inline std::string records(int count, Heads heads = {})
-{
-    return patched(std::string(count * 128, '\0'), heads);
-}
+inline std::string records(int count, Heads heads = {}) { return patched(std::string(count * 128, '\0'), heads); }
 
 // Records full of bytes no writer would produce, so a byte changed by mistake shows.
 inline std::string noise(int records)
@@ -52,15 +42,9 @@ inline std::string noise(int records)
     return bytes;
 }
 
-// A text as a record holds it: the 16-bit length, then the code-page bytes.
-inline std::string text(const std::string& ansi)
-{
-    return std::string{static_cast<char>(ansi.size()), '\0'} + ansi;
-}
-inline std::string taggedText(const std::string& ansi)
-{
-    return "\x08\x00"s + text(ansi);
-}
+// A text as a record holds it: the 16-bit length, then the code-page bytes; tagged, after type 8.
+inline std::string text(const std::string& ansi) { return std::string{static_cast<char>(ansi.size()), '\0'} + ansi; }
+inline std::string taggedText(const std::string& ansi) { return "\x08\x00"s + text(ansi); }
 
 // Names in the folder, hidden ones included.
 inline std::set<std::string> entries(const fs::path& folder)
@@ -71,10 +55,9 @@ inline std::set<std::string> entries(const fs::path& folder)
     return names;
 }
 
-// Runs `probe` in a child process that an alarm ends after two seconds and
-// that may not use much memory: a call that blocks or reads without end
-// fails the test instead of hanging or exhausting the machine. True when the
-// probe returned true in time.
+// True when `probe` returns true in a child process that an alarm ends after
+// two seconds and that may not use much memory: a call that blocks or reads
+// without end fails the test instead of hanging or exhausting the machine.
 template <class Probe> bool passesInChild(Probe probe)
 {
     const pid_t pid = ::fork();
@@ -85,9 +68,7 @@ template <class Probe> bool passesInChild(Probe probe)
         ::_exit(probe() ? 0 : 1);
     }
     int status = 0;
-    if (pid < 0 || ::waitpid(pid, &status, 0) != pid)
-        return false;
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 }  // namespace vornel::testing

@@ -44,14 +44,10 @@ struct GameFixture : ::testing::Test {
     }
     void ticks(int n)
     {
-        for (int k = 0; k < n; ++k)
+        while (n-- > 0)
             game.clockTick();
     }
-    void flipBack()
-    {
-        for (int t = 0; t < 3; ++t)
-            game.flipBackTick();
-    }
+    void flipBack() { game.flipBackTick(), game.flipBackTick(), game.flipBackTick(); }
     // The result screen is dismissed and the window is active again.
     ResultStep dismissResult()
     {

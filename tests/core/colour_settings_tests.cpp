@@ -50,42 +50,28 @@ std::tuple<int, int, std::int32_t> sizeAndColour(const CardSettings& s)
     return {s.CardPictureWidth, s.CardPictureHeight, s.CardColour};
 }
 
-TEST(SavedSettings, CardSizesAbove100AndAnyStoredColourAreKept)
+// Sizes above 100 up to the bars' largest are kept, others are missing; any stored colour is kept.
+TEST(SavedSettings, CardSizesTheBarsCouldSetAndAnyStoredColourAreKept)
 {
-    SettingsRecords r;
-    EXPECT_EQ(sizeAndColour(CardSettings::fromRecords(r)), std::tuple(735, 670, 0x00C000));
-    r.cardPictureHeight = 100;
-    r.cardPictureWidth = 101;
-    r.cardColour = TaggedValue::fromInt32(0);  // black is a colour, not "none"
-    const CardSettings s = CardSettings::fromRecords(r);
-    EXPECT_EQ(sizeAndColour(s), std::tuple(101, 670, 0));
-    r.cardColour = TaggedValue::fromInt32(SystemButtonFace);
-    EXPECT_EQ(CardSettings::fromRecords(r).CardColour, SystemButtonFace);
-
-    SettingsRecords back;
-    s.toRecords(back);
-    EXPECT_EQ(back.cardPictureWidth, 101);
-    EXPECT_EQ(back.cardColour, TaggedValue::fromInt32(0));
-}
-
-TEST(SavedSettings, ValuesNoSettingsWindowCouldWriteReadAsMissing)
-{
-    constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
-    constexpr std::int32_t Min = std::numeric_limits<std::int32_t>::min();
-    // Stored width and height, then what start-up takes.
-    const std::tuple<std::int32_t, std::int32_t, int, int> sizes[] = {
-        {735, 670, 735, 670},  // the bars' largest
-        {736, 671, 735, 670},
-        {Max, Max, 735, 670},
-        {Min, Min, 735, 670},
-        {435, 370, 435, 370},
+    constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max(), Min = std::numeric_limits<std::int32_t>::min();
+    // Stored width, height and colour, then what start-up takes.
+    const std::tuple<std::int32_t, std::int32_t, TaggedValue, std::tuple<int, int, std::int32_t>> cases[] = {
+        {0, 0, {}, {735, 670, 0x00C000}},
+        {101, 100, TaggedValue::fromInt32(0), {101, 670, 0}},  // black is a colour, not "none"
+        {735, 670, TaggedValue::fromInt32(SystemButtonFace), {735, 670, SystemButtonFace}},
+        {736, 671, {}, {735, 670, 0x00C000}},
+        {Max, Max, {}, {735, 670, 0x00C000}},
+        {Min, Min, {}, {735, 670, 0x00C000}},
+        {435, 370, {}, {435, 370, 0x00C000}},
     };
-    for (const auto& [width, height, expectedWidth, expectedHeight] : sizes) {
+    for (const auto& [width, height, colour, expected] : cases) {
         SettingsRecords r;
-        r.cardPictureWidth = width;
-        r.cardPictureHeight = height;
+        std::tie(r.cardPictureWidth, r.cardPictureHeight, r.cardColour) = std::tie(width, height, colour);
         const CardSettings s = CardSettings::fromRecords(r);
-        EXPECT_EQ(std::pair(s.CardPictureWidth, s.CardPictureHeight), std::pair(expectedWidth, expectedHeight)) << width;
+        EXPECT_EQ(sizeAndColour(s), expected) << width;
+        SettingsRecords back;
+        s.toRecords(back);
+        EXPECT_EQ(sizeAndColour(CardSettings::fromRecords(back)), expected) << width;
     }
     // A score of 2^31 is no 16-bit score: it counts as none.
     EXPECT_EQ(BestScores::scoreOf(TaggedValue::fromText("2147483648")), 0);

@@ -8,7 +8,6 @@
 #include <map>
 #include <sched.h>
 #include <sys/mount.h>
-#include <ostream>
 #include <sys/file.h>
 #include <sys/stat.h>
 
@@ -20,13 +19,6 @@
 #include "storage/DataFiles.h"
 #include "storage/RecordFile.h"
 #include "storage/SafeFile.h"
-
-namespace vornel {
-void PrintTo(const TaggedValue& v, std::ostream* os)
-{
-    *os << "{type " << static_cast<int>(v.type) << ", " << v.number << ", \"" << v.text << "\"}";
-}
-}  // namespace vornel
 
 using namespace vornel;
 using namespace vornel::testing;
@@ -50,8 +42,7 @@ std::string everyByte(int times)
 struct stat statOf(const fs::path& file)
 {
     struct stat st { };
-    ::stat(file.c_str(), &st);
-    return st;
+    return ::stat(file.c_str(), &st), st;
 }
 
 }  // namespace
@@ -101,6 +92,10 @@ TEST_F(SafeFileTest, ReplaceWritesANewFileBesideTheOldAndKeepsTheMode)
     EXPECT_EQ(statOf(file).st_mode & 0777, 0600u);
     EXPECT_NE(statOf(file).st_ino, old);  // renamed over the old one, never written in place
     EXPECT_EQ(entries(dir.path()), std::set<std::string>{"skor.qdx"});
+
+    const SaveResult failed = replaceFileContents(dir / "absent" / "file", "new");
+    EXPECT_TRUE(!failed && failed.failure() == SaveFailure::Other && failed.error() == ENOENT);
+    EXPECT_EQ(entries(dir.path()), std::set<std::string>{"skor.qdx"});
 }
 
 namespace {
@@ -140,15 +135,12 @@ TEST_F(SafeFileTest, ReplaceLeavesWhatIsNotItsOwnAndSaysWhyItFailed)
         fs::permissions(d / "real", mode);
     };
     const std::vector<ReplaceCase> cases{
-        {"read-only file", [&](auto d) { old(d, fs::perms(0444)); fs::rename(d / "real", d / "skor.qdx"); }, {},
-            SaveFailure::ReadOnly},
-        {"file only its owner reads", [&](auto d) { old(d, fs::perms(0400)); fs::rename(d / "real", d / "skor.qdx"); },
-            {}, SaveFailure::ReadOnly},
+        {"read-only file", [&](auto d) { old(d, fs::perms(0444)); fs::rename(d / "real", d / "skor.qdx"); }, {}, SaveFailure::ReadOnly},
+        {"file only its owner reads", [&](auto d) { old(d, fs::perms(0400)); fs::rename(d / "real", d / "skor.qdx"); }, {}, SaveFailure::ReadOnly},
         {"folder", [](auto d) { fs::create_directory(d / "skor.qdx"); }, {}, SaveFailure::NotARegularFile},
         {"pipe", [](auto d) { ::mkfifo((d / "skor.qdx").c_str(), 0644); }, {}, SaveFailure::NotARegularFile},
         {"link to a file", [&](auto d) { old(d, fs::perms(0644)); fs::create_symlink("real", d / "skor.qdx"); }, {}, {}},
-        {"link to a read-only file",
-            [&](auto d) { old(d, fs::perms(0444)); fs::create_symlink(d / "real", d / "skor.qdx"); }, {}, {}},
+        {"link to a read-only file", [&](auto d) { old(d, fs::perms(0444)); fs::create_symlink(d / "real", d / "skor.qdx"); }, {}, {}},
         {"link that leads nowhere", [](auto d) { fs::create_symlink("real", d / "skor.qdx"); }, {}, {}},
         {"read-only folder",
             [&](auto d) {
@@ -160,11 +152,7 @@ TEST_F(SafeFileTest, ReplaceLeavesWhatIsNotItsOwnAndSaysWhyItFailed)
             // The system lets root write anywhere; nobody may not.
             [] { return ::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0); }, SaveFailure::ReadOnly},
         {"file size limit", [&](auto d) { old(d, fs::perms(0644)); fs::copy_file(d / "real", d / "skor.qdx"); },
-            [] {
-                prepareProcessForSaves();
-                const rlimit size{4096, 4096};
-                return ::setrlimit(RLIMIT_FSIZE, &size) == 0;
-            },
+            [] { prepareProcessForSaves(); const rlimit size{4096, 4096}; return ::setrlimit(RLIMIT_FSIZE, &size) == 0; },
             SaveFailure::TooLarge},
     };
     for (const ReplaceCase& c : cases) {
@@ -215,39 +203,25 @@ TEST_F(SafeFileTest, AFullDiskIsAFailedSaveThatKeepsTheOldFile)
     EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
-TEST_F(SafeFileTest, FailedReplaceLeavesTheOldFileAndNoTemporaryFile)
+// A save clears what killed saves of its file left, start-up those of every
+// data file; a temporary file still locked is being written and stays.
+TEST_F(SafeFileTest, TemporaryFilesNobodyIsWritingGoAtTheNextSaveAndAtStart)
 {
-    writeBytes(file, "old");
-    const SaveResult saved = replaceFileContents(dir / "absent" / "file", "new");
-    EXPECT_TRUE(!saved && saved.failure() == SaveFailure::Other && saved.error() == ENOENT);
-    EXPECT_EQ(entries(dir.path()), std::set<std::string>{"skor.qdx"});
-}
-
-TEST_F(SafeFileTest, ReplaceRemovesTemporaryFilesNobodyIsWriting)
-{
-    const std::set<std::string> kept{"skor.qdx", ".skor.qdx.Busy01", ".skor.qdx.tmp", ".skorP.qdx.Ab12Cd"};
+    const std::set<std::string> kept{"skor.qdx", ".skor.qdx.Busy01", ".skor.qdx.tmp", ".names.QDX.tmp", "colors.qdx.Ab12Cd", "real"};
     for (const std::string& name : kept)
         writeBytes(dir / name, "x");
-    writeBytes(dir / ".skor.qdx.Ab12Cd", "left by a killed save");
-    // A save still running holds a lock on its file.
-    const int busy = ::open((dir / ".skor.qdx.Busy01").c_str(), O_RDONLY | O_CLOEXEC);
-    ASSERT_EQ(::flock(busy, LOCK_EX), 0);
-    ASSERT_TRUE(replaceFileContents(dir / "skor.qdx", "new"));
-    ::close(busy);
-    EXPECT_EQ(entries(dir.path()), kept);
-}
-
-TEST_F(SafeFileTest, StartRemovesTheTemporaryFilesOfEveryDataFileNobodyIsWriting)
-{
-    const std::set<std::string> kept{
-        "skor.qdx", ".skor.qdx.Busy01", ".names.QDX.tmp", ".english.ini.Ab12Cd", "colors.qdx.Ab12Cd", "real"};
-    for (const std::string& name : kept)
-        writeBytes(dir / name, "x");
-    for (const char* name : DataFile::Saved)
+    std::set<std::string> others = kept;
+    for (const char* name : DataFile::Saved) {
         writeBytes(dir / ("."s + name + ".Xy34Zw"), "left by a killed save");
+        if (name != "skor.qdx"s)
+            others.insert("."s + name + ".Xy34Zw");
+    }
     fs::create_symlink("real", dir / ".skorP.qdx.Ab12Cd");  // never made by a save
     const int busy = ::open((dir / ".skor.qdx.Busy01").c_str(), O_RDONLY | O_CLOEXEC);
     ASSERT_EQ(::flock(busy, LOCK_EX), 0);
+    ASSERT_TRUE(replaceFileContents(dir / "skor.qdx", "new"));
+    others.insert(".skorP.qdx.Ab12Cd");
+    EXPECT_EQ(entries(dir.path()), others);
     removeOrphanedTemporaries(dir.path());
     ::close(busy);
     auto left = kept;
@@ -335,41 +309,16 @@ TEST_F(RecordFileTest, ACutOrCorruptRecordGivesOnlyWhatItHolds)
     EXPECT_TRUE(corrupt.readTagged(3).isEmpty());
 }
 
-TEST_F(RecordFileTest, OnlyARegularFileOfSaneSizeOrNothingIsEverReplaced)
+// Folders and pipes are the saves' own cases; a file too large to be ours is never read nor replaced.
+TEST_F(RecordFileTest, AFileLargerThanItsRecordsIsNeverReplaced)
 {
-    fs::create_directory(dir / "folder");
-    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0644), 0);
-    writeBytes(dir / "huge", "\x07");
-    fs::resize_file(dir / "huge", RecordFile::MaxRecord * RecordFile::RecordLength + 1);
-    const auto before = entries(dir.path());
-    for (const char* name : {"folder", "pipe", "huge"}) {
-        const fs::path path = dir / name;
-        EXPECT_TRUE(passesInChild([&] {
-            RecordFile f(path);
-            if (f.isWritable() || f.readInt16(1) != 0 || !f.writeInt16(1, 8))
-                return false;
-            const SaveResult saved = f.save();
-            return !saved && saved.failure() == SaveFailure::NotARegularFile;
-        })) << name;
-    }
-    EXPECT_EQ(entries(dir.path()), before);
-    EXPECT_TRUE(fs::is_empty(dir / "folder"));
-    EXPECT_EQ(fs::file_size(dir / "huge"), RecordFile::MaxRecord * RecordFile::RecordLength + 1);
-
-    // A link that leads nowhere reads as a missing file; the save replaces
-    // the link, never making the file it names.
-    fs::create_symlink("absent", dir / "dangling");
-    RecordFile dangling(dir / "dangling");
-    EXPECT_TRUE(fs::is_symlink(dir / "dangling"));
-    ASSERT_TRUE(dangling.writeInt16(1, 8) && dangling.save());
-    EXPECT_FALSE(fs::exists(dir / "absent"));
-    EXPECT_EQ(readBytes(dir / "dangling"), "\x08"s + std::string(127, '\0'));
-
-    // A missing file in a missing folder: writes are taken, the save fails.
-    RecordFile f(dir / "no-such-folder" / "names.QDX");
-    EXPECT_TRUE(f.isWritable() && f.writeInt16(1, 1));
-    EXPECT_FALSE(f.save());
-    EXPECT_FALSE(fs::exists(dir / "no-such-folder"));
+    writeBytes(file, "\x07");
+    fs::resize_file(file, RecordFile::MaxRecord * RecordFile::RecordLength + 1);
+    RecordFile f(file);
+    EXPECT_TRUE(!f.isWritable() && f.readInt16(1) == 0 && f.writeInt16(1, 8));
+    const SaveResult saved = f.save();
+    EXPECT_TRUE(!saved && saved.failure() == SaveFailure::NotARegularFile);
+    EXPECT_EQ(readBytes(file), "\x07"s + std::string(RecordFile::MaxRecord * RecordFile::RecordLength, '\0'));
 }
 
 TEST(Codepage, GreekRoundTripsAndWhatItCannotHoldIsMarked)
@@ -395,16 +344,10 @@ TEST(Codepage, GreekRoundTripsAndWhatItCannotHoldIsMarked)
         EXPECT_TRUE(fitsCodepage(fromAnsi(ansi)));
     }
 
-    const std::pair<std::string, bool> fits[] = {
-        {"Άννα σταυρου ¶€", true},
-        {"", true},
-        {"josé", false},
-        {"/pics/café_é.png", false},
-        {"ж", false},
-        {"a\xFF", false},             // broken UTF-8
-        {fromAnsi("\xD2"), true},     // an undefined byte read from a file
-        {"\uF7C1", false},            // the same range, but 0xC1 is a letter: it could not come back
-    };
+    const std::pair<std::string, bool> fits[] = {{"Άννα σταυρου ¶€", true}, {"", true}, {"josé", false}, {"ж", false},
+        {"a\xFF", false},          // broken UTF-8
+        {fromAnsi("\xD2"), true},  // an undefined byte read from a file
+        {"\uF7C1", false}};        // the same range, but 0xC1 is a letter: it could not come back
     for (const auto& [utf8, expected] : fits)
         EXPECT_EQ(fitsCodepage(utf8), expected) << utf8;
 }

@@ -32,11 +32,7 @@ struct WallpaperTest : ::testing::Test {
         wallpapers.emplace(host, language, photos, background);
     }
     // A file with some content at `path`; returns the path as text.
-    std::string file(const fs::path& path)
-    {
-        writeBytes(path, "BM");
-        return path.string();
-    }
+    std::string file(const fs::path& path) { return writeBytes(path, "BM"), path.string(); }
     // The menu's captions: "*" marks the checked entry, "~" a disabled one.
     std::string menu() const
     {
@@ -68,8 +64,7 @@ TEST_F(WallpaperTest, MenuListsNoneThenBitmapsByNameThenTheUsersUsableLines)
     writeBytes(background, "\r\n   \r\n" + seaLine + dir.string() + "/gone.png\r\n" + sky + "\n");
     wallpapers->loadBuiltInWallpapers();
     EXPECT_EQ(menu(), "None|a|b.BMP|{¶}  θάλασσα|{¶}  sky");
-    EXPECT_EQ(wallpapers->list().entry(1).path, (photos / "a.bmp").string());
-    EXPECT_EQ(wallpapers->list().entry(3).path, sea);
+    EXPECT_EQ(wallpapers->list().entry(3).path, sea);  // read in the code page
     // The blank lines and the missing picture are gone from the next write.
     ASSERT_TRUE(wallpapers->saveUserEntries());
     EXPECT_EQ(readBytes(background), seaLine + sky + "\r\n");
@@ -269,7 +264,6 @@ namespace {
 std::string repeated(std::string_view text, std::size_t times)
 {
     std::string all;
-    all.reserve(text.size() * times);
     while (times--)
         all += text;
     return all;
@@ -288,13 +282,6 @@ TEST_F(WallpaperTest, AHelpPageBeyondTheManualsBoundsIsNoHelpFile)
 {
     const HtmlShape shipped = measureHtml(readBytes(VORNEL_ASSETS "/Help.hlp"));
     EXPECT_TRUE(withinManualBounds(shipped));
-    EXPECT_LE(shipped.bytes * 4, ManualBounds::Bytes);
-    EXPECT_LE(shipped.elements * 4, ManualBounds::Elements);
-    EXPECT_LE(shipped.cells * 4, ManualBounds::Cells);
-    EXPECT_LE(shipped.images * 4, ManualBounds::Images);
-    EXPECT_LE(shipped.deepest * 4, ManualBounds::Deepest);
-    EXPECT_LE(shipped.deepestTable * 4, ManualBounds::DeepestTable + 2);
-    EXPECT_LE(shipped.deepestList * 4, ManualBounds::DeepestList);
 
     const struct {
         const char* what;
@@ -302,7 +289,6 @@ TEST_F(WallpaperTest, AHelpPageBeyondTheManualsBoundsIsNoHelpFile)
         bool fits;
     } pages[] = {
         {"3,000 nested tables", nestedTables(3000), false},
-        {"300 nested tables", nestedTables(300), false},
         {"7 nested tables", nestedTables(7), false},
         {"6 nested tables", nestedTables(6), true},
         {"a table of 12 MB", "<table>" + repeated("<tr><td>x</td></tr>", 12 << 20 >> 4), false},
