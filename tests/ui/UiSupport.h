@@ -15,11 +15,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
+#include <cstring>
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <utility>
 
 #include "platform/DesktopHost.h"
@@ -34,10 +39,7 @@ namespace vornel::testing {
 // Cancel, or closed) and fails the test, unless `otherwise` answers it.
 class BoxAnswerer : public QObject {
 public:
-    struct Answer {
-        QMessageBox::StandardButton button = QMessageBox::Ok;
-        QString typed;  // for an input box
-    };
+    struct Answer { QMessageBox::StandardButton button = QMessageBox::Ok; QString typed; /* for an input box */ };
     std::deque<Answer> planned;
     QStringList texts;
     QStringList titles;
@@ -52,9 +54,8 @@ public:
 
     BoxAnswerer()
     {
-        timer_.setInterval(0);
         connect(&timer_, &QTimer::timeout, this, &BoxAnswerer::answer);
-        timer_.start();
+        timer_.start(0);
     }
     ~BoxAnswerer() override
     {
@@ -62,10 +63,9 @@ public:
         EXPECT_FALSE(window) << "a planned window never opened";
     }
 
-    void ok() { planned.push_back({QMessageBox::Ok, {}}); }
+    void ok() { planned.push_back({}); }
     void yes() { planned.push_back({QMessageBox::Yes, {}}); }
     void no() { planned.push_back({QMessageBox::No, {}}); }
-    void type(const QString& text) { planned.push_back({QMessageBox::Ok, text}); }
 
     // Lets events run until `done` holds; fails after a generous limit.
     static bool waitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, 5000); }
@@ -99,8 +99,7 @@ private:
             planned.push_back({otherwise(texts.back()), {}});
         if (planned.empty()) {
             ADD_FAILURE() << "unplanned box: " << texts.back().toStdString();
-            dialog->reject();
-            return;
+            return dialog->reject();
         }
         const Answer a = planned.front();
         planned.pop_front();
@@ -122,8 +121,7 @@ private:
     QPointer<QWidget> lastAnswered_;
 };
 
-// A picture of one colour saved at `path`, in the format its name says,
-// with its folder made; returns the path.
+// A picture of one colour, in the format its name says; returns the path.
 inline QString savePicture(const QString& path, QSize size = {8, 6}, QColor colour = Qt::blue)
 {
     QDir().mkpath(QFileInfo(path).path());
@@ -133,10 +131,36 @@ inline QString savePicture(const QString& path, QSize size = {8, 6}, QColor colo
     return path;
 }
 
+// Runs `body` in a child process that an alarm ends after `seconds`; gives its
+// exit code, or -1 when it died (and says how).
+inline int inChild(const std::function<int()>& body, unsigned seconds = 10)
+{
+    std::fflush(stdout);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::alarm(seconds);
+        const int code = body();
+        std::fflush(stdout);
+        ::_exit(code);
+    }
+    int status = 0;
+    if (pid < 0 || ::waitpid(pid, &status, 0) != pid)
+        return -1;
+    if (WIFSIGNALED(status))
+        std::printf("child %s\n", WTERMSIG(status) == SIGALRM ? "HUNG" : strsignal(WTERMSIG(status)));
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Root writes anywhere: a child that must meet a refusal runs as nobody.
+inline bool asNobody()
+{
+    return ::geteuid() != 0 || (::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0);
+}
+
 inline void click(QWidget* w, Qt::MouseButton button = Qt::LeftButton)
 {
     ASSERT_NE(w, nullptr);
-    QTest::mouseClick(w, button, {}, w->rect().center());
+    QTest::mouseClick(w, button);
 }
 
 // The control `name` of `w` ("cardBack(3)" for an element of an array).
@@ -203,8 +227,7 @@ template <class Base = ::testing::Test> struct UiFixture : Base {
     void writeFile(const QString& name, const QByteArray& bytes)
     {
         QFile f(data.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
     }
 };
 using UiTest = UiFixture<>;

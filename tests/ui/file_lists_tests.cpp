@@ -6,7 +6,7 @@
 namespace vornel {
 namespace {
 
-TEST(FileLists, FoldersShowTheirParentsAndOpenOnDoubleClick)
+TEST(FileLists, FoldersShowTheirParentsAndOpenOnDoubleClickAndFilesMatchThePatterns)
 {
     QTemporaryDir root;
     QDir(root.path()).mkpath("b/inner");
@@ -25,11 +25,8 @@ TEST(FileLists, FoldersShowTheirParentsAndOpenOnDoubleClick)
     EXPECT_FALSE(folders.setPath(root.filePath("missing")));
     EXPECT_EQ(folders.path(), QDir(root.path()).absoluteFilePath("b"));
     EXPECT_EQ(changed.count(), 2);
-}
 
-TEST(FileLists, FilesMatchThePatternsRegardlessOfCase)
-{
-    QTemporaryDir root;
+    // Files match the patterns whatever their case.
     for (const char* name : {"sea.bmp", "SKY.BMP", "notes.txt", "cat.png"})
         QFile(root.filePath(name)).open(QIODevice::WriteOnly);
     FileList files;
