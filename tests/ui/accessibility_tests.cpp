@@ -237,5 +237,26 @@ TEST(AccessibleRoles, HoldWhenAScreenReaderListensWhileTheWindowIsBuilt)
 INSTANTIATE_TEST_SUITE_P(GreekAndEnglish, EveryWindow, ::testing::Bool(),
     [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Greek" : "English"; });
 
+// A box speaks the language of the interface, its buttons and access keys too.
+TEST(Boxes, ButtonsAreInTheLanguageOfTheInterface)
+{
+    for (const bool greek : {true, false}) {
+        DesktopHost host;
+        host.setGreek(greek);
+        testing::BoxAnswerer boxes;
+        QStringList buttons;
+        boxes.inspect = [&](QWidget* box) {
+            for (auto* b : box->findChildren<QAbstractButton*>())
+                buttons << b->text();
+        };
+        boxes.yes();
+        host.askYesNo("?");
+        boxes.ok();
+        host.showMessage("!");
+        buttons.sort();
+        EXPECT_EQ(buttons, greek ? QStringList({"&Ναι", "OK", "Ό&χι"}) : QStringList({"&No", "&Yes", "OK"}));
+    }
+}
+
 }  // namespace
 }  // namespace vornel

@@ -81,6 +81,13 @@ TEST_F(EndScreenTest, WinScreenOffersTheNextLevelOnlyInAChampionshipAnimatesWith
     EXPECT_TRUE(w->isVisible());
     w->close();
     EXPECT_EQ(dismissals, 8);
+    // The keys a player reaches for go on as a click does; others do not.
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape, Qt::Key_A}) {
+        w->showWon(5);
+        QTest::keyClick(w.get(), key);
+        EXPECT_EQ(w->isVisible(), key == Qt::Key_A) << key;
+    }
+    EXPECT_EQ(dismissals, 12);
 }
 
 TEST_F(EndScreenTest, LoseScreenShowsItsTextOnlyAfterTheAnimationAndAnyClickOnItDismissesIt)
