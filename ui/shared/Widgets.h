@@ -1,6 +1,7 @@
 #pragma once
 #include <QColor>
 #include <QFont>
+#include <QPushButton>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -39,6 +40,16 @@ inline void setTextColour(QWidget* w, const QColor& c)
     QPalette p = w->palette();
     p.setColor(QPalette::WindowText, c);
     w->setPalette(p);
+}
+
+// A push button at its design place that Enter does not click unasked.
+inline QPushButton* makeButton(QWidget* parent, const char* name, QRect r)
+{
+    auto* b = new QPushButton(parent);
+    b->setObjectName(name);
+    b->setGeometry(r);
+    b->setAutoDefault(false);
+    return b;
 }
 
 inline QFont makeFont(const char* family, int points, bool bold = false)

@@ -57,13 +57,7 @@ AddWallpaperWindow::AddWallpaperWindow(Host& host, bool useGreek, const TextCata
     chosenList_->setObjectName("chosenList");
     chosenList_->setGeometry(px(120, 3360, 6000, 1800));
 
-    auto button = [&](const char* name, QRect r) {
-        auto* b = new QPushButton(this);
-        b->setObjectName(name);
-        b->setGeometry(r);
-        b->setAutoDefault(false);
-        return b;
-    };
+    const auto button = [this](const char* name, QRect r) { return makeButton(this, name, r); };
     QPushButton* addButton = button("addButton", px(6240, 2520, 2820, 450));
     QPushButton* okButton = button("okButton", px(6240, 4080, 2820, 450));
     QPushButton* cancelButton = button("cancelButton", px(6240, 4680, 2820, 450));

@@ -102,11 +102,7 @@ CustomPicturesWindow::CustomPicturesWindow(CustomPictures& custom, Game& game, c
     connect(fileList_, &FileList::fileDoubleClicked, this, &CustomPicturesWindow::onFileDoubleClicked);
 
     auto button = [this](const char* name, QRect r, void (CustomPicturesWindow::*handler)()) {
-        auto* b = new QPushButton(this);
-        b->setObjectName(name);
-        b->setGeometry(r);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, handler);
+        connect(makeButton(this, name, r), &QPushButton::clicked, this, handler);
     };
     button("addButton", px(4920, 120, 2160, 420), &CustomPicturesWindow::onAddClicked);
     button("deleteButton", px(4920, 660, 2160, 420), &CustomPicturesWindow::onDeleteClicked);

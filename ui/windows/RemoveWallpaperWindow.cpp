@@ -46,13 +46,7 @@ RemoveWallpaperWindow::RemoveWallpaperWindow(const WallpaperList& wallpapers, bo
 
     preview_ = std::make_unique<PicturePreview>(this, px(3840, 120, 2940, 2220), px(4500, 840, 1620, 780));
 
-    auto button = [&](const char* name, QRect r) {
-        auto* b = new QPushButton(this);
-        b->setObjectName(name);
-        b->setGeometry(r);
-        b->setAutoDefault(false);
-        return b;
-    };
+    const auto button = [this](const char* name, QRect r) { return makeButton(this, name, r); };
     QPushButton* removeButton = button("removeButton", px(3840, 2520, 2940, 450));
     QPushButton* okButton = button("okButton", px(120, 3360, 1800, 450));
     QPushButton* cancelButton = button("cancelButton", px(2040, 3360, 1560, 450));
