@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <climits>
-#include <csignal>
 #include <fcntl.h>
 #include <functional>
 #include <map>
@@ -16,9 +15,13 @@
 #include "storage/AppFolder.h"
 #include "storage/BackgroundFile.h"
 #include "storage/Codepage.h"
+#include "storage/CustomImagesFile.h"
 #include "storage/DataFiles.h"
+#include "storage/NamesFile.h"
 #include "storage/RecordFile.h"
 #include "storage/SafeFile.h"
+#include "storage/ScoreFile.h"
+#include "storage/SettingsRecords.h"
 
 using namespace vornel;
 using namespace vornel::testing;
@@ -37,12 +40,6 @@ std::string everyByte(int times)
     for (int i = 0; i < 256 * times; ++i)
         bytes += static_cast<char>(i);
     return bytes;
-}
-
-struct stat statOf(const fs::path& file)
-{
-    struct stat st { };
-    return ::stat(file.c_str(), &st), st;
 }
 
 }  // namespace
@@ -79,25 +76,6 @@ TEST_F(SafeFileTest, AnythingButARegularFileReadsAsNothingAtOnce)
         EXPECT_FALSE(fileExists(dir / name)) << name;
 }
 
-TEST_F(SafeFileTest, ReplaceWritesANewFileBesideTheOldAndKeepsTheMode)
-{
-    ASSERT_TRUE(replaceFileContents(file, everyByte(2)));
-    EXPECT_EQ(readBytes(file), everyByte(2));
-    EXPECT_EQ(statOf(file).st_mode & 0777, 0644u);
-
-    fs::permissions(file, fs::perms(0600));
-    const ino_t old = statOf(file).st_ino;
-    ASSERT_TRUE(replaceFileContents(file, "new"));
-    EXPECT_EQ(readBytes(file), "new");
-    EXPECT_EQ(statOf(file).st_mode & 0777, 0600u);
-    EXPECT_NE(statOf(file).st_ino, old);  // renamed over the old one, never written in place
-    EXPECT_EQ(entries(dir.path()), std::set<std::string>{"skor.qdx"});
-
-    const SaveResult failed = replaceFileContents(dir / "absent" / "file", "new");
-    EXPECT_TRUE(!failed && failed.failure() == SaveFailure::Other && failed.error() == ENOENT);
-    EXPECT_EQ(entries(dir.path()), std::set<std::string>{"skor.qdx"});
-}
-
 namespace {
 
 // What lies at a path, for telling what a save touched: the kind and mode
@@ -124,6 +102,7 @@ struct ReplaceCase {
     std::function<void(const fs::path& dir)> make;
     std::function<bool()> inChild;        // how the saving process differs
     std::optional<SaveFailure> failure;  // none: the path becomes a regular file of the new bytes
+    unsigned mode = 0644;                // of that file: a replaced file keeps its own
 };
 
 }  // namespace
@@ -137,6 +116,7 @@ TEST_F(SafeFileTest, ReplaceLeavesWhatIsNotItsOwnAndSaysWhyItFailed)
     const std::vector<ReplaceCase> cases{
         {"read-only file", [&](auto d) { old(d, fs::perms(0444)); fs::rename(d / "real", d / "skor.qdx"); }, {}, SaveFailure::ReadOnly},
         {"file only its owner reads", [&](auto d) { old(d, fs::perms(0400)); fs::rename(d / "real", d / "skor.qdx"); }, {}, SaveFailure::ReadOnly},
+        {"file only its owner writes", [&](auto d) { old(d, fs::perms(0600)); fs::rename(d / "real", d / "skor.qdx"); }, {}, {}, 0600},
         {"folder", [](auto d) { fs::create_directory(d / "skor.qdx"); }, {}, SaveFailure::NotARegularFile},
         {"pipe", [](auto d) { ::mkfifo((d / "skor.qdx").c_str(), 0644); }, {}, SaveFailure::NotARegularFile},
         {"link to a file", [&](auto d) { old(d, fs::perms(0644)); fs::create_symlink("real", d / "skor.qdx"); }, {}, {}},
@@ -169,7 +149,7 @@ TEST_F(SafeFileTest, ReplaceLeavesWhatIsNotItsOwnAndSaysWhyItFailed)
         fs::permissions(d.path(), fs::perms(0700));
         auto after = snapshot(d.path());
         if (!c.failure) {
-            EXPECT_EQ(after["skor.qdx"], std::to_string(S_IFREG | 0644) + " " + everyByte(64));
+            EXPECT_EQ(after["skor.qdx"], std::to_string(S_IFREG | c.mode) + " " + everyByte(64));
             after.erase("skor.qdx");
             before.erase("skor.qdx");
         }
@@ -231,8 +211,10 @@ TEST_F(SafeFileTest, TemporaryFilesNobodyIsWritingGoAtTheNextSaveAndAtStart)
 }
 
 // A line of the wallpaper file or a stored picture path may hold any byte.
-TEST_F(SafeFileTest, APathWithANulInsideNamesNoFile)
+TEST_F(SafeFileTest, APathWithANulInsideOrInAMissingFolderNamesNoFile)
 {
+    const SaveResult failed = replaceFileContents(dir / "absent" / "file", "new");
+    EXPECT_TRUE(!failed && failed.failure() == SaveFailure::Other && failed.error() == ENOENT);
     const fs::path sea = dir / "sea.bmp";
     writeBytes(sea, "BM");
     const std::string cut = sea.string() + '\0' + "x";
@@ -263,50 +245,18 @@ TEST_F(RecordFileTest, RecordNumbersRunFromOneToMaxAndOthersAreRefusedAndReadAsN
     EXPECT_EQ(RecordFile(file).readInt32(RecordFile::MaxRecord), -1234567);  // the largest file is read back
 }
 
-TEST_F(RecordFileTest, ValuesAreLittleEndianTextsCodePage1253AndTheRestOfARecordStays)
+// How each kind of value is laid out is the fuzz target's; these are the bounds.
+TEST_F(RecordFileTest, ATextFillsAtMostItsRecordTheRestOfWhichStaysAndNothingIsWrittenBeforeTheSave)
 {
     writeBytes(file, std::string(128, '\xAA'));
     RecordFile f(file);
-    ASSERT_TRUE(f.writeTagged(1, TaggedValue::fromText("Άννα")));
-    ASSERT_TRUE(f.writeTagged(2, TaggedValue::fromInt16(-300)));
-    ASSERT_TRUE(f.writeTagged(3, TaggedValue::fromInt32(0x00C000)));
-    ASSERT_TRUE(f.writeText(4, std::string(126, 'x')));  // the longest text
-    ASSERT_TRUE(f.writeText(4, "ωy"));
-    ASSERT_TRUE(f.writeInt32(5, 735));
-    EXPECT_FALSE(f.writeText(6, std::string(127, 'x')) || f.writeTagged(6, {TaggedValue::Type::Int16, 40000, {}}));
-    EXPECT_EQ(readBytes(file), std::string(128, '\xAA'));  // nothing before the save
+    ASSERT_TRUE(f.writeText(2, std::string(126, 'x')));  // the longest text
+    ASSERT_TRUE(f.writeText(2, "ωy"));
+    EXPECT_FALSE(f.writeText(3, std::string(127, 'x')) || f.writeTagged(3, {TaggedValue::Type::Int16, 40000, {}}) ||
+        f.writeTagged(3, TaggedValue::fromText(std::string(125, 'x'))));
+    EXPECT_EQ(readBytes(file), std::string(128, '\xAA'));
     ASSERT_TRUE(f.save());
-    EXPECT_EQ(readBytes(file),  // padded to a whole record
-        patched(std::string(128, '\xAA') + records(4),
-            {{1, taggedText("\xA2\xED\xED\xE1")}, {2, "\x02\x00\xD4\xFE"s}, {3, "\x03\x00\x00\xC0\x00\x00"s},
-                {4, text("\xF9y") + std::string(124, 'x')}, {5, "\xDF\x02\x00\x00"s}}));
-}
-
-TEST_F(RecordFileTest, ACutOrCorruptRecordGivesOnlyWhatItHolds)
-{
-    // Record 2 announces a 5-byte tagged text but the file ends after 2 of them.
-    const std::string cut = "\xDF\x02"s + std::string(126, '\0') + "\x08\x00\x05\x00He"s;
-    writeBytes(file, cut);
-    RecordFile f(file);
-    EXPECT_EQ(f.recordCount(), 2);
-    EXPECT_EQ(f.readInt32(1), 735);
-    EXPECT_EQ(f.readTagged(2), TaggedValue::fromText("He"));
-    EXPECT_EQ(f.readInt32(2), 0x00050008);
-    EXPECT_EQ(f.readText(3), "");
-    ASSERT_TRUE(f.writeInt16(2, 7));  // completes the cut record with zeros
-    ASSERT_TRUE(f.save());
-    EXPECT_EQ(readBytes(file), cut.substr(0, 128) + "\x07\x00\x05\x00He"s + std::string(122, '\0'));
-
-    // Corrupt records stay inside their record.
-    writeBytes(file,
-        patched(std::string(128, 'A') + std::string(128, 'B') + std::string(256, 'C'),
-            {{1, "\xFF\xFF"},              // text length 65535
-                {2, "\x08\x00\xF4\x01"s},  // tagged text of length 500
-                {3, "\x05\x00"s}}));       // a type code this program never writes
-    const RecordFile corrupt(file);
-    EXPECT_EQ(corrupt.readText(1), std::string(126, 'A'));
-    EXPECT_EQ(corrupt.readTagged(2).text, std::string(124, 'B'));
-    EXPECT_TRUE(corrupt.readTagged(3).isEmpty());
+    EXPECT_EQ(readBytes(file), std::string(128, '\xAA') + text("\xF9y") + std::string(124, 'x'));
 }
 
 // Folders and pipes are the saves' own cases; a file too large to be ours is never read nor replaced.
@@ -359,4 +309,94 @@ TEST(AppFolderTest, IsTheFolderOfThisProgram)
     EXPECT_EQ(folder.front(), '/');
     EXPECT_NE(folder.back(), '/');
     EXPECT_TRUE(fs::is_regular_file(folder + "/" + fs::path(program_invocation_name).filename().string()));
+}
+
+// How every file reads, and that writing back what was read changes only its
+// own records, is the fuzz target's; these are the writers' own rules.
+namespace {
+
+struct DataFileTest : ::testing::Test {
+    TempFolder dir;
+    fs::path scores = dir / DataFile::SingleScores, names = dir / DataFile::Names;
+};
+
+}  // namespace
+
+TEST_F(DataFileTest, AScoreTableThatCannotBeWrittenWholeLeavesTheFileAsItWas)
+{
+    writeBytes(scores, noise(32));
+    ScoreTable table = readScoreTable(scores);
+    table.scores[0] = TaggedValue::fromInt16(999);
+    table.names[2] = TaggedValue::fromText(std::string(125, 'x'));
+    EXPECT_FALSE(writeScoreTable(scores, table));
+    EXPECT_EQ(readBytes(scores), noise(32));
+}
+
+TEST_F(DataFileTest, DeletingTheScoreFileIgnoresItsModeButNotAFolder)
+{
+    writeBytes(scores, "x");
+    fs::permissions(scores, fs::perms::owner_read);
+    EXPECT_TRUE(deleteScoreFile(scores));
+    EXPECT_FALSE(fs::exists(scores));
+    EXPECT_TRUE(deleteScoreFile(scores));  // nothing there to begin with
+
+    // A link goes, the file it leads to stays.
+    writeBytes(dir / "real", "x");
+    fs::create_symlink("real", scores);
+    EXPECT_TRUE(deleteScoreFile(scores));
+    EXPECT_FALSE(fs::is_symlink(scores));
+    EXPECT_EQ(readBytes(dir / "real"), "x");
+
+    fs::create_directory(dir / "folder");
+    EXPECT_FALSE(deleteScoreFile(dir / "folder"));
+    EXPECT_TRUE(fs::is_directory(dir / "folder"));
+}
+
+TEST_F(DataFileTest, NamesReplaceTheWholeFileOneTaggedTextARecordCutToWholeCharactersAThousandAtLeast)
+{
+    writeBytes(names, noise(5));
+    std::string longName;
+    for (int i = 0; i < 130; ++i)
+        longName += "ω";
+    ASSERT_TRUE(writeNames(names, {"Άννα", "", longName}));
+    EXPECT_EQ(readBytes(names),
+        records(
+            3, {{1, taggedText("\xA2\xED\xED\xE1")}, {2, taggedText("")}, {3, taggedText(std::string(124, '\xF9'))}}));
+    ASSERT_TRUE(writeNames(names, {}));
+    EXPECT_EQ(readBytes(names), "");
+
+    // A thousand players fit; more than the records refuses the whole list.
+    std::vector<std::string> players(1000, "player");
+    ASSERT_TRUE(writeNames(names, players));
+    EXPECT_EQ(readNameRecords(names), players);
+    players.resize(RecordFile::MaxRecord + 1, "one too many");
+    EXPECT_FALSE(writeNames(names, players));
+    EXPECT_EQ(readNameRecords(names).size(), 1000u);
+}
+
+// The settings sit among the scores, in a file that may end after them.
+TEST_F(DataFileTest, SettingsRecordsAndCustomImagesSkipATextTooLongForItsRecordAndWriteTheRest)
+{
+    SettingsRecords settings{1500, 1200, TaggedValue::fromInt16(-1), 2, 3, "C:\\Εικόνες\\a.bmp", 1};
+    const std::string before = noise(10);
+    writeBytes(scores, before);
+    ASSERT_TRUE(writeSettingsRecords(scores, settings));
+    const std::string written = patched(before + records(20),
+        {{15, "\xDC\x05\x00\x00"s}, {16, "\xB0\x04\x00\x00"s},
+            {17, "\x03\x00\xFF\xFF\xFF\xFF"s},  // written 32 bits wide
+            {18, "\x02\x00"s}, {19, "\x03\x00"s}, {20, text("C:\\\xC5\xE9\xEA\xFC\xED\xE5\xF2\\a.bmp")},
+            {30, "\x01\x00"s}});
+    EXPECT_EQ(readBytes(scores), written);
+    settings.wallpaperPath = std::string(127, 'x');
+    settings.difficulty = 3;
+    EXPECT_TRUE(writeSettingsRecords(scores, settings));
+    EXPECT_EQ(readBytes(scores), patched(written, {{18, "\x03\x00"s}}));
+
+    const fs::path file = dir / DataFile::CustomImages;
+    CustomImages images;
+    images.paths = {"/a.bmp", "/b.bmp"};
+    ASSERT_TRUE(writeCustomImages(file, images));
+    images.paths = {"/" + std::string(126, 'x'), "/c.bmp"};
+    ASSERT_TRUE(writeCustomImages(file, images));
+    EXPECT_EQ(readBytes(file), records(11, {{1, text("/a.bmp")}, {2, text("/c.bmp")}}));
 }
