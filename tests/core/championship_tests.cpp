@@ -63,25 +63,20 @@ TEST_F(ChampionshipFixture, ThirdTurnOfOneCardInLevelOneLosesTheBonus)
     EXPECT_FALSE(game.championship().BonusEligible);
 }
 
-TEST_F(ChampionshipFixture, BonusBoxInsistsOnALevelFromTwoToSixAndRoundsDecimals)
-{
-    start();
-    host.inputAnswers = {"1", "7", "2-6", "", "abc", "5.5"};
-    EXPECT_EQ(solveBoard(), TurnOutcome::BoardComplete);
-    EXPECT_EQ(host.inputPrompts.size(), 6u);
-    EXPECT_EQ(host.inputPrompts[0].rfind("Συγχαρητήρια. Κέρδισες το BONUS", 0), 0u);
-    EXPECT_EQ(game.championship().BonusLevel, 6);
-    EXPECT_FALSE(game.clock().running);
-}
-
 TEST_F(ChampionshipFixture, LevelsShrinkWithTheBonusLevelLongerAndSixWonAddTheFinalBonusAndEnterTheTable)
 {
     language.UseGreek = false;
     start();                                                                                     // Normal
     EXPECT_NE(host.messages.at(0).find("level) , \rif in the first level"), std::string::npos);  // as it always was
-    host.inputAnswers = {"2"};
+    // The bonus box insists on a level from 2 to 6 and rounds decimals half to even.
+    host.inputAnswers = {"1", "7", "2-6", "", "abc", "2.5"};
     ticks(10);
-    EXPECT_EQ(winLevel(), ResultStep::LevelDealt);  // level 1 on Normal earns t
+    EXPECT_EQ(solveBoard(), TurnOutcome::BoardComplete);
+    EXPECT_EQ(host.inputPrompts.size(), 6u);
+    EXPECT_EQ(host.inputPrompts[0].rfind("Congratulations. You get the BONUS", 0), 0u);
+    EXPECT_FALSE(game.clock().running);
+    game.levelWon();
+    EXPECT_EQ(dismissResult(), ResultStep::LevelDealt);  // level 1 on Normal earns t
     EXPECT_EQ(game.session().Score, 80);
     EXPECT_EQ(game.championship().Level, 2);
     EXPECT_EQ(game.clock().text(), "01:30");  // 80 seconds and the bonus
@@ -125,8 +120,8 @@ TEST_F(ChampionshipFixture, StartsWithTheNoteHelpsAndTwoLivesAndTheSecondLostEnd
     start();
     EXPECT_EQ(host.messages.at(0).rfind("ΠΡΟΣΟΧΗ !!!\nΜπορείς", 0), 0u);
     EXPECT_EQ(std::pair(game.championship().Level, game.championship().Lives), std::pair(1, 2));
-    EXPECT_TRUE(game.panelVisible() && game.panelEnabled() && game.helps().labelEnabled[1]);
-    EXPECT_EQ(game.helps().icon[0], HelpIcon::Available);
+    EXPECT_TRUE(game.panelVisible() && game.panelEnabled() && game.helps().labelEnabled[1] &&
+        game.helps().icon[0] == HelpIcon::Available);
     ticks(89);
     EXPECT_EQ(game.session().Score, 0);  // the championship clock leaves the score alone
     EXPECT_EQ(game.clockTick(), ClockTick::TimeUp);

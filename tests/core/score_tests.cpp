@@ -35,30 +35,23 @@ ScoreTable tableOf(std::initializer_list<std::pair<int, const char*>> places)
     return t;
 }
 
-TEST(ScorePlaces, EqualScoresGoBelowPlaceFiveMustBeBeatenAndAnyTagCountsAsANumber)
+TEST(ScorePlaces, EqualScoresGoBelowPlaceFiveMustBeBeatenAndEnteringMovesLowerPlacesDownKeepingTheirTags)
 {
     ScoreTable t = tableOf({{300, "a"}, {200, "b"}, {0, "c"}, {0, "d"}, {50, "e"}});
-    t.scores[2] = TaggedValue::fromInt16(150);
+    t.scores[2] = TaggedValue::fromInt16(150);  // any tag counts as a number
     t.scores[3] = TaggedValue::fromInt32(100);
     EXPECT_EQ(BestScores::placeFor(t, 301), 1);
     EXPECT_EQ(BestScores::placeFor(t, 150), 4);
     EXPECT_EQ(BestScores::placeFor(t, 51), 5);
     EXPECT_EQ(BestScores::placeFor(t, 50), std::nullopt);
-    t.scores[4] = TaggedValue::fromText("junk");  // reads as 0
-    EXPECT_EQ(BestScores::placeFor(t, 1), 5);
-    EXPECT_EQ(BestScores::placeFor(ScoreTable{}, 1), 1);
     EXPECT_EQ(BestScores::placeFor(ScoreTable{}, 0), std::nullopt);
-}
 
-TEST(ScorePlaces, EnteringMovesLowerPlacesDownKeepingTheirTags)
-{
-    ScoreTable t = tableOf({{300, "a"}, {200, "b"}});
-    t.scores[2] = TaggedValue::fromInt16(120);  // an entry stored as a number
-    t.names[2] = TaggedValue::fromText("c");
     BestScores::enter(t, 2, "250", "new");
     EXPECT_EQ(std::tuple(t.scores[1].text, t.names[1].text, t.names[2].text), std::tuple("250", "new", "b"));
-    EXPECT_EQ(t.scores[3], TaggedValue::fromInt16(120));
-    EXPECT_TRUE(t.scores[4].isEmpty() && t.names[4].isEmpty());  // never filled stays empty
+    EXPECT_EQ(t.scores[3], TaggedValue::fromInt16(150));
+    EXPECT_EQ(t.names[4].text, "d");  // "e" falls off
+    t.scores[4] = TaggedValue::fromText("junk");  // reads as 0
+    EXPECT_EQ(BestScores::placeFor(t, 1), 5);
 }
 
 struct ScoreFixture : GameFixture {
@@ -137,65 +130,45 @@ struct PlayersTest : ::testing::Test {
     }
 };
 
-TEST_F(PlayersTest, ABlankNameIsAnonymousSixteenCharactersAreRefusedAndFifteenAdded)
-{
-    std::vector<std::string> offered;
-    EXPECT_EQ(confirm("   ", offered), NameChoice::Anonymous);
-    EXPECT_EQ(confirm("", offered, false), NameChoice::Anonymous);
-    EXPECT_EQ(playerName, "Anonymous");
-    host.messagesExpected = 1;
-    EXPECT_EQ(confirm("Αλεξανδροπουλοςα", offered), NameChoice::TooLong);
-    EXPECT_EQ(host.messages.back(), "Το ονομά σου μπορεί να ειναι εως 15 χαρακτήρες,");
-    EXPECT_EQ(playerName, "Anonymous");
-    // Neither is offered or stored.
-    EXPECT_TRUE(offered.empty() && readNameRecords(folder / DataFile::Names).empty());
-
-    EXPECT_EQ(confirm("  Αλεξανδροπουλος  ", offered), NameChoice::Added);
-    EXPECT_EQ(playerName, "Αλεξανδροπουλος");
-}
-
-TEST_F(PlayersTest, ANewNameRewritesTheListAndAKnownOneLeavesTheFile)
-{
-    writeNames(folder / DataFile::Names, {"Ada", "", "   ", "Βήτα"});
-    std::vector<std::string> offered = players.load();
-    EXPECT_EQ(offered, (std::vector<std::string>{"Ada", "Βήτα"}));  // blank records are not offered
-
-    EXPECT_EQ(confirm("GRACE hopper", offered), NameChoice::Added);
-    EXPECT_EQ(playerName, "Grace hopper");
-    EXPECT_EQ(readNameRecords(folder / DataFile::Names),
-        (std::vector<std::string>{"Ada", "Βήτα", "GRACE hopper"}));  // blanks dropped, name as typed
-
-    const ino_t before = inodeOf(folder / DataFile::Names);
-    offered = players.load();
-    EXPECT_EQ(confirm("Βήτα", offered), NameChoice::Known);
-    EXPECT_EQ(inodeOf(folder / DataFile::Names), before);
-}
-
-TEST_F(PlayersTest, AStoredNameIsKnownWhateverBlanksSurroundItAndLettersTheFileCannotHoldAreRefused)
+// Typed against a list of two names and a blank record: what each name makes
+// of the player, and that only an added one writes the list.
+TEST_F(PlayersTest, ATypedNameIsKnownWhateverBlanksSurroundItAnonymousRefusedOrAdded)
 {
     const auto file = folder / DataFile::Names;
-    writeNames(file, {" alice ", "Βήτα"});
+    writeNames(file, {" alice ", "  ", "Βήτα"});
     const std::string before = testing::readBytes(file);
-    const std::pair<const char*, NameChoice> cases[] = {
-        {"alice", NameChoice::Known},
-        {"  alice  ", NameChoice::Known},
-        {"Βήτα ", NameChoice::Known},
-        {"josé", NameChoice::NotStorable},
-        {"Zoë", NameChoice::NotStorable},
+    EXPECT_EQ(players.load(), (std::vector<std::string>{" alice ", "Βήτα"}));  // blank records are not offered
+    const struct {
+        const char* typed;
+        NameChoice choice;
+        const char* player;        // null: unchanged
+        const Bilingual* message;  // null: none
+    } cases[] = {
+        {"alice", NameChoice::Known, "alice", nullptr},
+        {"  alice  ", NameChoice::Known, "alice", nullptr},
+        {"Βήτα ", NameChoice::Known, "Βήτα", nullptr},
+        {"   ", NameChoice::Anonymous, "Anonymous", nullptr},
+        {"Αλεξανδροπουλοςα", NameChoice::TooLong, nullptr, &Messages::NameTooLong},  // sixteen letters
+        {"josé", NameChoice::NotStorable, nullptr, &Messages::NameNotStorable},
+        {"Zoë", NameChoice::NotStorable, nullptr, &Messages::NameNotStorable},
     };
-    for (const auto& [typed, choice] : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
         std::vector<std::string> offered = players.load();
         playerName = "unchanged";
-        host.messagesExpected = choice == NameChoice::NotStorable ? 1 : 0;
-        EXPECT_EQ(confirm(typed, offered, false), choice) << typed;
-        EXPECT_EQ(testing::readBytes(file), before) << typed;
-        if (isRefused(choice)) {
-            ASSERT_FALSE(host.messages.empty());
-            EXPECT_EQ(host.messages.back(), std::string(Messages::NameNotStorable.english));
-            EXPECT_EQ(playerName, "unchanged");
-            EXPECT_EQ(offered.size(), 2u);
+        host.messagesExpected = c.message ? 1 : 0;
+        EXPECT_EQ(confirm(c.typed, offered, false), c.choice);
+        EXPECT_EQ(playerName, c.player ? c.player : "unchanged");
+        if (c.message) {
+            EXPECT_EQ(host.messages.back(), c.message->in(false));
         }
+        EXPECT_EQ(testing::readBytes(file), before);
+        EXPECT_EQ(offered.size(), c.choice == NameChoice::Known ? 3u : 2u);  // neither offered nor stored
     }
+    std::vector<std::string> offered = players.load();
+    EXPECT_EQ(confirm("  Αλεξανδροπουλος  ", offered), NameChoice::Added);  // fifteen
+    EXPECT_EQ(playerName, "Αλεξανδροπουλος");
+    EXPECT_EQ(readNameRecords(file), (std::vector<std::string>{" alice ", "Βήτα", "Αλεξανδροπουλος"}));
 }
 
 TEST_F(PlayersTest, BytesTheCodePageLeavesUndefinedSurviveAddingAPlayer)
