@@ -122,25 +122,7 @@ IniIndex parseIni(std::string_view text)
 
 }  // namespace
 
-std::string ReadIniText(
-    std::string_view section, std::string_view key, std::string_view defaultValue, const std::filesystem::path& file)
-{
-    IniIndex index = parseIni(readAll(file));
-    std::string bytes;
-    if (const std::string* value = index.find(section, key)) {
-        bytes = *value;
-    } else {
-        // The reader drops trailing blanks of the default.
-        bytes = encode(defaultValue);
-        while (!bytes.empty() && bytes.back() == ' ')
-            bytes.pop_back();
-        bytes.resize(std::min(bytes.size(), MaxValue));
-    }
-    bytes.resize(MaxValue, '\0');
-    return decode(bytes);
-}
-
-std::string CutAtNul(std::string_view text)
+static std::string cutAtNul(std::string_view text)
 {
     return std::string(text.substr(0, text.find('\0')));
 }
@@ -160,8 +142,7 @@ std::optional<std::string> TextCatalog::lookup(std::string_view section, std::st
     const std::string* value = index_->ini.find(section, key);
     if (value == nullptr)
         return std::nullopt;
-    // Same result as CutAtNul(ReadIniText(section, key, "~~", file)).
-    std::string text = decode(CutAtNul(*value));
+    std::string text = decode(cutAtNul(*value));
     if (text == MissingMarker)
         return std::nullopt;
     return text;
