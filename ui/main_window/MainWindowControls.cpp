@@ -124,8 +124,11 @@ void MainWindow::buildControls()
         cardFaces_[i] = new QLabel(cardFrames_[i]);
         cardFaces_[i]->setObjectName(QStringLiteral("cardFace(%1)").arg(i));
         // A card's number is its back too.
-        connect(cardBacks_[i], &ClickLabel::clicked, this, [this, i] { onCardClicked(i); });
-        connect(cardNumbers_[i], &ClickLabel::clicked, this, [this, i] { onCardClicked(i); });
+        for (ClickLabel* part : {cardBacks_[i], cardNumbers_[i]})
+            connect(part, &ClickLabel::clicked, this, [this, i] {
+                keyboard_->mouseUsed();
+                onCardClicked(i);
+            });
     }
     // The keys play the board as the mouse does.
     keyboard_ = new BoardKeyboard(
