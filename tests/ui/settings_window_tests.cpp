@@ -96,9 +96,10 @@ TEST_F(SettingsWindowTest, SwatchesShowOnTheMainWindowAtOnceAndCancelPutsTheColo
         EXPECT_EQ(c, QColor(255, 0, 0));
 
     click(child(*s, "swatch(3)"));
-    pick(*s, 0, 1);  // FFFF7F
-    EXPECT_EQ(back(w, "clientArea"), QColor(255, 255, 127));
-    EXPECT_EQ(back(w, "championshipHeading"), QColor(255, 255, 127));
+    pick(*s, 4, 5);  // 00003F, where the heading's text turns white
+    EXPECT_EQ(back(w, "clientArea"), QColor(0, 0, 63));
+    EXPECT_EQ(back(w, "championshipHeading"), QColor(0, 0, 63));
+    EXPECT_EQ(text(w, "championshipHeading"), QColor(Qt::white));
 
     // The card colour has no live preview but the window's samples.
     click(child(*s, "cardColourButton"));

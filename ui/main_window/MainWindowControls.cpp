@@ -163,7 +163,7 @@ void MainWindow::buildControls()
     championshipHeading_ = label(championshipPanel_, "championshipHeading", px(0, 0, 3560, 255));
     championshipHeading_->setAlignment(Qt::AlignCenter);
     championshipHeading_->setFont(makeFont("Liberation Sans", 9, true));
-    setBackground(championshipHeading_, WindowColour);
+    setBackgroundWithText(championshipHeading_, WindowColour);
     connect(championshipPanel_, &Panel::mouseMoved, this, &MainWindow::onPointerOverBackground);
     levelCaption_ = label(championshipPanel_, "levelCaption", px(240, 240, 1200, 255));
     levelLabel_ = label(championshipPanel_, "levelLabel", px(1500, 240, 900, 255));
