@@ -92,10 +92,15 @@ std::string pictureSlot(bool useGreek, int number, const std::string& picture, b
     return name;
 }
 
+std::string rgb(bool useGreek, int red, int green, int blue)
+{
+    return Red.in(useGreek) + ' ' + std::to_string(red) + ", " + Green.in(useGreek) + ' ' + std::to_string(green) +
+        ", " + Blue.in(useGreek) + ' ' + std::to_string(blue);
+}
+
 std::string colour(bool useGreek, std::string_view what, int red, int green, int blue)
 {
-    return std::string(what) + ": " + Red.in(useGreek) + ' ' + std::to_string(red) + ", " + Green.in(useGreek) + ' ' +
-        std::to_string(green) + ", " + Blue.in(useGreek) + ' ' + std::to_string(blue);
+    return std::string(what) + ": " + rgb(useGreek, red, green, blue);
 }
 
 std::optional<Bilingual> builtInPicture(std::string_view holder)

@@ -72,6 +72,8 @@ inline constexpr Bilingual Colour{"χρώμα", "colour"};
 inline constexpr Bilingual ChooseColour{"Κλικ για επιλογή χρώματος", "Click to choose a colour"};
 inline constexpr Bilingual Palette{"Παλέτα χρωμάτων", "Colour palette"};
 inline constexpr Bilingual PaletteUse{"Κλικ σε ένα χρώμα για να το πάρεις", "Click a colour to take it"};
+// "red 0, green 0, blue 128".
+std::string rgb(bool useGreek, int red, int green, int blue);
 // "Player name colour: red 0, green 0, blue 128".
 std::string colour(bool useGreek, std::string_view what, int red, int green, int blue);
 inline constexpr Bilingual Vertical{"κατακόρυφα", "vertical"};

@@ -163,6 +163,16 @@ inline void click(QWidget* w, Qt::MouseButton button = Qt::LeftButton)
     QTest::mouseClick(w, button);
 }
 
+// The colour `w`'s window draws at `at`, a point of `w`.
+inline QColor drawnAt(QWidget* w, QPoint at)
+{
+    return w->window()->grab(QRect(w->mapTo(w->window(), at), QSize(1, 1))).toImage().pixelColor(0, 0);
+}
+inline bool ringOn(QWidget* keys)
+{
+    return drawnAt(keys, {1, 1}) == QColor(255, 230, 0);
+}
+
 // The control `name` of `w` ("cardBack(3)" for an element of an array).
 template <typename T = QWidget> T* child(QWidget& w, const QString& name)
 {

@@ -1,7 +1,14 @@
+#include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QAbstractSlider>
 #include <QAccessible>
 #include <QGroupBox>
+#include <QMenuBar>
+#include <QSignalBlocker>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <cmath>
+#include <map>
 
 #include "UiSupport.h"
 #include "storage/CustomImagesFile.h"
@@ -93,25 +100,115 @@ QStringList greekTexts(QWidget* window)
     return greek;
 }
 
-// ctest runs these once more on a screen of twice the density
-// (QT_SCALE_FACTOR=2), where a picture drawn from too few pixels comes out soft.
-struct EveryWindow : UiFixture<::testing::TestWithParam<bool>> {
-    QTemporaryDir photos;
-    bool greek = GetParam();
+double contrast(QColor a, QColor b)
+{
+    const auto luminance = [](QColor c) {
+        const auto lin = [](int v) { return v <= 10 ? v / 255.0 / 12.92 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lin(c.red()) + 0.7152 * lin(c.green()) + 0.0722 * lin(c.blue());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
-    EveryWindow() { QFile::copy(QStringLiteral(VORNEL_ASSETS "/english.ini"), data.filePath("english.ini")); }
+// The contrasts of the texts `w` shows, as its window draws them: of a label,
+// button, group or field, the strongest pixel its text changes against the
+// colour most of its text covers; of a list, menu bar or page, its colours.
+std::vector<double> textContrasts(QWidget* w)
+{
+    const QPalette& p = w->palette();
+    if (const auto* view = qobject_cast<QAbstractItemView*>(w); view && view->model() && view->model()->rowCount())
+        return {contrast(p.color(QPalette::Text), p.color(QPalette::Base))};
+    if (qobject_cast<QMenuBar*>(w))
+        return {contrast(p.color(QPalette::ButtonText), p.color(QPalette::Window))};
+    std::vector<double> ratios;
+    if (const auto* page = qobject_cast<QTextBrowser*>(w)) {
+        for (QTextBlock b = page->document()->begin(); b.isValid(); b = b.next())
+            for (auto f = b.begin(); !f.atEnd(); ++f)
+                if (const QTextCharFormat c = f.fragment().charFormat(); !f.fragment().text().trimmed().isEmpty())
+                    ratios.push_back(contrast(c.hasProperty(QTextFormat::ForegroundBrush) ? c.foreground().color() : p.color(QPalette::Text),
+                        c.hasProperty(QTextFormat::BackgroundBrush) ? c.background().color() : p.color(QPalette::Base)));
+        return ratios;
+    }
+    const char* property = w->metaObject()->indexOfProperty("title") >= 0 ? "title" : "text";
+    const QVariant text = w->property(property);
+    if (text.toString().trimmed().isEmpty())
+        return {};
+    auto drawn = [w] { return w->window()->grab(QRect(w->mapTo(w->window(), QPoint()), w->size())).toImage(); };
+    const QImage with = drawn();
+    const QSignalBlocker quiet(w);
+    w->setProperty(property, QStringLiteral(" "));
+    const QImage without = drawn();
+    w->setProperty(property, text);
+    std::map<QRgb, int> covered;
+    QRgb strongest = 0, under = 0;
+    for (int y = 0; y < with.height(); ++y)
+        for (int x = 0; x < with.width(); ++x)
+            if (const QRgb a = with.pixel(x, y), b = without.pixel(x, y); a != b) {
+                ++covered[b];
+                if (!under || contrast(a, b) > contrast(strongest, under))
+                    strongest = a, under = b;
+            }
+    if (!covered.empty())
+        ratios.push_back(contrast(strongest, std::max_element(covered.begin(), covered.end(), [](auto& a, auto& b) {
+            return a.second < b.second;
+        })->first));
+    return ratios;
+}
+
+// The texts of `window` below 4.5:1, or 3:1 for large text (18 points, or 14 bold).
+QStringList unreadable(QWidget* window)
+{
+    QStringList low;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->window() != window || !w->isVisibleTo(window) || !w->isEnabled())
+            continue;
+        const qreal points = w->font().pointSizeF();
+        const double least = points >= 18 || (points >= 14 && w->font().bold()) ? 3 : 4.5;
+        for (double ratio : textContrasts(w))
+            if (ratio < least)
+                low << QStringLiteral("%1 %2 %3:1").arg(window->objectName(), w->objectName()).arg(ratio, 0, 'f', 1);
+    }
+    return low;
+}
+
+QPalette desktop(QColor face, QColor field, QColor highlight)
+{
+    QPalette p(face);  // its texts black or white, whichever stands out
+    p.setColor(QPalette::Base, field);
+    p.setColor(QPalette::Highlight, highlight);
+    p.setColor(QPalette::Link, highlight);
+    return p;
+}
+
+// In each language and under a desktop's palette: the default, a dark and a
+// high-contrast one. ctest runs these once more on a screen of twice the
+// density (QT_SCALE_FACTOR=2), where a picture drawn from too few pixels comes out soft.
+struct EveryWindow : UiFixture<::testing::TestWithParam<std::tuple<bool, int>>> {
+    QTemporaryDir photos;
+    bool greek = std::get<0>(GetParam());
+    const QPalette original = QApplication::palette();
+
+    EveryWindow()
+    {
+        QFile::copy(QStringLiteral(VORNEL_ASSETS "/english.ini"), data.filePath("english.ini"));
+        const QPalette desktops[] = {original, desktop(QColor(53, 53, 53), QColor(35, 35, 35), QColor(42, 130, 218)),
+            desktop(Qt::black, Qt::black, Qt::yellow)};
+        QApplication::setPalette(desktops[std::get<1>(GetParam())]);
+    }
+    ~EveryWindow() override { QApplication::setPalette(original); }
     void look(QWidget* window, const char* when = "")
     {
         SCOPED_TRACE(window->objectName().toStdString() + ' ' + when);
         EXPECT_EQ(unnamed(window), "");
         EXPECT_EQ(unsharpPictures(window), "");
+        EXPECT_EQ(unreadable(window).join('\n').toStdString(), "");
         // In English no Greek letters show; in Greek some do.
         const QStringList inGreek = greekTexts(window);
         EXPECT_EQ(inGreek.isEmpty(), !greek) << inGreek.join(" | ").toStdString();
     }
 };
 
-TEST_P(EveryWindow, NamesEveryControlInTheLanguageAndDrawsItsPicturesForItsScreen)
+TEST_P(EveryWindow, NamesEveryControlInTheLanguageDrawsItsPicturesForItsScreenAndItsTextsStandOut)
 {
     MainWindow w(host, greek, data.path());
     w.start();
@@ -234,8 +331,11 @@ TEST(AccessibleRoles, HoldWhenAScreenReaderListensWhileTheWindowIsBuilt)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&about)->role(), QAccessible::Window);
 }
 
-INSTANTIATE_TEST_SUITE_P(GreekAndEnglish, EveryWindow, ::testing::Bool(),
-    [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Greek" : "English"; });
+constexpr const char* DesktopNames[] = {"Default", "Dark", "HighContrast"};
+INSTANTIATE_TEST_SUITE_P(GreekAndEnglish, EveryWindow, ::testing::Combine(::testing::Bool(), ::testing::Values(0, 1, 2)),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param) ? "Greek" : "English") + DesktopNames[std::get<1>(info.param)];
+    });
 
 // A box speaks the language of the interface, its buttons and access keys too.
 TEST(Boxes, ButtonsAreInTheLanguageOfTheInterface)

@@ -44,6 +44,7 @@ TEST_F(UiTest, KeysTurnCardsThroughTheClickWhileAGameRunsAndLeaveTheShortcutsAlo
     press(Qt::Key_F2);  // the menu's new game still
     ASSERT_TRUE(w.game().playing());
     EXPECT_TRUE(keysOn(0));
+    EXPECT_FALSE(ringOn(card(w, "BoardFocus", 0))) << "a ring before the keys are used on the board";
     // The menus are disabled during a game, and so are their shortcuts.
     const auto first = w.game().board().slot(0).picture;
     tick(w, "clockTimer");
@@ -54,7 +55,7 @@ TEST_F(UiTest, KeysTurnCardsThroughTheClickWhileAGameRunsAndLeaveTheShortcutsAlo
 
     press(Qt::Key_Right);
     press(Qt::Key_Down);
-    EXPECT_TRUE(keysOn(6));
+    EXPECT_TRUE(keysOn(6) && ringOn(card(w, "BoardFocus", 6)));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(QApplication::focusWidget())->text(QAccessible::Name), "Card 7");
     press(Qt::Key_Space);
     ASSERT_TRUE(w.game().board().slot(6).isOpen());
@@ -79,6 +80,8 @@ TEST_F(UiTest, KeysTurnCardsThroughTheClickWhileAGameRunsAndLeaveTheShortcutsAlo
     EXPECT_EQ(QApplication::focusWidget(), child(w, "newGameButton"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_TRUE(keysOn(other));
+    click(card(w, "cardBack", 19));  // the mouse takes over
+    EXPECT_FALSE(ringOn(card(w, "BoardFocus", other)));
 
     // Stopped, the keys go back to the board, which reads as the board again.
     boxes.yes();

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QLocale>
 #include <QScrollBar>
 
@@ -95,9 +96,10 @@ TEST_F(SettingsWindowTest, SwatchesShowOnTheMainWindowAtOnceAndCancelPutsTheColo
         EXPECT_EQ(c, QColor(255, 0, 0));
 
     click(child(*s, "swatch(3)"));
-    pick(*s, 0, 1);  // FFFF7F
-    EXPECT_EQ(back(w, "clientArea"), QColor(255, 255, 127));
-    EXPECT_EQ(back(w, "championshipHeading"), QColor(255, 255, 127));
+    pick(*s, 4, 5);  // 00003F, where the heading's text turns white
+    EXPECT_EQ(back(w, "clientArea"), QColor(0, 0, 63));
+    EXPECT_EQ(back(w, "championshipHeading"), QColor(0, 0, 63));
+    EXPECT_EQ(text(w, "championshipHeading"), QColor(Qt::white));
 
     // The card colour has no live preview but the window's samples.
     click(child(*s, "cardColourButton"));
@@ -113,6 +115,38 @@ TEST_F(SettingsWindowTest, SwatchesShowOnTheMainWindowAtOnceAndCancelPutsTheColo
     EXPECT_EQ(child(w, "cardFace(0)")->size(), cards);
     EXPECT_FALSE(QFile::exists(data.filePath("colors.qdx")));
     EXPECT_TRUE(BoxAnswerer::waitFor([&] { return !palette; }) && w.game().mainWindowEnabled());
+}
+
+TEST_F(SettingsWindowTest, ThePaletteTakesColoursByKeysAndReadsEachSwatchAsItsColour)
+{
+    MainWindow& w = open(true);
+    SettingsWindow* s = openSettings(w);
+    click(child(*s, "swatch(0)"));
+    QPointer<PaletteWindow> palette = s->palette();
+    palette->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(palette));
+    auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    auto keysOn = [&](int swatch) {
+        QWidget* keys = child(*palette, QStringLiteral("swatchKeys(%1)").arg(swatch));
+        return QApplication::focusWidget() == keys && ringOn(keys);
+    };
+    auto name = [] { return QAccessible::queryAccessibleInterface(QApplication::focusWidget())->text(QAccessible::Name); };
+
+    EXPECT_FALSE(ringOn(child(*palette, "swatchKeys(0)"))) << "a ring before the keys are used";
+    EXPECT_EQ(name(), "κόκκινο 255, πράσινο 127, μπλε 127");
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Left, Qt::Key_Left, Qt::Key_Down})
+        press(key);  // the left edge stops the keys
+    EXPECT_TRUE(keysOn(16));
+    EXPECT_EQ(name(), "κόκκινο 127, πράσινο 63, μπλε 63");
+    press(Qt::Key_Return);
+    EXPECT_EQ(text(w, "playerNameLabel"), QColor(127, 63, 63));
+    press(Qt::Key_Right);
+    press(Qt::Key_Space);
+    EXPECT_EQ(back(*s, "swatch(0)"), QColor(255, 127, 63));
+    pick(*s, 0, 0);
+    EXPECT_FALSE(ringOn(child(*palette, "swatchKeys(17)"))) << "the mouse took over";
+    press(Qt::Key_Escape);
+    EXPECT_TRUE(BoxAnswerer::waitFor([&] { return !palette || !palette->isVisible(); }));
 }
 
 TEST_F(SettingsWindowTest, DefaultsComeFromTheFileOfTheFirstStartAndSystemColoursSurvive)

@@ -111,7 +111,7 @@ void BoardKeyboard::placeCards()
         if (card(i)->geometry() != place)
             card(i)->setGeometry(place);
         const bool current = i == focus_.index();
-        keysOf(card(i))->setRing(shown_ && current);
+        keysOf(card(i))->setRing(ringShown() && current);
         // Tab stops at the board on the card the keys are on; the arrows do the rest.
         card(i)->setFocusPolicy(current ? Qt::TabFocus : Qt::NoFocus);
     }
@@ -137,8 +137,25 @@ void BoardKeyboard::show(bool shown)
         (shown ? card(focus_.index()) : board_)->setFocus();
 }
 
+void BoardKeyboard::mouseUsed()
+{
+    keysUsed_ = false;
+    placeCards();
+}
+
 bool BoardKeyboard::eventFilter(QObject*, QEvent* e)
 {
+    const auto useKeys = [this] {
+        if (!keysUsed_) {
+            keysUsed_ = true;
+            placeCards();
+        }
+    };
+    if (e->type() == QEvent::FocusIn && shown_) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            useKeys();
+    }
     if (e->type() != QEvent::KeyPress || !shown_)
         return false;
     const auto* key = static_cast<QKeyEvent*>(e);
@@ -149,6 +166,9 @@ bool BoardKeyboard::eventFilter(QObject*, QEvent* e)
         {Qt::Key_Right, BoardFocus::Step::Right}, {Qt::Key_Up, BoardFocus::Step::Up},
         {Qt::Key_Down, BoardFocus::Step::Down}};
     const auto step = steps.find(key->key());
+    const bool turn = key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (step != steps.end() || turn)
+        useKeys();
     if (step == steps.end())
         return false;
     if (focus_.move(step->second)) {

@@ -27,8 +27,9 @@ private:
 
 // The board's keys: the arrows move the keys from card to card, with a
 // ring drawn round the card that has them; Space and Enter turn that card
-// as a click on its back does. Keys count only while the ring shows, which
-// is while a game runs.
+// as a click on its back does. Keys count only while a game runs. The ring
+// shows once the keys are used on the board, and a click on a card hides
+// it again: a player with the mouse sees none.
 //
 // Each card has a widget of its own that takes the keys, so that a screen
 // reader, which follows the focus, reads the card the keys come to. The
@@ -44,8 +45,11 @@ public:
 
     const BoardFocus& focus() const { return focus_; }
     bool shown() const { return shown_; }
-    // Shows the ring and lets the keys onto the cards, or takes them off.
+    bool ringShown() const { return shown_ && keysUsed_; }
+    // Lets the keys onto the cards, or takes them off.
     void show(bool shown);
+    // The mouse played a card: the ring goes until the keys come back.
+    void mouseUsed();
     // The widget that takes the keys on card `index`.
     QWidget* card(int index) const { return cards_[static_cast<std::size_t>(index)]; }
 
@@ -62,6 +66,7 @@ private:
     std::function<void()> moved_;
     BoardFocus focus_;
     bool shown_ = false;
+    bool keysUsed_ = false;
 };
 
 }  // namespace vornel

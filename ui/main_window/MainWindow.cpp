@@ -60,6 +60,7 @@ MainWindow::MainWindow(DesktopHost& host, bool useGreek, DataFolders folders, QW
               fileIn(folders_.data, DataFile::SingleScores), fileIn(folders_.data, DataFile::ChampionshipScores)))
 {
     setObjectName("MainWindow");
+    useDesignPalette(this);
     blocker_ = new InputBlocker(this);
     flipBackTimer_ = new QTimer(this);
     flipBackTimer_->setObjectName("flipBackTimer");
@@ -252,7 +253,7 @@ void MainWindow::closeOtherWindows()
 
 void MainWindow::onWindowGivenBack()
 {
-    setBackground(championshipHeading_, clientArea_->palette().color(QPalette::Window));
+    setBackgroundWithText(championshipHeading_, clientArea_->palette().color(QPalette::Window));
     statusBar_->update();
     game_.resumeAfterResult();
     showState();
@@ -457,7 +458,7 @@ void MainWindow::onSwatchesChanged(const ColourValues& swatches)
     const bool wallpaper = wallpaperShown();
     applyColours(livePreview(colours_, swatches, wallpaper));
     if (!wallpaper)
-        setBackground(championshipHeading_, colourOf(swatches[ColourIndex::Window]));
+        setBackgroundWithText(championshipHeading_, colourOf(swatches[ColourIndex::Window]));
 }
 
 // ---- Championship and helps ---------------------------------------------------------------
@@ -465,7 +466,7 @@ void MainWindow::onSwatchesChanged(const ColourValues& swatches)
 void MainWindow::startChampionship()
 {
     const bool noWallpaper = wallpapers_.list().entry(0).checked;
-    setBackground(championshipHeading_, (noWallpaper ? clientArea_ : championshipPanel_)->palette().color(QPalette::Window));
+    setBackgroundWithText(championshipHeading_, (noWallpaper ? clientArea_ : championshipPanel_)->palette().color(QPalette::Window));
     game_.startChampionship();
     showState();
 }

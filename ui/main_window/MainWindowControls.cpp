@@ -124,8 +124,11 @@ void MainWindow::buildControls()
         cardFaces_[i] = new QLabel(cardFrames_[i]);
         cardFaces_[i]->setObjectName(QStringLiteral("cardFace(%1)").arg(i));
         // A card's number is its back too.
-        connect(cardBacks_[i], &ClickLabel::clicked, this, [this, i] { onCardClicked(i); });
-        connect(cardNumbers_[i], &ClickLabel::clicked, this, [this, i] { onCardClicked(i); });
+        for (ClickLabel* part : {cardBacks_[i], cardNumbers_[i]})
+            connect(part, &ClickLabel::clicked, this, [this, i] {
+                keyboard_->mouseUsed();
+                onCardClicked(i);
+            });
     }
     // The keys play the board as the mouse does.
     keyboard_ = new BoardKeyboard(
@@ -160,7 +163,7 @@ void MainWindow::buildControls()
     championshipHeading_ = label(championshipPanel_, "championshipHeading", px(0, 0, 3560, 255));
     championshipHeading_->setAlignment(Qt::AlignCenter);
     championshipHeading_->setFont(makeFont("Liberation Sans", 9, true));
-    setBackground(championshipHeading_, WindowColour);
+    setBackgroundWithText(championshipHeading_, WindowColour);
     connect(championshipPanel_, &Panel::mouseMoved, this, &MainWindow::onPointerOverBackground);
     levelCaption_ = label(championshipPanel_, "levelCaption", px(240, 240, 1200, 255));
     levelLabel_ = label(championshipPanel_, "levelLabel", px(1500, 240, 900, 255));

@@ -63,7 +63,7 @@ void MainWindow::showWallpaper(WallpaperView view)
             wallpaperLoader_->cancel();
         wallpaper_->clear();
         wallpaper_->hide();
-        setBackground(championshipHeading_, clientArea_->palette().color(QPalette::Window));
+        setBackgroundWithText(championshipHeading_, clientArea_->palette().color(QPalette::Window));
         return;
     case WallpaperView::Shown:
         // Decoded off the window's thread: a large picture never holds it.
@@ -86,7 +86,7 @@ void MainWindow::wallpaperLoaded(const QImage& picture)
     pixmap.setDevicePixelRatio(devicePixelRatioF());
     wallpaper_->setPixmap(pixmap);
     wallpaper_->show();
-    setBackground(championshipHeading_, championshipPanel_->palette().color(QPalette::Window));
+    setBackgroundWithText(championshipHeading_, championshipPanel_->palette().color(QPalette::Window));
 }
 
 void MainWindow::showWallpaperMenu()

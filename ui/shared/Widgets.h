@@ -42,6 +42,27 @@ inline void setTextColour(QWidget* w, const QColor& c)
     w->setPalette(p);
 }
 
+// Black or white, whichever stands out more on `background`.
+QColor readableOn(const QColor& background);
+
+// A background the player may choose, with its text in the colour that reads on it.
+inline void setBackgroundWithText(QWidget* w, const QColor& background)
+{
+    setBackground(w, background);
+    setTextColour(w, readableOn(background));
+}
+
+// The light colours the windows were designed on: grey faces, black text,
+// white fields. A window whose design fixes some of its colours takes all
+// the others from here too, so that no text in a desktop colour meets a
+// background in a design colour (white captions on the light buttons under
+// a dark desktop).
+QPalette designPalette();
+inline void useDesignPalette(QWidget* window)
+{
+    window->setPalette(designPalette());
+}
+
 // A push button at its design place that Enter does not click unasked.
 inline QPushButton* makeButton(QWidget* parent, const char* name, QRect r)
 {

@@ -22,6 +22,7 @@ AboutWindow::AboutWindow(bool useGreek, PictureLibrary& pictures, QWidget* paren
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName("AboutWindow");
+    useDesignPalette(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(px(5730), px(3420));
     setWindowTitle("About...");
@@ -49,7 +50,7 @@ void AboutWindow::buildControls(bool useGreek, PictureLibrary& pictures)
     version->setFont(makeFont("Liberation Sans", 9));
     QLabel* credit = label("creditLabel", px(1200, 1140, 4290, 255), Messages::Credit.in(useGreek));
     credit->setFont(makeFont("Liberation Sans", 9, true));
-    setTextColour(credit, QColor(255, 0, 0));
+    setTextColour(credit, QColor(192, 0, 0));  // a red that reads on the grey
     QLabel* freeware = label("freewareLabel", px(1200, 1440, 4290, 255), Messages::Freeware.in(useGreek));
     freeware->setFont(makeFont("Liberation Sans", 8));
 

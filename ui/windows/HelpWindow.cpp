@@ -78,6 +78,8 @@ HelpWindow::HelpWindow(bool useGreek, QWidget* parent)
     : QWidget(parent, Qt::Window), useGreek_(useGreek)
 {
     setObjectName("HelpWindow");
+    // The manual's page is drawn in its own colours, for a light page.
+    useDesignPalette(this);
     // The manual's pictures are megabytes: they go with the window.
     setAttribute(Qt::WA_DeleteOnClose);
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
@@ -93,6 +95,8 @@ HelpWindow::HelpWindow(bool useGreek, QWidget* parent)
     contents->setObjectName("contentsButton");
     browser_ = new HelpBrowser(this);
     browser_->setObjectName("browser");
+    // Links otherwise take the desktop's link colour, which may not read on the light page.
+    browser_->document()->setDefaultStyleSheet(QStringLiteral("a { color: #0000ee; }"));
     // Mail and web addresses go to the desktop's own programs.
     browser_->setOpenExternalLinks(true);
     accessible::nameScrollBars(browser_, AccessibleNames::HelpText, useGreek);

@@ -1,15 +1,18 @@
 #include "ui/windows/PaletteWindow.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
 #include <QtMath>
+#include <algorithm>
 #include <map>
 
 #include "text/AccessibleNames.h"
 #include "text/Messages.h"
 #include "ui/shared/Accessible.h"
+#include "ui/shared/ClickLabel.h"
 #include "ui/shared/ColourValues.h"
 #include "ui/shared/PictureLibrary.h"
 #include "ui/shared/Twips.h"
@@ -94,6 +97,30 @@ protected:
     }
 };
 
+// A swatch's key taker: clear, over its swatch, so that a screen reader,
+// which follows the focus, reads each swatch as the keys come to it. The
+// mouse goes through to the picture.
+class SwatchKeys : public ClickLabel {
+public:
+    SwatchKeys(QWidget* picture, int index) : ClickLabel(picture)
+    {
+        setObjectName(QStringLiteral("swatchKeys(%1)").arg(index));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(swatchRect(index / PaletteWindow::Columns, index % PaletteWindow::Columns).adjusted(-1, -1, 1, 1));
+        setFocusPolicy(Qt::NoFocus);
+    }
+    bool ring = false;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (ring) {
+            QPainter p(this);
+            drawFocusRing(p, rect(), 1);
+        }
+    }
+};
+
 }  // namespace
 
 const std::array<QRgb, PaletteWindow::Columns * PaletteWindow::Rows>& PaletteWindow::swatchColours()
@@ -144,10 +171,26 @@ PaletteWindow::PaletteWindow(PictureLibrary& pictures, bool useGreek, QWidget* p
     auto* picture = new PalettePicture(this);
     picture->setObjectName("palettePicture");
     picture->move(px(120), px(120));
-    picture->onPressed = [this](QPointF at) { onPicturePressed(at); };
+    picture->onPressed = [this](QPointF at) {
+        showRing(false);
+        onPicturePressed(at);
+    };
     accessible::setRole(picture, QAccessible::Graphic);
     accessible::setName(picture, AccessibleNames::Palette.in(useGreek));
     accessible::setDescription(picture, qs(AccessibleNames::PaletteUse.in(useGreek)));
+    for (int i = 0; i < Columns * Rows; ++i) {
+        auto* keys = new SwatchKeys(picture, i);
+        const QColor c(swatchColours()[static_cast<std::size_t>(i)]);
+        accessible::setRole(keys, QAccessible::Button);
+        accessible::setName(keys, AccessibleNames::rgb(useGreek, c.red(), c.green(), c.blue()));
+        // Space, Enter or a screen reader's press takes the swatch as a click on its middle does.
+        connect(keys, &ClickLabel::clicked, this, [this, i] {
+            showRing(true);
+            onPicturePressed(swatchCentre(i / Columns, i % Columns));
+        });
+        swatchKeys_[static_cast<std::size_t>(i)] = keys;
+    }
+    moveKeys(0);
 
     auto* previewCaption = new QLabel(qs(Messages::PalettePreview.in(useGreek)), this);
     previewCaption->setObjectName("previewCaption");
@@ -175,6 +218,53 @@ bool PaletteWindow::event(QEvent* e)
     if (e->type() == QEvent::WindowActivate)
         beenActive_ = true;
     return QWidget::event(e);
+}
+
+void PaletteWindow::moveKeys(int to)
+{
+    QWidget* from = swatchKeys_[static_cast<std::size_t>(keysOn_)];
+    QWidget* keys = swatchKeys_[static_cast<std::size_t>(to)];
+    from->setFocusPolicy(Qt::NoFocus);
+    static_cast<SwatchKeys*>(from)->ring = false;
+    from->update();
+    keysOn_ = to;
+    keys->setFocusPolicy(Qt::StrongFocus);
+    keys->setFocus();
+    showRing(ringShown_);
+}
+
+void PaletteWindow::showRing(bool shown)
+{
+    ringShown_ = shown;
+    auto* keys = static_cast<SwatchKeys*>(swatchKeys_[static_cast<std::size_t>(keysOn_)]);
+    keys->ring = shown;
+    keys->update();
+}
+
+// The arrows stop at the edges, as on the board.
+void PaletteWindow::keyPressEvent(QKeyEvent* e)
+{
+    int row = keysOn_ / Columns, column = keysOn_ % Columns;
+    switch (e->key()) {
+    case Qt::Key_Left:
+        column = std::max(column - 1, 0);
+        break;
+    case Qt::Key_Right:
+        column = std::min(column + 1, Columns - 1);
+        break;
+    case Qt::Key_Up:
+        row = std::max(row - 1, 0);
+        break;
+    case Qt::Key_Down:
+        row = std::min(row + 1, Rows - 1);
+        break;
+    default:
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    e->accept();
+    showRing(true);
+    moveKeys(row * Columns + column);
 }
 
 void PaletteWindow::setPreview(std::int32_t colour)

@@ -24,7 +24,8 @@ struct ColourTarget {
 
 // The colour palette: 48 swatches to take a colour from, with a preview of
 // the last one taken. It stays open across clicks; whoever opened it says
-// what the colour is for.
+// what the colour is for. The arrow keys move over the swatches, Space or
+// Enter takes one as a click does, Escape closes.
 class PaletteWindow : public QWidget {
     Q_OBJECT
 public:
@@ -61,9 +62,16 @@ signals:
 
 protected:
     bool event(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    void moveKeys(int to);
+    void showRing(bool shown);
+
     bool beenActive_ = false;
+    int keysOn_ = 0;  // the swatch the keys are on, row by row
+    bool ringShown_ = false;  // once the keys are used, until the mouse is
+    std::array<QWidget*, Columns * Rows> swatchKeys_{};
     bool useGreek_;
     ColourTarget target_;
 

@@ -25,6 +25,7 @@ PlayerWindow::PlayerWindow(Players players, Host& host, bool useGreek, PictureLi
       useGreek_(useGreek)
 {
     setObjectName("PlayerWindow");
+    useDesignPalette(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(px(5400), px(2700));
     setWindowTitle(qs(Messages::PlayerTitle.in(useGreek)));
