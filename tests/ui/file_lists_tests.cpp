@@ -14,19 +14,15 @@ TEST(FileLists, FoldersShowTheirParentsAndOpenOnDoubleClickAndFilesMatchThePatte
     FolderList folders;
     QSignalSpy changed(&folders, &FolderList::changed);
     ASSERT_TRUE(folders.setPath(root.path()));
-    // The last two rows are the subfolders, in name order whatever the case.
+    // The root first; the last two rows are the subfolders, by name whatever the case.
     ASSERT_GE(folders.count(), 3);
     EXPECT_EQ(folders.item(0)->text(), "/");
-    EXPECT_EQ(folders.item(folders.count() - 2)->text().trimmed(), "A");
-    EXPECT_EQ(folders.item(folders.count() - 1)->text().trimmed(), "b");
-
+    EXPECT_EQ(folders.item(folders.count() - 2)->text().trimmed() + folders.item(folders.count() - 1)->text().trimmed(), "Ab");
     emit folders.itemDoubleClicked(folders.item(folders.count() - 1));
-    EXPECT_EQ(folders.path(), QDir(root.path()).absoluteFilePath("b"));
     EXPECT_FALSE(folders.setPath(root.filePath("missing")));
     EXPECT_EQ(folders.path(), QDir(root.path()).absoluteFilePath("b"));
     EXPECT_EQ(changed.count(), 2);
 
-    // Files match the patterns whatever their case.
     for (const char* name : {"sea.bmp", "SKY.BMP", "notes.txt", "cat.png"})
         QFile(root.filePath(name)).open(QIODevice::WriteOnly);
     FileList files;
@@ -36,8 +32,7 @@ TEST(FileLists, FoldersShowTheirParentsAndOpenOnDoubleClickAndFilesMatchThePatte
     EXPECT_EQ(files.fileName(), "");  // nothing chosen yet
     files.setCurrentRow(1);
     EXPECT_EQ(files.fileName(), "SKY.BMP");
-    EXPECT_EQ(fullPath("/", "a.bmp"), "/a.bmp");
-    EXPECT_EQ(fullPath("/home/ada", "a.bmp"), "/home/ada/a.bmp");
+    EXPECT_EQ(fullPath("/", "a.bmp") + fullPath("/home/ada", "a.bmp"), "/a.bmp/home/ada/a.bmp");
 }
 
 }  // namespace
