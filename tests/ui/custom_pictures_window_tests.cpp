@@ -34,7 +34,8 @@ struct CustomPicturesWindowTest : UiTest {
     {
         CustomImages stored;
         for (int i = 0; i < 10; ++i)
-            stored.paths[i] = savePicture(photos.filePath(QStringLiteral("p%1.png").arg(i)), {20 + i, 20}).toStdString();
+            stored.paths[i] =
+                savePicture(photos.filePath(QStringLiteral("p%1.png").arg(i)), {20 + i, 20}).toStdString();
         stored.lastFolder = photos.path().toStdString();
         ASSERT_TRUE(writeCustomImages(file(DataFile::CustomImages), stored));
         SettingsRecords saved;
@@ -108,7 +109,8 @@ TEST_F(CustomPicturesWindowTest, AnIncompleteSetAsksOnOkWhileCustomIsTheCategory
     EXPECT_EQ(boxes.texts.value(2), "You must select 10 images.Would you like to choose images now?");
     EXPECT_TRUE(hiddenAndAlone && again.findChild<PlayerWindow*>("PlayerWindow"));
     EXPECT_EQ(again.game().currentPictureSet().at(1), nullptr);
-    EXPECT_FALSE(child<QAction>(again, "objectsAction")->isChecked() || child<QAction>(again, "customAction")->isChecked());
+    for (const char* category : {"objectsAction", "customAction"})
+        EXPECT_FALSE(child<QAction>(again, category)->isChecked()) << category;
 }
 
 }  // namespace

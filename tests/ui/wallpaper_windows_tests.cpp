@@ -92,28 +92,39 @@ TEST_F(WallpaperTest, AChosenWallpaperShowsWhenDecodedWithoutHoldingTheWindow)
     w.close();
 }
 
-TEST_F(WallpaperTest, TheAddWindowPreviewsTheFirstPictureOfTheHomeFolderAndReportsADriveItCannotReach)
+// The add window starts at the home folder: its parents from the root down,
+// then its subfolders by name whatever the case, a double click opening
+// one; the pictures in it whatever the case of their names, the first
+// chosen and shown. A drive it cannot reach is reported and left.
+TEST_F(WallpaperTest, TheAddWindowListsTheHomeFolderPreviewsItsFirstPictureAndReportsADriveItCannotReach)
 {
     const QByteArray home = qgetenv("HOME");
     qputenv("HOME", pictures.path().toLocal8Bit());
+    QDir(pictures.path()).mkpath("A");
     savePicture(pictures.filePath("a.png"));
-    savePicture(pictures.filePath("b.bmp"), {8, 6}, Qt::red);
+    savePicture(pictures.filePath("SKY.BMP"), {8, 6}, Qt::red);
+    savePicture(pictures.filePath("b/sea.bmp"));
     QFile(pictures.filePath("notes.txt")).open(QIODevice::WriteOnly);
     PictureLibrary library;
     AddWallpaperWindow w(host, false, TextCatalog(file(DataFile::English)), library, nullptr);
     qputenv("HOME", home);
     auto* files = child<FileList>(w, "fileList");
-    EXPECT_EQ(files->count(), 2);
-    EXPECT_EQ(files->fileName(), "a.png");
+    auto* folders = child<FolderList>(w, "folderList");
+    EXPECT_TRUE(files->count() == 2 && files->fileName() == "a.png");
     EXPECT_FALSE(child<QLabel>(w, "previewPicture")->pixmap().isNull());
+    const int last = folders->count() - 1;
+    EXPECT_EQ(folders->item(0)->text() + folders->item(last - 1)->text().trimmed() + folders->item(last)->text().trimmed(),
+        "/Ab");
+    emit folders->itemDoubleClicked(folders->item(last));
+    EXPECT_EQ(files->fileName(), "sea.bmp");
 
     auto* drives = child<DriveList>(w, "driveList");
-    const QString drive = drives->drive(), folder = child<FolderList>(w, "folderList")->path();
+    const QString drive = drives->drive(), folder = folders->path();
     drives->addItem("/no/such/drive", "/no/such/drive");
     boxes.ok();
     drives->setCurrentIndex(drives->count() - 1);
     EXPECT_EQ(boxes.texts.value(0), "Can't access to drive /no/such/drive");
-    EXPECT_TRUE(child<FolderList>(w, "folderList")->path() == folder && drives->drive() == drive);
+    EXPECT_TRUE(folders->path() == folder && drives->drive() == drive);
 }
 
 // The remove window changes nothing on Cancel and rewrites the file on OK,
