@@ -154,9 +154,10 @@ void SingleInstance::listen()
         return;
     // A name left by a game that was killed; the lock says none listens on it.
     ::unlink(address.sun_path);
+    // The name takes the socket's mode as it is made: only this user may call.
+    ::fchmod(socket.fd(), S_IRUSR | S_IWUSR);
     if (::bind(socket.fd(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
         return;
-    ::chmod(address.sun_path, S_IRUSR | S_IWUSR);
     if (::listen(socket.fd(), 8) != 0) {
         ::unlink(address.sun_path);
         return;
