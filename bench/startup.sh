@@ -4,20 +4,23 @@
 # player does: from a data folder of its own with a name and a wallpaper saved.
 # Reports, never enforces: it exits non-zero only when something failed to run.
 #
-# usage: bench/startup.sh [-n RUNS | -c] [GAME_BINARY [BARE_BINARY]]
+# usage: bench/startup.sh [-n RUNS | -c [-o DIR]] [GAME_BINARY [BARE_BINARY]]
 #   Without binaries it builds both into <repo>/build-bench (Release).
 #   RUNS: timed starts of each program, alternating (default 30).
 #   -c: instead of timing, counts the instructions each program runs up to
 #   its first window's map, with callgrind: the same on a busy machine.
+#   -o DIR: keeps the profiles there (game.cg, bare.cg) for callgrind_annotate.
 set -uo pipefail
 
 runs=30
 count=
-while getopts n:ch opt; do
+keep=
+while getopts n:co:h opt; do
   case $opt in
     n) runs=$OPTARG ;;
     c) count=1 ;;
-    *) sed -n '2,11p' "$0"; exit 2 ;;
+    o) keep=$OPTARG ;;
+    *) sed -n '2,12p' "$0"; exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
@@ -194,6 +197,7 @@ if [ -n "$count" ]; then
     stop
     instructions[$name]=$(awk '/^summary:/ { print $2; exit }' "$tmp/$name.cg.$pid.1" 2>/dev/null)
     [ -n "${instructions[$name]}" ] || { echo "$name: callgrind wrote no profile" >&2; exit 1; }
+    [ -n "$keep" ] && mkdir -p "$keep" && cp "$tmp/$name.cg.$pid.1" "$keep/$name.cg"
   done
   awk -v g="${instructions[game]}" -v b="${instructions[bare]}" 'BEGIN {
     printf "\ninstructions up to the first window'"'"'s map (callgrind, millions)\n"

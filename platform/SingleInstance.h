@@ -2,8 +2,10 @@
 #include <QLockFile>
 #include <QObject>
 #include <QString>
+#include <map>
+#include <memory>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace vornel {
 
@@ -30,12 +32,17 @@ signals:
     void raiseRequested();
 
 private:
+    struct Caller;
+    void listen();
     void onConnection();
+    void onRequest(int socket);
 
     QString folder_;
     QLockFile lock_;
     QString serverName_;
-    QLocalServer* server_ = nullptr;
+    int server_ = -1;  // a listening local socket
+    QSocketNotifier* serverNotifier_ = nullptr;
+    std::map<int, std::unique_ptr<Caller>> callers_;  // by socket
 };
 
 // Brings the program's visible windows to the front, the main window first,

@@ -35,6 +35,9 @@ TEST_F(UiTest, EnglishCaptionsComeFromTheCatalogueButNeverMakeSeparators)
                              "exit=-\r\nLabel50=Player\r\n");
     MainWindow w(host, false, data.path());
     w.start();
+    // The window is built once the player window is painted, with no name confirmed.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.findChild<QAction*>("newGameAction") != nullptr; }, 5000));
+    EXPECT_TRUE(child(w, "PlayerWindow")->isVisible());
     EXPECT_EQ(child<QAction>(w, "newGameAction")->text(), "Game");
     EXPECT_EQ(child<QLabel>(w, "newGameCaption")->text(), "New Game");
     EXPECT_EQ(child<QLabel>(w, "stopCaption")->text(), "Διακοπή");  // not in the catalogue
@@ -163,7 +166,18 @@ TEST_F(UiTest, StartUpAppliesTheStoredChoicesAndClosingWritesWhatWasAppliedAndCl
     records.writeInt16(SettingsRecord::NumbersHidden, 1);
     records.writeText(SettingsRecord::WallpaperPath, "/nowhere/sea.bmp");
     ASSERT_TRUE(records.save());
-    MainWindow& w = open(true);
+    mainWindow = std::make_unique<MainWindow>(host, true, data.path());
+    MainWindow& w = *mainWindow;
+    w.start();
+    // Nothing of the window is built before the player window is painted,
+    // but a name confirmed before that (no event runs here) finds it built.
+    EXPECT_EQ(w.findChild<QAction*>("hardAction"), nullptr);
+    auto* player = w.findChild<PlayerWindow*>("PlayerWindow");
+    ASSERT_NE(player, nullptr);
+    player->nameBox()->setEditText("Ada");
+    child<QAbstractButton>(*player, "okButton")->click();
+    ASSERT_TRUE(w.isVisible());
+    EXPECT_EQ(child<QLabel>(w, "playerNameLabel")->text(), "Ada");
     EXPECT_TRUE(child<QAction>(w, "hardAction")->isChecked() && child<QAction>(w, "facesAction")->isChecked());
     EXPECT_FALSE(child<QAction>(w, "showNumbersAction")->isChecked());
     EXPECT_TRUE(child<QAction>(w, "wallpaperAction(0)")->isChecked()) << "a missing wallpaper shows none";

@@ -6,7 +6,10 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenu>
+#include <QTimer>
 #include <QWindow>
+#include <functional>
+#include <utility>
 
 #include "platform/DesktopHost.h"
 #include "platform/InputBlocker.h"
@@ -47,6 +50,36 @@ std::filesystem::path fileIn(const QString& folder, const char* name)
 {
     return std::filesystem::path(folder.toStdString()) / name;
 }
+
+// Runs `then` from the event loop once `window` has been painted for the
+// first time, so that it never holds that paint; nothing if `context` goes
+// first.
+void afterFirstPaint(QWidget* window, QObject* context, std::function<void()> then)
+{
+    class Watch : public QObject {
+    public:
+        Watch(QWidget* window, QObject* context, std::function<void()> then)
+            : QObject(window), context_(context), then_(std::move(then))
+        {
+            window->installEventFilter(this);
+        }
+
+    protected:
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Paint && then_) {
+                QTimer::singleShot(0, context_, std::exchange(then_, {}));
+                deleteLater();
+            }
+            return false;
+        }
+
+    private:
+        QObject* context_;
+        std::function<void()> then_;
+    };
+    new Watch(window, context, std::move(then));
+}
 }  // namespace
 
 MainWindow::MainWindow(DesktopHost& host, bool useGreek, DataFolders folders, QWidget* parent)
@@ -75,10 +108,7 @@ MainWindow::MainWindow(DesktopHost& host, bool useGreek, DataFolders folders, QW
     connect(clockTimer_, &QTimer::timeout, this, &MainWindow::onClockTick);
     connect(revealTimer_, &QTimer::timeout, this, &MainWindow::onRevealTick);
 
-    buildControls();
-    buildMenus();
-    buildAccessibility();
-    colours_ = coloursShown();
+    colours_ = designColours();
     host_.setFallbackParent(this);
     // Boxes and event runs in the middle of a handler see the state as it is.
     host_.setBeforeWaiting([this] { showState(); });
@@ -141,37 +171,55 @@ void MainWindow::start()
         const TextCatalog catalog(shippedFile(DataFile::English));
         loadEnglishTexts(captions_, catalog, "ENGLISH1", mainWindowElementKeys());
     }
-    applyCaptions();
     // The name label shows the caption it was given until a player is chosen.
     game_.setPlayerName(caption("playerNameLabel").toStdString());
 
+    if (!fileExists(dataFile(DataFile::DefaultColours)))
+        createDefaultColours();
+    wallpapers_.loadBuiltInWallpapers();
+    applyColoursFile();
+
+    const SettingsRecords saved = readSettingsRecords(dataFile(DataFile::SingleScores));
+    wallpapers_.setCurrentPath(saved.wallpaperPath);
+    if (saved.numbersHidden == 0)
+        game_.toggleNumbers();
+    wallpaperPending_ = wallpapers_.restore() == WallpaperView::Shown;
+    cards_ = CardSettings::fromRecords(saved);
+    applyDifficulty(difficultyFromCode(saved.difficulty));
+    game_.refreshBestScoresLine();
+    const PictureCategory category = categoryFromCode(saved.category);
+    // The player's own pictures may ask and open their window over this one
+    // before the player window: then this one is built for them.
+    if (category == PictureCategory::Custom)
+        build();
+    applyCategory(category);
+    game_.enterSingleGameMode();
+    hide();
+    PlayerWindow* player = showPlayerWindow();
+    // The rest is built while the player reads the player window.
+    if (!built_)
+        afterFirstPaint(player, this, [this] { build(); });
+    showState();
+}
+
+void MainWindow::build()
+{
+    if (built_)
+        return;
+    built_ = true;
+    buildControls();
+    buildMenus();
+    buildAccessibility();
+    applyCaptions();
     // The wallpaper covers the whole window, under the menu bar's strip. The
     // window takes its fixed size from its layout before it is first shown.
     layout()->activate();
     wallpaper_->setGeometry(0, px(340), frameGeometry().width(), frameGeometry().height());
     board_->resize(px(BoardPanelSize.width), px(BoardPanelSize.height));
-    if (!fileExists(dataFile(DataFile::DefaultColours)))
-        createDefaultColours();
-    wallpapers_.loadBuiltInWallpapers();
+    applyColours(colours_);
     showWallpaperMenu();
-    applyColoursFile();
-
-    const SettingsRecords saved = readSettingsRecords(dataFile(DataFile::SingleScores));
-    wallpapers_.setCurrentPath(saved.wallpaperPath);
     layOutBoard();
-    if (saved.numbersHidden == 0)
-        game_.toggleNumbers();
-    wallpaperPending_ = wallpapers_.restore() == WallpaperView::Shown;
-    showWallpaperMenu();
-    cards_ = CardSettings::fromRecords(saved);
-    applyDifficulty(difficultyFromCode(saved.difficulty));
-    game_.refreshBestScoresLine();
-    applyCategory(categoryFromCode(saved.category));
-    game_.enterSingleGameMode();
     createEndScreens();
-    hide();
-    showPlayerWindow();
-    layOutBoard();
     showState();
 }
 
@@ -395,14 +443,15 @@ void MainWindow::onGreekChosen()
 
 // ---- Colours and card size --------------------------------------------------------------
 
-ColourValues MainWindow::coloursShown() const
+// The window's own colours, before any the player chose.
+ColourValues MainWindow::designColours()
 {
     ColourValues c;
-    c[ColourIndex::PlayerName] = colourValue(playerNameLabel_->palette().color(QPalette::WindowText));
-    c[ColourIndex::Score] = colourValue(scoreLabel_->palette().color(QPalette::WindowText));
-    c[ColourIndex::Clock] = colourValue(clockLabel_->palette().color(QPalette::WindowText));
-    c[ColourIndex::Window] = colourValue(clientArea_->palette().color(QPalette::Window));
-    c[ColourIndex::Board] = colourValue(board_->palette().color(QPalette::Window));
+    c[ColourIndex::PlayerName] = colourValue(QColor(0, 0, 128));
+    c[ColourIndex::Score] = colourValue(QColor(128, 0, 0));
+    c[ColourIndex::Clock] = colourValue(QColor(0, 0, 0));
+    c[ColourIndex::Window] = colourValue(WindowColour);
+    c[ColourIndex::Board] = colourValue(BoardColour);
     return c;
 }
 
@@ -422,10 +471,11 @@ void MainWindow::createDefaultColours()
     writeDefaultColours(dataFile(DataFile::DefaultColours), defaultColoursOf(colours_, cards_.CardColour));
 }
 
+// Shown when the window is built.
 void MainWindow::applyColoursFile()
 {
     if (const auto texts = readColoursFile(dataFile(DataFile::Colours)))
-        applyColours(coloursFromFile(colours_, *texts));
+        colours_ = coloursFromFile(colours_, *texts);
 }
 
 void MainWindow::applyCardSettings()
@@ -490,11 +540,13 @@ void MainWindow::onNewPlayerChosen()
     showPlayerWindow();
 }
 
-void MainWindow::showPlayerWindow()
+PlayerWindow* MainWindow::showPlayerWindow()
 {
     auto* w = new PlayerWindow(Players(dataFile(DataFile::Names)), host_, language_.UseGreek, pictures_, this);
     disableMainWhileUp(w, [this](bool enabled) { setEnabledByWindow(enabled); });
     connect(w, &PlayerWindow::confirmed, this, [this](const QString& name) {
+        // A name confirmed at once does not wait for the window's building.
+        build();
         game_.setPlayerName(name.toStdString());
         setEnabledByWindow(true);
         show();
@@ -511,6 +563,7 @@ void MainWindow::showPlayerWindow()
         onWindowGivenBack();
     });
     w->show();
+    return w;
 }
 
 void MainWindow::onBestScoresChosen()

@@ -32,6 +32,7 @@ class WinScreen;
 class LoseScreen;
 class InputBlocker;
 class PictureLoader;
+class PlayerWindow;
 class Panel;
 class StatusBar;
 
@@ -44,7 +45,9 @@ public:
     MainWindow(DesktopHost& host, bool useGreek, DataFolders folders, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Start-up: restores the settings and ends by asking for the player.
+    // Start-up: restores the settings and ends by asking for the player. The
+    // window's controls are built once the player window is on the screen,
+    // or at once when a name is confirmed before that.
     void start();
     // Secondary windows keep the window disabled while they are up.
     void setEnabledByWindow(bool enabled);
@@ -124,18 +127,21 @@ private:
     void onSwatchesChanged(const ColourValues& swatches);
 
     // ---- Windows this one opens ----------------------------------------------
-    void showPlayerWindow();
+    PlayerWindow* showPlayerWindow();
     void createEndScreens();
     void showWinScreen();
     void showLoseScreen();
     void showCustomPictureWindow();
 
     // ---- Colours ---------------------------------------------------------------
-    ColourValues coloursShown() const;
+    static ColourValues designColours();
     void createDefaultColours();
     void applyColoursFile();
 
     // ---- Building -----------------------------------------------------------
+    // Builds the controls, menus and end screens and shows in them what
+    // start-up restored; nothing before it touches a control.
+    void build();
     void buildControls();
     void buildMenus();
     void applyCaptions();
@@ -174,6 +180,7 @@ private:
     QTimer* flipBackTimer_ = nullptr;
     QTimer* clockTimer_ = nullptr;
     QTimer* revealTimer_ = nullptr;
+    bool built_ = false;        // the controls exist
     bool started_ = false;      // the player window has shown the window once
     bool wallpaperPending_ = false;  // the saved one, decoded at the first showing
     bool picturesShown_ = false;     // the window's own pictures, from its first showing

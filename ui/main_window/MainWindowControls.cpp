@@ -63,7 +63,6 @@ void MainWindow::buildControls()
     clientArea_ = area;
     area->setObjectName("clientArea");
     area->setFixedSize(px(9990), px(6345));
-    setBackground(area, WindowColour);
     setCentralWidget(area);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     area->onMouseMove = [this] { onPointerOverBackground(); };
@@ -98,14 +97,10 @@ void MainWindow::buildControls()
     clockLabel_->setFont(makeFont("Liberation Sans", 18, true));
     for (QLabel* l : {playerNameLabel_, scoreLabel_, clockLabel_})
         l->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    setTextColour(playerNameLabel_, QColor(0, 0, 128));
-    setTextColour(scoreLabel_, QColor(128, 0, 0));
-    setTextColour(clockLabel_, QColor(0, 0, 0));
 
     board_ = new Panel(area);
     board_->setObjectName("board");
     board_->setGeometry(px(240, 600, 5700, 4095));
-    setBackground(board_, BoardColour);
     connect(board_, &Panel::mouseMoved, this, &MainWindow::onPointerOverBackground);
     for (int i = 0; i < Board::SlotCount; ++i) {
         // Backs and numbers first, so that a face-up card's frame covers them.

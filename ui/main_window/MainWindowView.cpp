@@ -58,6 +58,9 @@ QString MainWindow::categoryCaption() const
 
 void MainWindow::showState()
 {
+    // Until the window is built the state waits in the model.
+    if (!built_)
+        return;
     const Game& g = game_;
     const qreal ratio = devicePixelRatioF();
 
