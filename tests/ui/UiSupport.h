@@ -212,14 +212,11 @@ inline void clearBoard(MainWindow& w, int* last = nullptr)
 }
 
 // What screen readers are told while it lives: the events the game sends,
-// each widget shown and each focus gained, with the name and description its control then
-// gives. (Offscreen, Qt calls no update handler: no reader bridge is active.)
+// each widget shown and each focus gained, with the name and description its
+// control then gives. (Offscreen, Qt calls no update handler: no reader
+// bridge is active there.)
 struct Heard : QObject {
-    struct Event {
-        QObject* object;
-        QAccessible::Event type;
-        QString name, description;
-    };
+    struct Event { QObject* object; QAccessible::Event type; QString said; };
     std::vector<Event> events;
 
     Heard()
@@ -233,23 +230,19 @@ struct Heard : QObject {
     {
         for (auto e = events.rbegin(); e != events.rend(); ++e)
             if (e->type == type && (!object || e->object == object))
-                return e->name + " / " + e->description;
+                return e->said;
         return {};
     }
-
-protected:
     bool eventFilter(QObject* o, QEvent* e) override
     {
         if (o->isWidgetType() && (e->type() == QEvent::Show || e->type() == QEvent::FocusIn))
             record(o, e->type() == QEvent::Show ? QAccessible::ObjectShow : QAccessible::Focus);
         return false;
     }
-
-private:
     void record(QObject* o, QAccessible::Event type)
     {
         QAccessibleInterface* i = QAccessible::queryAccessibleInterface(o);
-        events.push_back({o, type, i ? i->text(QAccessible::Name) : QString(), i ? i->text(QAccessible::Description) : QString()});
+        events.push_back({o, type, i ? i->text(QAccessible::Name) + " / " + i->text(QAccessible::Description) : QString()});
     }
 };
 
