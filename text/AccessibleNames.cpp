@@ -75,12 +75,10 @@ std::string valued(bool useGreek, const Bilingual& what, std::string_view value)
     return what.in(useGreek) + ": " + std::string(value);
 }
 
-std::string action(bool useGreek, const Bilingual& what, Availability availability)
+std::string turnedBack(bool useGreek, int first, int second)
 {
-    const Bilingual& state = availability == Availability::Available ? Available
-        : availability == Availability::Used                       ? Used
-                                                                   : NotAvailable;
-    return what.in(useGreek) + ", " + state.in(useGreek);
+    const std::string cards = std::to_string(first) + (useGreek ? " και " : " and ") + std::to_string(second);
+    return useGreek ? "Οι κάρτες " + cards + " γύρισαν πίσω" : "Cards " + cards + " turned back";
 }
 
 std::string pictureSlot(bool useGreek, int number, const std::string& picture, bool selected)

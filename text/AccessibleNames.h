@@ -20,6 +20,11 @@ inline constexpr Bilingual Matched{"ταιριασμένη", "matched"};
 enum class CardFace { Down, Open, Matched };
 // "Card 7", "Card 7: anchor", "Card 7: anchor, matched".
 std::string card(bool useGreek, int number, CardFace face, const std::string& picture);
+// What a turn did, read after the card's name
+inline constexpr Bilingual PairFound{"Ζευγάρι", "Pair"};
+inline constexpr Bilingual WrongPair{"Λάθος ζευγάρι", "Wrong pair"};
+// "Cards 3 and 12 turned back".
+std::string turnedBack(bool useGreek, int first, int second);
 
 // The values of the main window, read as "what: value"
 inline constexpr Bilingual TimeLeft{"Χρόνος που απομένει", "Time left"};
@@ -30,19 +35,13 @@ inline constexpr Bilingual Lives{"Ζωές", "Lives"};
 inline constexpr Bilingual BestScores{"Καλύτερα σκορ", "Best scores"};
 std::string valued(bool useGreek, const Bilingual& what, std::string_view value);
 
-// Actions, read with whether they can be used now
+// Actions; whether one can be used now is its state, not in its name
 inline constexpr Bilingual NewGame{"Νέο παιχνίδι", "New game"};
 inline constexpr Bilingual NewChampionship{"Νέο πρωτάθλημα", "New championship"};
 inline constexpr Bilingual Stop{"Διακοπή", "Stop"};
 inline constexpr Bilingual TenSecondsHelp{"Βοήθεια: 10 δευτερόλεπτα με όλες τις εικόνες",
     "Help: 10 seconds with every picture shown"};
 inline constexpr Bilingual TwoPairsHelp{"Βοήθεια: 2 ζευγάρια λύνονται", "Help: 2 pairs solved"};
-inline constexpr Bilingual Available{"διαθέσιμο", "available"};
-inline constexpr Bilingual NotAvailable{"μη διαθέσιμο", "not available"};
-inline constexpr Bilingual Used{"χρησιμοποιήθηκε", "used"};
-enum class Availability { Available, NotAvailable, Used };
-// "New game, available".
-std::string action(bool useGreek, const Bilingual& what, Availability availability);
 
 // The win and lose screens
 inline constexpr Bilingual Trophy{"Κύπελλο νίκης", "Winner's trophy"};

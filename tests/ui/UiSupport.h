@@ -1,5 +1,6 @@
 #pragma once
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -18,6 +19,7 @@
 #include <csignal>
 #include <cstring>
 #include <deque>
+#include <vector>
 #include <filesystem>
 #include <functional>
 #include <grp.h>
@@ -30,6 +32,7 @@
 #include "platform/DesktopHost.h"
 #include "storage/DataFiles.h"
 #include "ui/main_window/MainWindow.h"
+#include "ui/shared/Accessible.h"
 #include "ui/windows/PlayerWindow.h"
 
 namespace vornel::testing {
@@ -217,6 +220,41 @@ inline void clearBoard(MainWindow& w, int* last = nullptr)
                 click(card(w, "cardBack", j));
             }
 }
+
+// What screen readers are told while it lives: the events the game sends,
+// each widget shown and each focus gained, with the name and description its
+// control then gives. (Offscreen, Qt calls no update handler: no reader
+// bridge is active there.)
+struct Heard : QObject {
+    struct Event { QObject* object; QAccessible::Event type; QString said; };
+    std::vector<Event> events;
+
+    Heard()
+    {
+        accessible::setWatcher([this](QAccessibleEvent* e) { record(e->object(), e->type()); });
+        qApp->installEventFilter(this);
+    }
+    ~Heard() override { accessible::setWatcher({}); }
+    // "name / description" of the last event of `type` from `object` (any when null).
+    QString last(QAccessible::Event type, const QObject* object = nullptr) const
+    {
+        for (auto e = events.rbegin(); e != events.rend(); ++e)
+            if (e->type == type && (!object || e->object == object))
+                return e->said;
+        return {};
+    }
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (o->isWidgetType() && (e->type() == QEvent::Show || e->type() == QEvent::FocusIn))
+            record(o, e->type() == QEvent::Show ? QAccessible::ObjectShow : QAccessible::Focus);
+        return false;
+    }
+    void record(QObject* o, QAccessible::Event type)
+    {
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(o);
+        events.push_back({o, type, i ? i->text(QAccessible::Name) + " / " + i->text(QAccessible::Description) : QString()});
+    }
+};
 
 // A data folder of its own, the desktop and the box answerer.
 template <class Base = ::testing::Test> struct UiFixture : Base {

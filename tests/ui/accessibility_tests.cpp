@@ -292,10 +292,9 @@ TEST_P(EveryWindow, TheMainWindowReadsCardsValuesAndActionsAsTheyAreAndFollowsTh
         return QAccessible::queryAccessibleInterface(child(w, control))->text(QAccessible::Name).toStdString();
     };
     const std::string card = greek ? "Κάρτα" : "Card";
-    EXPECT_EQ(name("stopButton"), greek ? "Διακοπή, μη διαθέσιμο" : "Stop, not available");
     child<QAction>(w, "newGameAction")->trigger();
     EXPECT_EQ(name("clockLabel"), greek ? "Χρόνος που απομένει: 01:15" : "Time left: 01:15");
-    EXPECT_EQ(name("stopButton"), greek ? "Διακοπή, διαθέσιμο" : "Stop, available");
+    EXPECT_EQ(name("stopButton"), greek ? "Διακοπή" : "Stop");
 
     // A back is a push button whose press is the click.
     QAccessibleInterface* back = QAccessible::queryAccessibleInterface(child(w, "cardBack(0)"));
@@ -313,6 +312,35 @@ TEST_P(EveryWindow, TheMainWindowReadsCardsValuesAndActionsAsTheyAreAndFollowsTh
     // The other language's menu item changes the names at once.
     child<QAction>(w, greek ? "englishAction" : "greekAction")->trigger();
     EXPECT_TRUE(name("cardFrame(0)").starts_with(greek ? "Card 1: " : "Κάρτα 1: ")) << name("cardFrame(0)");
+}
+
+// Whether a control can be used now is its state, as a screen reader sees
+// it, though nothing is greyed; a screen or box over the window holds them all.
+TEST_F(UiTest, ControlsThatCannotBeUsedNowReportDisabledAndAllDoWhileAScreenHoldsTheWindow)
+{
+    MainWindow& w = open(false);
+    Heard heard;
+    struct Row {
+        const char* control;
+        bool idle, playing;  // disabled
+    };
+    const Row rows[]{{"newGameButton", false, true}, {"stopButton", true, false}, {"cardBack(3)", true, false},
+        {"BoardFocus(3)", false, false}};
+    auto disabled = [&](const char* control) {
+        return QAccessible::queryAccessibleInterface(child(w, control))->state().disabled;
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(disabled(row.control), row.idle) << row.control;
+    child<QAction>(w, "newGameAction")->trigger();
+    for (const Row& row : rows)
+        EXPECT_EQ(disabled(row.control), row.playing) << row.control;
+    // As the end screens and the other windows do while they are up.
+    w.setEnabledByWindow(false);
+    for (const Row& row : rows)
+        EXPECT_TRUE(disabled(row.control)) << row.control;
+    EXPECT_NE(heard.last(QAccessible::StateChanged, child(w, "stopButton")), "") << "the change is told";
+    w.setEnabledByWindow(true);
+    EXPECT_FALSE(disabled("stopButton"));
 }
 
 // A screen reader listening from the start asks about each control as soon

@@ -1,6 +1,7 @@
 #include <QAccessible>
 
 #include "UiSupport.h"
+#include "text/AccessibleNames.h"
 #include "ui/main_window/BoardKeyboard.h"
 
 namespace vornel {
@@ -128,6 +129,57 @@ TEST_F(UiTest, TabReachesThePictureButtonsAndTheHelpsWhichSpaceAndEnterClick)
     EXPECT_FALSE(w.game().playing());
     QTest::keyClick(child(w, "newGameButton"), Qt::Key_Space);
     EXPECT_TRUE(w.game().playing());
+}
+
+// Each turn is read out at once, in the words of the interface: through the
+// card the keys are on, or else through the announcer. The keys' hint comes
+// with the first card the keys reach, and only then.
+TEST_F(UiTest, ScreenReadersHearEachTurnAtOnceAndTheHintOnce)
+{
+    MainWindow& w = open(false);
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    child(w, "board")->setFocus();
+    Heard heard;
+    int keys = 0;
+    auto press = [&](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    auto moveTo = [&](int to) {
+        for (; keys % 5 < to % 5; ++keys) press(Qt::Key_Right);
+        for (; keys % 5 > to % 5; --keys) press(Qt::Key_Left);
+        for (; keys < to; keys += 5) press(Qt::Key_Down);
+        for (; keys > to; keys -= 5) press(Qt::Key_Up);
+    };
+    const Board& board = w.game().board();
+    auto picture = [&](int i) { return QString::fromStdString(AccessibleNames::picture(false, board.slot(i).picture->name)); };
+    auto read = [&] { return heard.last(QAccessible::Focus); };
+    auto announced = [&] { return heard.last(QAccessible::ObjectShow, child(w, "announcer")); };
+
+    QTest::keyClick(&w, Qt::Key_F2);
+    EXPECT_EQ(read(), "Card 1 / Arrow keys move, Space or Enter turns the card");
+    moveTo(1);
+    EXPECT_EQ(read(), "Card 2 / ");
+    moveTo(0);
+    EXPECT_EQ(read(), "Card 1 / ") << "the hint a second time";
+
+    press(Qt::Key_Space);
+    EXPECT_EQ(read(), "Card 1: " + picture(0) + " / ");
+    int partner = 1;
+    while (!board.sameImage(0, partner))
+        ++partner;
+    click(card(w, "cardBack", partner));  // the mouse, while the keys stay on card 1
+    EXPECT_EQ(announced(), QStringLiteral("Card %1: %2, matched. Pair / ").arg(partner + 1).arg(picture(0)));
+
+    // A wrong pair by the keys, and its turning back.
+    int first = 1, second = 2;
+    for (; board.slot(first).isFaceUp(); ++first) { }
+    for (second = first + 1; board.slot(second).isFaceUp() || board.sameImage(first, second); ++second) { }
+    moveTo(first);
+    press(Qt::Key_Space);
+    moveTo(second);
+    press(Qt::Key_Space);
+    EXPECT_EQ(read(), QStringLiteral("Card %1: %2 / Wrong pair").arg(second + 1).arg(picture(second)));
+    tick(w, "flipBackTimer", 3);
+    EXPECT_EQ(read(), QStringLiteral("Card %1 / Cards %2 and %1 turned back").arg(second + 1).arg(first + 1));
 }
 
 }  // namespace

@@ -117,6 +117,27 @@ TEST_F(EndScreenTest, LoseScreenShowsItsTextOnlyAfterTheAnimationAndAnyClickOnIt
     EXPECT_EQ(result->text(), "    SORRY, YOU LOSE !!!");
 }
 
+// As a screen shows, a screen reader reads its title and then its texts,
+// though the animation still covers them; in the interface's language.
+TEST_F(EndScreenTest, ScreenReadersReadTheScreensTextsAsItShows)
+{
+    auto win = make<WinScreen>(false);
+    auto greekWin = make<WinScreen>(true);
+    auto lose = make<LoseScreen>(host, false);
+    Heard heard;
+    win->showWon(std::nullopt);
+    EXPECT_EQ(heard.last(QAccessible::ObjectShow, win.get()), "WIN !!! / YOY WIN !!!");
+    greekWin->showWon(2);
+    EXPECT_EQ(heard.last(QAccessible::ObjectShow, greekWin.get()),
+        "NIKH !!! / Το επίπεδο 2 το ολοκλήρωσες με επιτυχία. ΚΛΙΚ ΓΙΑ ΤΟ ΕΠΟΜΕΝΟ ΕΠΙΠΕΔΟ.");
+    // The level to play again is named just after the screen shows.
+    lose->showLost();
+    EXPECT_EQ(heard.last(QAccessible::ObjectShow, lose.get()), "LOSE !!! / SORRY, YOU LOSE !!!");
+    lose->showTryAgain(4);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(lose.get())->text(QAccessible::Description),
+        "You lose. Try again in level 4 .");
+}
+
 TEST_F(EndScreenTest, ShakeJoltsEachWindowInTurnWithoutReenteringAndLeavesBothWhereTheyWere)
 {
     auto w = make<LoseScreen>(host, false);

@@ -115,6 +115,30 @@ void BoardKeyboard::placeCards()
         // Tab stops at the board on the card the keys are on; the arrows do the rest.
         card(i)->setFocusPolicy(current ? Qt::TabFocus : Qt::NoFocus);
     }
+    describeCards();
+}
+
+void BoardKeyboard::describeCards()
+{
+    for (int i = 0; i < Cards; ++i)
+        accessible::setDescription(card(i), i != focus_.index() ? QString() : hintRead_ ? news_ : hint_);
+}
+
+void BoardKeyboard::setHint(const QString& hint)
+{
+    hint_ = hint;
+    describeCards();
+}
+
+bool BoardKeyboard::readCard(int index, const QString& news)
+{
+    if (index != focus_.index() || !card(index)->hasFocus())
+        return false;
+    hintRead_ = true;
+    news_ = news;
+    describeCards();
+    accessible::readAgain(card(index));
+    return true;
 }
 
 void BoardKeyboard::show(bool shown)
@@ -145,6 +169,12 @@ void BoardKeyboard::mouseUsed()
 
 bool BoardKeyboard::eventFilter(QObject*, QEvent* e)
 {
+    if (e->type() == QEvent::FocusOut) {
+        // The hint has been read with the card the keys were on.
+        hintRead_ = true;
+        news_.clear();
+        return false;
+    }
     const auto useKeys = [this] {
         if (!keysUsed_) {
             keysUsed_ = true;
@@ -172,6 +202,8 @@ bool BoardKeyboard::eventFilter(QObject*, QEvent* e)
     if (step == steps.end())
         return false;
     if (focus_.move(step->second)) {
+        hintRead_ = true;
+        news_.clear();
         placeCards();
         board_->setFocusProxy(card(focus_.index()));
         // Names first, so that the reader reads the new card's.

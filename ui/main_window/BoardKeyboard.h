@@ -1,5 +1,6 @@
 #pragma once
 #include <QObject>
+#include <QString>
 #include <array>
 #include <QRect>
 #include <functional>
@@ -53,12 +54,21 @@ public:
     // The widget that takes the keys on card `index`.
     QWidget* card(int index) const { return cards_[static_cast<std::size_t>(index)]; }
 
+    // How the keys work, read with the card the keys first come to, once:
+    // not again on every card.
+    void setHint(const QString& hint);
+    // While the keys are on card `index`, screen readers read its name out
+    // again at once, followed by `news` (what the turn did); false when the
+    // keys are elsewhere. The news is read until the keys move on.
+    bool readCard(int index, const QString& news);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void placeCards();
     bool boardHasKeys() const;
+    void describeCards();
 
     QWidget* board_;
     std::array<QWidget*, Cards> cards_{};
@@ -67,6 +77,9 @@ private:
     BoardFocus focus_;
     bool shown_ = false;
     bool keysUsed_ = false;
+    QString hint_;
+    bool hintRead_ = false;  // the keys have been on a card and moved on
+    QString news_;  // of the card the keys are on
 };
 
 }  // namespace vornel

@@ -8,8 +8,10 @@
 #include <QMenu>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 #include <functional>
 #include <utility>
+#include <vector>
 
 #include "platform/DesktopHost.h"
 #include "platform/InputBlocker.h"
@@ -22,9 +24,12 @@
 #include "storage/DataFiles.h"
 #include "storage/SafeFile.h"
 #include "storage/SettingsRecords.h"
+#include "text/AccessibleNames.h"
 #include "text/MainWindowCaptions.h"
 #include "text/Messages.h"
 #include "text/Profile.h"
+#include "ui/main_window/BoardKeyboard.h"
+#include "ui/shared/Accessible.h"
 #include "ui/shared/ClickLabel.h"
 #include "ui/shared/ColourValues.h"
 #include "ui/windows/EndScreen.h"
@@ -315,6 +320,10 @@ void MainWindow::onCardClicked(int index)
         return;
     const TurnOutcome outcome = game_.turnCard(index);
     showState();
+    const bool greek = language_.UseGreek;
+    readTurn(index, outcome == TurnOutcome::Opened ? std::string()
+            : outcome == TurnOutcome::WrongPair    ? AccessibleNames::WrongPair.in(greek)
+                                                   : AccessibleNames::PairFound.in(greek));
     if (outcome == TurnOutcome::BoardComplete)
         showWinScreen();
 }
@@ -359,8 +368,19 @@ void MainWindow::onShowNumbersChosen()
 
 void MainWindow::onFlipBackTick()
 {
+    std::vector<int> turnedBack;
+    for (int i = 0; i < Board::SlotCount; ++i)
+        if (game_.board().slot(i).isFaceUp())
+            turnedBack.push_back(i);
     game_.flipBackTick();
     showState();
+    std::erase_if(turnedBack, [this](int i) { return game_.board().slot(i).isFaceUp(); });
+    if (turnedBack.size() == 2) {
+        // Read with the card the keys are on, when it is one of the two.
+        const int keys = keyboard_->focus().index();
+        readTurn(std::ranges::count(turnedBack, keys) ? keys : turnedBack[1],
+            AccessibleNames::turnedBack(language_.UseGreek, turnedBack[0] + 1, turnedBack[1] + 1));
+    }
 }
 
 void MainWindow::onClockTick()

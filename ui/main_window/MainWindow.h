@@ -35,6 +35,9 @@ class PictureLoader;
 class PlayerWindow;
 class Panel;
 class StatusBar;
+namespace accessible {
+class Announcer;
+}
 
 // The main window. Each handler runs the game's operation and then shows the
 // game's state.
@@ -149,6 +152,9 @@ private:
     // What screen readers read: roles once, names from the game's state.
     void buildAccessibility();
     void showAccessibleNames();
+    // Screen readers read what a turn did at once: the card's new name and
+    // `news` (a pair, a wrong pair, cards turned back).
+    void readTurn(int card, const std::string& news);
     void showCardBacks();
     void redrawForScreen();
     void showWallpaper(WallpaperView view);
@@ -212,6 +218,7 @@ private:
     PictureLoader* wallpaperLoader_ = nullptr;  // decodes it off the window's thread
     StatusBar* statusBar_ = nullptr;
     BoardKeyboard* keyboard_ = nullptr;
+    std::unique_ptr<accessible::Announcer> announcer_;  // for turns the keys did not make
     std::map<std::string, QMenu*> menus_;
     std::map<std::string, QAction*> actions_;
     std::vector<QAction*> wallpaperItems_;  // "no wallpaper", then one a wallpaper

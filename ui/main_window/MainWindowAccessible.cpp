@@ -34,6 +34,16 @@ void MainWindow::buildAccessibility()
     for (QLabel* l : {levelCaption_, livesCaption_, titleStrip_})
         accessible::hideRepeat(l);
     accessible::setName(titleStrip_, std::string(ApplicationTitle));
+    announcer_ = std::make_unique<accessible::Announcer>(clientArea_);
+}
+
+void MainWindow::readTurn(int card, const std::string& news)
+{
+    const QString said = QString::fromStdString(news);
+    if (keyboard_->readCard(card, said))
+        return;
+    const QString name = keyboard_->card(card)->accessibleName();
+    announcer_->say(said.isEmpty() ? name : name + ". " + said);
 }
 
 void MainWindow::showAccessibleNames()
@@ -51,8 +61,12 @@ void MainWindow::showAccessibleNames()
         const std::array<QWidget*, 5> parts{cardBacks_[i], cardNumbers_[i], cardFrames_[i], cardFaces_[i], keyboard_->card(i)};
         for (QWidget* part : parts)
             accessible::setName(part, cards[i]);
-        accessible::setDescription(keyboard_->card(i), QString::fromStdString(BoardKeys.in(greek)));
+        // The keys stay on a card to move on from it; a box or screen over
+        // the window holds them too.
+        accessible::setUsable(cardBacks_[i], g.mainWindowEnabled() && g.takesCardClick(i));
+        accessible::setUsable(keyboard_->card(i), g.mainWindowEnabled());
     }
+    keyboard_->setHint(QString::fromStdString(BoardKeys.in(greek)));
     accessible::setName(board_, AccessibleNames::Board.in(greek));
 
     accessible::setName(clockLabel_, valued(greek, TimeLeft, g.clock().text()));
@@ -65,19 +79,16 @@ void MainWindow::showAccessibleNames()
     const std::array<const Bilingual*, 3> buttons{&NewGame, &NewChampionship, &Stop};
     for (int i = 0; i < 3; ++i) {
         const bool available = g.mainWindowEnabled() && (i == 2 ? g.stopAvailable() : g.newGameAvailable());
-        const std::string name =
-            action(greek, *buttons[i], available ? Availability::Available : Availability::NotAvailable);
-        accessible::setName(buttonPictures_[i], name);
-        accessible::setName(buttonCaptions_[i], name);
+        accessible::setName(buttonPictures_[i], buttons[i]->in(greek));
+        accessible::setName(buttonCaptions_[i], buttons[i]->in(greek));
+        accessible::setUsable(buttonPictures_[i], available);
     }
     const std::array<const Bilingual*, 2> helps{&TenSecondsHelp, &TwoPairsHelp};
     for (int i = 0; i < 2; ++i) {
-        const Availability state = g.helps().icon[i] == HelpIcon::Used ? Availability::Used
-            : g.panelEnabled() && g.helps().labelEnabled[i]              ? Availability::Available
-                                                                         : Availability::NotAvailable;
-        const std::string name = action(greek, *helps[i], state);
-        accessible::setName(helpButtons_[i], name);
-        accessible::setName(helpIcons_[i], name);
+        accessible::setName(helpButtons_[i], helps[i]->in(greek));
+        accessible::setName(helpIcons_[i], helps[i]->in(greek));
+        accessible::setUsable(helpButtons_[i],
+            g.mainWindowEnabled() && g.panelEnabled() && g.helps().labelEnabled[i] && g.helps().icon[i] != HelpIcon::Used);
     }
 
     if (wallpaperShown())

@@ -15,6 +15,7 @@ namespace {
 
 constexpr const char* RoleProperty = "vornelAccessibleRole";
 constexpr const char* HiddenProperty = "vornelAccessibleHidden";
+constexpr const char* UnusableProperty = "vornelAccessibleUnusable";
 
 bool hasClickedSignal(const QObject* o)
 {
@@ -40,6 +41,8 @@ public:
         QAccessible::State s = QAccessibleWidget::state();
         if (hidden_)
             s.invisible = true;
+        if (widget()->property(UnusableProperty).toBool())
+            s.disabled = true;
         return s;
     }
     QStringList actionNames() const override
@@ -115,6 +118,64 @@ void setDescription(QWidget* w, const QString& description)
 {
     if (w->accessibleDescription() != description)
         w->setAccessibleDescription(description);
+}
+
+std::function<void(QAccessibleEvent*)>& watcher()
+{
+    static std::function<void(QAccessibleEvent*)> current;
+    return current;
+}
+
+void send(QAccessibleEvent& event)
+{
+    if (watcher())
+        watcher()(&event);
+    QAccessible::updateAccessibility(&event);
+}
+
+void setWatcher(std::function<void(QAccessibleEvent*)> w)
+{
+    watcher() = std::move(w);
+}
+
+void setUsable(QWidget* w, bool usable)
+{
+    if (w->property(UnusableProperty).toBool() == !usable)
+        return;
+    w->setProperty(UnusableProperty, !usable);
+    QAccessible::State changed;
+    changed.disabled = true;
+    QAccessibleStateChangeEvent event(w, changed);
+    send(event);
+}
+
+void readAgain(QWidget* w)
+{
+    if (!w->hasFocus())
+        return;
+    // A new interface is a new object on the accessibility bus; the next
+    // query makes it, with the role and state the factory gives.
+    if (QAccessibleInterface* earlier = QAccessible::queryAccessibleInterface(w))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(earlier));
+    QAccessibleEvent focus(w, QAccessible::Focus);
+    send(focus);
+}
+
+Announcer::Announcer(QWidget* parent) : line_(new QWidget(parent))
+{
+    line_->setObjectName("announcer");
+    line_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    line_->setGeometry(0, 0, 1, 1);
+    line_->hide();
+    setRole(line_, QAccessible::Notification);
+}
+
+void Announcer::say(const QString& text)
+{
+    // Shown anew, it is read anew, even when it says the same again.
+    line_->hide();
+    line_->setAccessibleName(text);
+    line_->show();
 }
 
 QString pictureName(const PictureRef& picture, bool useGreek)

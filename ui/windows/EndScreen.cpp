@@ -133,6 +133,11 @@ void EndScreen::dismiss()
     emit dismissed();
 }
 
+void EndScreen::describe(const QStringList& texts)
+{
+    accessible::setDescription(this, texts.join(' ').simplified());
+}
+
 void EndScreen::onAnimationClicked()
 {
     stopAnimation();

@@ -48,6 +48,9 @@ protected:
 
     // Hides the screen, which gives the main window back.
     void dismiss();
+    // Screen readers read the screen's texts with its title as it shows,
+    // though the animation still covers them.
+    void describe(const QStringList& texts);
     // A click on the running animation ends it before it goes on.
     void onAnimationClicked();
     virtual void stopAnimation() = 0;

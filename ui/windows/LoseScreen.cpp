@@ -33,6 +33,7 @@ void LoseScreen::showFixedText()
 {
     resultLabel_->setFont(makeFont("Liberation Sans", 12, true));
     resultLabel_->setText(qs(Messages::SingleGameLost.in(useGreek_)));
+    describe({resultLabel_->text()});
 }
 
 void LoseScreen::showLost()
@@ -48,6 +49,7 @@ void LoseScreen::showTryAgain(int level)
 {
     resultLabel_->setFont(makeFont("Liberation Sans", 12, true));
     resultLabel_->setText(qs(Messages::tryLevelAgain(useGreek_, level)));
+    describe({resultLabel_->text()});
 }
 
 void LoseScreen::unload()

@@ -49,6 +49,7 @@ void WinScreen::showWon(std::optional<int> completedLevel)
         resultLabel_->setText(qs(Messages::SingleGameWon.in(useGreek_)));
         nextLevelHint_->hide();
     }
+    describe(completedLevel ? QStringList{resultLabel_->text(), nextLevelHint_->text()} : QStringList{resultLabel_->text()});
     show();
     activateWindow();
     startAnimation();
