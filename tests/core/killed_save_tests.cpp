@@ -188,27 +188,3 @@ TEST_P(KilledSaveTest, AKilledSaveLeavesTheOldOrTheNewContent)
 
 INSTANTIATE_TEST_SUITE_P(EveryModule, KilledSaveTest, ::testing::ValuesIn(modules),
     [](const ::testing::TestParamInfo<SavingModule>& info) { return std::string(info.param.name); });
-
-// A link is read through but never written through: the save puts a file of
-// its own in the link's place, and one that leads nowhere makes no file there.
-// A read-only file is replace's own case.
-TEST_P(KilledSaveTest, ALinkIsReadThroughAndReplaced)
-{
-    const SavingModule& m = GetParam();
-    const TempFolder dir;
-    const fs::path file = dir / m.file, real = dir / "real";
-    writeBytes(real, noise(12));
-    ASSERT_TRUE(m.write(real, 0));
-    const std::string old = readBytes(real);
-    fs::copy_file(real, dir / "plain");
-    ASSERT_TRUE(m.write(dir / "plain", 1));
-    const std::string updated = readBytes(dir / "plain");
-    for (const char* target : {"real", "nowhere"}) {
-        fs::remove(file);
-        fs::create_symlink(target, file);
-        ASSERT_TRUE(m.write(file, 1));
-        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(file)) && (target != "real"s || readBytes(file) == updated)) << target;
-    }
-    EXPECT_EQ(readBytes(real), old);
-    EXPECT_EQ(entries(dir.path()), (std::set<std::string>{m.file, "plain", "real"}));
-}
