@@ -8,7 +8,6 @@
 #include "text/AccessibleNames.h"
 #include "text/Captions.h"
 #include "text/Language.h"
-#include "text/Messages.h"
 #include "text/Profile.h"
 
 using namespace vornel;
@@ -27,14 +26,6 @@ struct TextCatalogFiles : ::testing::Test {
 };
 
 }  // namespace
-
-// Read as the other data files are: the rest of the cases are theirs.
-TEST_F(TextCatalogFiles, APipeIsAMissingCatalogueAndNeverWaitedOn)
-{
-    const fs::path pipe = dir / "pipe";
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
-    EXPECT_TRUE(passesInChild([&] { return !TextCatalog(pipe).lookup("S", "k"); }));
-}
 
 // The classic reader's rules: a value present but empty is applied, the
 // reader's default "~~" and anything after a NUL are not. The rest of the
@@ -91,16 +82,6 @@ TEST(TextLanguage, ParseBooleanTakesWordsAndNumbers)
         EXPECT_EQ(parseBoolean(t), false) << '"' << t << '"';
     for (const char* t : {"", "   ", "yes", "no", "Truee", "1x", "- 1", ".", "1e", "e5", "1.2.3", "Tr ue"})
         EXPECT_EQ(parseBoolean(t), std::nullopt) << '"' << t << '"';
-}
-
-TEST(Messages, EveryReasonASaveFailsForHasItsOwnSentenceInEachLanguage)
-{
-    std::set<std::string> sentences;
-    for (SaveFailure reason : {SaveFailure::DiskFull, SaveFailure::ReadOnly, SaveFailure::NotARegularFile,
-             SaveFailure::TooLarge, SaveFailure::Other})
-        for (bool greek : {true, false})
-            sentences.insert(Messages::bestScoreNotSaved(greek, reason));
-    EXPECT_EQ(sentences.size(), 10u);
 }
 
 TEST(AccessibleNames, EveryBuiltInPictureHasItsOwnNameInBothLanguagesAndAFileItsBaseName)
