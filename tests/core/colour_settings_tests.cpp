@@ -35,14 +35,6 @@ TEST(PictureSize, BarsRunFromTheSmallestSizeInStepsOf15AndTextsAreCutNotRounded)
         EXPECT_EQ(PictureSize::text(twips, separator), text) << twips;
 }
 
-// Which texts of the colours file count is the fuzz target's.
-TEST(Colours, AWallpaperKeepsTheWindowColourOfTheLivePreview)
-{
-    const ColourValues swatches{1, 2, 3, 4, 5};
-    EXPECT_EQ(livePreview(design, swatches, false), swatches);
-    EXPECT_EQ(livePreview(design, swatches, true), (ColourValues{1, 2, 3, 0xBECEFE, 5}));
-}
-
 // Width, height and colour, compared at once.
 std::tuple<int, int, std::int32_t> sizeAndColour(const CardSettings& s)
 {
@@ -55,7 +47,6 @@ TEST(SavedSettings, CardSizesTheBarsCouldSetAndAnyStoredColourAreKept)
     constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max(), Min = std::numeric_limits<std::int32_t>::min();
     // Stored width, height and colour, then what start-up takes.
     const std::tuple<std::int32_t, std::int32_t, TaggedValue, std::tuple<int, int, std::int32_t>> cases[] = {
-        {0, 0, {}, {735, 670, 0x00C000}},
         {101, 100, TaggedValue::fromInt32(0), {101, 670, 0}},  // black is a colour, not "none"
         {735, 670, TaggedValue::fromInt32(SystemButtonFace), {735, 670, SystemButtonFace}},
         {736, 671, {}, {735, 670, 0x00C000}},

