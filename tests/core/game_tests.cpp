@@ -48,8 +48,7 @@ TEST_F(GameFixture, ASingleGameClockAndScoreFollowTheDifficultyAndRunOutTogether
         game.newGame();
         EXPECT_EQ(game.clock().text(), c.clock);
         EXPECT_EQ(game.session().Score, c.score);
-        EXPECT_TRUE(game.playing() && game.clock().running);
-        EXPECT_FALSE(game.panelVisible());
+        EXPECT_TRUE(game.playing() && game.clock().running && !game.panelVisible());
         ticks(1);
         EXPECT_EQ(game.session().Score, c.afterOneSecond);
         ticks(c.seconds - 3);
@@ -105,8 +104,7 @@ TEST_F(GameFixture, WrongPairIsShownForThreeFlipBackTicksWithTheWindowDisabled)
         EXPECT_EQ(std::pair(game.turn().FirstCard, game.turn().SecondCard), a ? std::pair(a, b) : std::pair(b, 0));
         game.flipBackTick();
         game.flipBackTick();
-        EXPECT_TRUE(game.board().slot(a).isOpen() && game.board().slot(b).isOpen());
-        EXPECT_FALSE(game.mainWindowEnabled());
+        EXPECT_TRUE(game.board().slot(a).isOpen() && game.board().slot(b).isOpen() && !game.mainWindowEnabled());
         game.flipBackTick();
         for (int card : {a, b}) {
             const CardSlot& s = game.board().slot(card);

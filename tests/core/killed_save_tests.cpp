@@ -87,13 +87,12 @@ const std::vector<SavingModule> modules{
 
 class KilledSaveTest : public ::testing::TestWithParam<SavingModule> { };
 
-// The child saves the two generations in turn without end; it tells the
-// parent when its saves begin.
+// The child saves the two generations in turn without end. The first save of
+// a new process is slower than the others, which the kills are timed on: the
+// parent hears when it is done.
 [[noreturn]] void saveForever(const SavingModule& m, const fs::path& file, const std::string& first, int ready)
 {
     int gen = readBytes(file) == first ? 1 : 0;
-    // The first save of a new process is slower than the others; the kills
-    // are timed on those.
     m.write(file, gen);
     if (::write(ready, "x", 1) != 1)
         ::_exit(1);
@@ -137,8 +136,7 @@ TEST_P(KilledSaveTest, AKilledSaveLeavesTheOldOrTheNewContent)
     const auto start = Clock::now();
     auto goOn = [&] {
         const auto spent = Clock::now() - start;
-        // Until kills have left both contents and one has hit a save half
-        // done, a little longer.
+        // Until kills have left both contents and one has hit a save half done, a little longer.
         return (kills < 150 && spent < std::chrono::milliseconds(400)) ||
             ((orphans == 0 || seen[0] == 0 || seen[1] == 0) && spent < std::chrono::seconds(2));
     };
@@ -176,10 +174,8 @@ TEST_P(KilledSaveTest, AKilledSaveLeavesTheOldOrTheNewContent)
         orphans += !left.empty();
     }
     ::close(created);
-    // The kills hit both generations, and some hit a save half done.
     EXPECT_TRUE(seen[0] > 0 && seen[1] > 0 && orphans > 0)
-        << kills << " kills: " << seen[0] << " left the first content, " << seen[1] << " the second, " << orphans
-        << " hit a save half done";
+        << kills << " kills: first content " << seen[0] << ", second " << seen[1] << ", half-done saves " << orphans;
 
     // The next save clears what a killed one left.
     ASSERT_TRUE(m.write(file, readBytes(file) == bytes[0] ? 1 : 0));

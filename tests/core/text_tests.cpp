@@ -71,7 +71,6 @@ TEST_F(TextCatalogFiles, LoaderAppliesTheSectionsKeysThePlainKeyToTheWholeArrayT
     // Command21 is present but empty: applied.
     EXPECT_EQ(
         captions, (std::vector<std::string>{"Εντάξει", "", "\"x'", "Zero", "All", "All", "All", "Four", "All"}));
-    EXPECT_EQ(window.title(), "Ρυθμίσεις");  // titles are the window's own business
 }
 
 TEST(TextLanguage, ParseBooleanTakesWordsAndNumbers)
@@ -96,8 +95,7 @@ TEST(AccessibleNames, EveryBuiltInPictureHasItsOwnNameInBothLanguagesAndAFileIts
             english.insert(std::string(name->english));
         }
     }
-    EXPECT_EQ(greek.size(), 30u);
-    EXPECT_EQ(english.size(), 30u);
+    EXPECT_TRUE(greek.size() == 30 && english.size() == 30);
     EXPECT_EQ(names::picture(true, "anchor"), "άγκυρα");
     EXPECT_EQ(names::picture(true, "/home/ada/Photos/Sunset at sea.JPG") + "|" + names::picture(false, "/a/archive.tar.gz") +
             "|" + names::picture(false, "/a/.hidden") + "|" + names::picture(false, "/usb.stick/ice_cream_cone"),
