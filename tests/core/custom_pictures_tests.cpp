@@ -38,7 +38,7 @@ struct CustomPicturesTest : GameFixture {
     }
 };
 
-TEST_F(CustomPicturesTest, ApplyingAsksUntilTenDifferentPicturesAreChosenAndNoKeepsTheCategory)
+TEST_F(CustomPicturesTest, TenDifferentPicturesAreAskedForUntilChosenThenSavedAndLoadedWithoutThoseThatHaveGone)
 {
     // A fresh installation: ten empty slots, which are never compared.
     custom.load();
@@ -51,6 +51,19 @@ TEST_F(CustomPicturesTest, ApplyingAsksUntilTenDifferentPicturesAreChosenAndNoKe
     EXPECT_EQ(game.currentPictureSet().pictures, before.pictures);
     EXPECT_EQ(game.applyCustom(custom), CustomOutcome::ChooseNow);
     EXPECT_EQ(host.questions.at(0), "Δεν έχετε επιλέξει 10 προσωπικές εικόνες.Θέλετε να τις επιλέξετε τώρα;");
+
+    // Paths the file cannot keep are refused before any reading; a file that is no picture, quietly.
+    custom.select(6);
+    const std::string longest = "/" + std::string(125, 'a');  // 126 bytes: fits
+    files.readable = {longest, longest + "b", "/фото.png"};
+    host.messagesExpected = 2;
+    EXPECT_FALSE(custom.add(longest + "b") || custom.add("/фото.png") || custom.add("/photos/notes.txt"));
+    EXPECT_EQ(host.messages,
+        (std::vector<std::string>{
+            std::string(Messages::PicturePathTooLong.greek), std::string(Messages::PicturePathNotStorable.greek)}));
+    EXPECT_TRUE(files.reads == 1 && custom.slot(6).empty());
+    EXPECT_TRUE(custom.add(longest));
+    EXPECT_EQ(custom.slot(6).path, longest);
 
     // Equal files are asked about first.
     language.UseGreek = false;
@@ -65,8 +78,8 @@ TEST_F(CustomPicturesTest, ApplyingAsksUntilTenDifferentPicturesAreChosenAndNoKe
     for (int i = 0; i < CustomPictures::SlotCount; ++i)
         fill(i, photo(i));
     custom.select(5);
+    custom.select(10);  // no such slot
     custom.deleteSelected();
-    EXPECT_EQ(custom.allDifferent(), 1);
     EXPECT_EQ(custom.firstEmptySlot(), 5);
 
     // Complete again: the set is the very pictures of the slots, and a later
@@ -78,53 +91,16 @@ TEST_F(CustomPicturesTest, ApplyingAsksUntilTenDifferentPicturesAreChosenAndNoKe
         EXPECT_EQ(game.currentPictureSet().at(k), custom.slot(k - 1).picture);
     custom.deleteSelected();
     EXPECT_NE(game.currentPictureSet().at(6), nullptr);
-}
 
-TEST_F(CustomPicturesTest, LoadingDropsFilesThatHaveGoneAndSavingWritesWhatIsLeft)
-{
-    CustomImages stored;
-    for (int i = 0; i < 10; ++i)
-        stored.paths[i] = photo(i);
-    stored.lastFolder = "/photos";
-    ASSERT_TRUE(writeCustomImages(file, stored));
-    for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 9})  // photo(8) has gone
-        files.readable.insert(photo(i));
-
-    custom.select(3);
+    EXPECT_TRUE(custom.setLastFolder("/photos"));
+    EXPECT_FALSE(custom.setLastFolder("/home/josé"));  // kept as it was, never saved as "jos?"
+    ASSERT_TRUE(custom.save());
+    files.readable.erase(photo(8));
     custom.load();
     EXPECT_EQ(custom.selected(), 0);
-    EXPECT_EQ(custom.slot(4).path, photo(4));
+    EXPECT_EQ(
+        std::tuple(custom.slot(4).path, custom.slot(5).path, custom.lastFolder()), std::tuple(photo(4), "", "/photos"));
     EXPECT_TRUE(custom.slot(8).empty() && custom.slot(8).path.empty());
-    EXPECT_EQ(custom.lastFolder(), "/photos");
-
-    EXPECT_TRUE(custom.setLastFolder("/home/ada"));
-    EXPECT_FALSE(custom.setLastFolder("/home/josé"));  // kept as it was, never saved as "jos?"
-    EXPECT_EQ(custom.lastFolder(), "/home/ada");
-    ASSERT_TRUE(custom.save());
-    const CustomImages back = readCustomImages(file);
-    EXPECT_EQ(std::tuple(back.paths[4], back.paths[8], back.lastFolder), std::tuple(photo(4), "", "/home/ada"));
-}
-
-TEST_F(CustomPicturesTest, AddingRefusesPathsTheFileCannotKeepAndIgnoresFilesThatAreNoPicture)
-{
-    custom.select(6);
-    const std::string longest = "/" + std::string(125, 'a');  // 126 bytes: fits
-    files.readable = {longest, longest + "b", "/фото.png"};
-    host.messagesExpected = 2;
-    EXPECT_FALSE(custom.add(longest + "b"));
-    EXPECT_EQ(host.messages.back(), std::string(Messages::PicturePathTooLong.greek));
-    EXPECT_FALSE(custom.add("/фото.png"));  // Cyrillic has no place in the Greek code page
-    EXPECT_EQ(host.messages.back(), std::string(Messages::PicturePathNotStorable.greek));
-    EXPECT_EQ(files.reads, 0);                      // refused before any reading
-    EXPECT_FALSE(custom.add("/photos/notes.txt"));  // no message
-    EXPECT_TRUE(custom.slot(6).empty());
-    EXPECT_TRUE(custom.add(longest));
-    EXPECT_EQ(custom.slot(6).path, longest);
-
-    custom.select(10);  // no such slot
-    EXPECT_EQ(custom.selected(), 6);
-    custom.deleteSelected();
-    EXPECT_TRUE(custom.slot(6).empty() && custom.slot(6).path.empty());
 }
 
 }  // namespace
