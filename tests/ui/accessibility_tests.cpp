@@ -3,6 +3,7 @@
 #include <QAbstractSlider>
 #include <QAccessible>
 #include <QGroupBox>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSignalBlocker>
 #include <QTextBlock>
@@ -331,6 +332,9 @@ TEST_F(UiTest, ControlsThatCannotBeUsedNowReportDisabledAndAllDoWhileAScreenHold
     };
     for (const Row& row : rows)
         EXPECT_EQ(disabled(row.control), row.idle) << row.control;
+    w.setEnabledByWindow(false);
+    EXPECT_FALSE(child<QMenu>(w, "fileMenu")->menuAction()->isEnabled()) << "the menus are held too";
+    w.setEnabledByWindow(true);
     child<QAction>(w, "newGameAction")->trigger();
     for (const Row& row : rows)
         EXPECT_EQ(disabled(row.control), row.playing) << row.control;

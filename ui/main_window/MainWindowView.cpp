@@ -109,9 +109,11 @@ void MainWindow::showState()
         buttonCaptions_[i]->setFont(f);
     }
 
-    const bool idle = !g.playing();
+    // A screen or window over this one holds the menus too; greyed, so that
+    // screen readers hear what the blocker already does.
+    const bool menusUsable = !g.playing() && g.mainWindowEnabled();
     for (const char* m : {"fileMenu", "optionsMenu", "wallpapersMenu", "helpMenu"})
-        menu(m)->menuAction()->setEnabled(idle);
+        menu(m)->menuAction()->setEnabled(menusUsable);
     const std::optional<Difficulty> d = g.difficulty();
     item("easyAction")->setChecked(d == Difficulty::Easy);
     item("normalAction")->setChecked(d == Difficulty::Normal);
