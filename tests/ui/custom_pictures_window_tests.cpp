@@ -29,19 +29,6 @@ struct CustomPicturesWindowTest : UiTest {
         files->setCurrentItem(found[0]);
         emit(twice ? files->itemDoubleClicked(found[0]) : files->itemClicked(found[0]));
     }
-    // Ten pictures saved as the player's own, and the category they make.
-    void saveTenPicturesAsTheCategory()
-    {
-        CustomImages stored;
-        for (int i = 0; i < 10; ++i)
-            stored.paths[i] =
-                savePicture(photos.filePath(QStringLiteral("p%1.png").arg(i)), {20 + i, 20}).toStdString();
-        stored.lastFolder = photos.path().toStdString();
-        ASSERT_TRUE(writeCustomImages(file(DataFile::CustomImages), stored));
-        SettingsRecords saved;
-        saved.category = 4;
-        ASSERT_TRUE(writeSettingsRecords(file(DataFile::SingleScores), saved));
-    }
 };
 
 TEST_F(CustomPicturesWindowTest, PicturesArePreviewedAddedDeletedAndSavedWithTheFolder)
@@ -54,7 +41,6 @@ TEST_F(CustomPicturesWindowTest, PicturesArePreviewedAddedDeletedAndSavedWithThe
     ASSERT_TRUE(child<FolderList>(*f, "folderList")->setPath(photos.path()));
 
     clickFile(*f, "p3.png");
-    EXPECT_EQ(child<QLabel>(*f, "previewPath")->text(), photos.filePath("p3.png"));
     // A file that is no picture changes neither the preview nor a slot.
     const qint64 preview = child<QLabel>(*f, "preview")->pixmap().cacheKey();
     clickFile(*f, "broken.png");
@@ -80,10 +66,16 @@ TEST_F(CustomPicturesWindowTest, PicturesArePreviewedAddedDeletedAndSavedWithThe
 
 // OK with the set incomplete and Custom the category saves, then asks:
 // Yes keeps the window open, No closes it and the game keeps its pictures.
-// A start with a picture of the set gone asks before the player window.
-TEST_F(CustomPicturesWindowTest, AnIncompleteSetAsksOnOkWhileCustomIsTheCategoryAndAtStartUp)
+TEST_F(CustomPicturesWindowTest, AnIncompleteSetAsksOnOkWhileCustomIsTheCategory)
 {
-    saveTenPicturesAsTheCategory();
+    CustomImages stored;  // ten pictures, and the category they make
+    for (int i = 0; i < 10; ++i)
+        stored.paths[i] = savePicture(photos.filePath(QStringLiteral("p%1.png").arg(i)), {20 + i, 20}).toStdString();
+    stored.lastFolder = photos.path().toStdString();
+    ASSERT_TRUE(writeCustomImages(file(DataFile::CustomImages), stored));
+    SettingsRecords saved;
+    saved.category = 4;
+    ASSERT_TRUE(writeSettingsRecords(file(DataFile::SingleScores), saved));
     MainWindow& w = open(true);
     ASSERT_EQ(w.game().category(), PictureCategory::Custom);  // restored without a word
     const PictureRef first = w.game().currentPictureSet().at(1);
@@ -98,19 +90,6 @@ TEST_F(CustomPicturesWindowTest, AnIncompleteSetAsksOnOkWhileCustomIsTheCategory
     click(child(*f, "okButton"));
     EXPECT_FALSE(f->isVisible());
     EXPECT_TRUE(w.game().category() == PictureCategory::Custom && w.game().currentPictureSet().at(1) == first);
-
-    saveTenPicturesAsTheCategory();
-    QFile::remove(photos.filePath("p6.png"));
-    MainWindow again(host, false, data.path());
-    bool hiddenAndAlone = false;
-    boxes.inspect = [&](QWidget*) { hiddenAndAlone = !again.isVisible() && !again.findChild<PlayerWindow*>(); };
-    boxes.no();
-    again.start();
-    EXPECT_EQ(boxes.texts.value(2), "You must select 10 images.Would you like to choose images now?");
-    EXPECT_TRUE(hiddenAndAlone && again.findChild<PlayerWindow*>("PlayerWindow"));
-    EXPECT_EQ(again.game().currentPictureSet().at(1), nullptr);
-    for (const char* category : {"objectsAction", "customAction"})
-        EXPECT_FALSE(child<QAction>(again, category)->isChecked()) << category;
 }
 
 }  // namespace

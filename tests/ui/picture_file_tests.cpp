@@ -19,9 +19,7 @@ QByteArray encoded(QSize size, QImage::Format format, const char* as)
     return bytes;
 }
 
-// A photo's shape counts as it is shown (a camera's turn in its Exif
-// header), and no picture comes out larger than the loader's limit,
-// whatever the bound asked for.
+// Upright as a camera's turn in its Exif header shows it, whatever the bound asked for.
 TEST(PictureFile, IsDecodedNoLargerThanAskedUprightAndWithinTheLimit)
 {
     constexpr auto Cover = Qt::KeepAspectRatioByExpanding;
@@ -53,8 +51,6 @@ TEST(PictureFile, IsDecodedNoLargerThanAskedUprightAndWithinTheLimit)
     }
 }
 
-// A picture larger than a decoder may read, or whose header claims more
-// pixels than its file holds, is no picture, and costs no decoding.
 TEST(PictureFile, APictureBeyondTheDecodingBoundsOrShortOfItsClaimedPixelsIsNone)
 {
     // One-bit pixels pack to a few dozen kilobytes, with every pixel to decode.

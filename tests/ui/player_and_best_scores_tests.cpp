@@ -35,18 +35,6 @@ TEST_F(UiTest, PlayerWindowOffersStoredNamesKeepsATooLongOneForCorrectionAndConf
     EXPECT_TRUE(BoxAnswerer::waitFor([&] { return alive.isNull(); })) << "the window closes and goes";
 }
 
-TEST_F(UiTest, NewPlayerLaterHoldsTheMainWindowAndItsCloseBoxKeepsThePlayer)
-{
-    MainWindow& main = open(false);
-    child<QAction>(main, "newPlayerAction")->trigger();
-    EXPECT_FALSE(main.game().mainWindowEnabled());
-    const auto players = main.findChildren<PlayerWindow*>();
-    ASSERT_TRUE(!players.isEmpty() && players.last()->isVisible());
-    players.last()->close();
-    EXPECT_TRUE(main.isVisible() && main.game().mainWindowEnabled());
-    EXPECT_EQ(main.game().session().PlayerName, "Ada");
-}
-
 TEST_F(UiTest, BestScoresShowBothTablesOneAtATimeAndDeletingOneAsksAndLeavesTheOther)
 {
     using T = TaggedValue;

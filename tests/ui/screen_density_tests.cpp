@@ -12,32 +12,17 @@ namespace {
 
 using namespace testing;
 
-// The manual shipped with the game: every link leads to an anchor that is
-// there, and every picture is beside it and comes at the screen's density.
-TEST(ScreenDensityOfTheManual, LinksLeadSomewhereAndPicturesComeAtTheScreensDensity)
+// Every picture of the manual shipped with the game is beside it and comes
+// at the screen's density.
+TEST(ScreenDensityOfTheManual, PicturesComeAtTheScreensDensity)
 {
     HelpWindow help(true, nullptr);
     help.openFile(QStringLiteral(VORNEL_ASSETS "/Help.hlp"), true);
-    QSet<QString> anchors;
-    QStringList links, images;
-    for (QTextBlock block = help.browser()->document()->begin(); block.isValid(); block = block.next()) {
-        for (const QString& name : block.charFormat().anchorNames())
-            anchors.insert(name);
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat f = it.fragment().charFormat();
-            for (const QString& name : f.anchorNames())
-                anchors.insert(name);
-            if (f.isAnchor() && !f.anchorHref().isEmpty())
-                links << f.anchorHref();
-            if (f.isImageFormat())
-                images << f.toImageFormat().name();
-        }
-    }
-    EXPECT_TRUE(anchors.contains("el") && anchors.contains("en"));
-    EXPECT_GE(links.size(), 20);
-    for (const QString& link : links)
-        EXPECT_TRUE(link.startsWith("mailto:") || anchors.contains(link.mid(1))) << link.toStdString();
-
+    QStringList images;
+    for (QTextBlock block = help.browser()->document()->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat())
+                images << it.fragment().charFormat().toImageFormat().name();
     EXPECT_GE(images.size(), 6);
     for (const QString& name : images) {
         const QVariant loaded = help.browser()->loadResource(QTextDocument::ImageResource, QUrl(name));

@@ -1,4 +1,3 @@
-#include <QDesktopServices>
 #include <QSettings>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -13,16 +12,6 @@
 #include "ui/windows/HelpWindow.h"
 
 namespace vornel {
-
-// Takes the addresses the desktop would open.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
-
 namespace {
 
 using namespace testing;
@@ -78,7 +67,6 @@ TEST_F(UiTest, HelpOpensTheFirstHlpFileAtTheLanguagesSectionInOneWindowAndWithou
     child<QAction>(w, "helpContentsAction")->trigger();
     auto* help = w.findChild<HelpWindow*>("HelpWindow");
     ASSERT_TRUE(help && help->isVisible());
-    EXPECT_EQ(help->windowTitle(), "Manual");
     EXPECT_EQ(help->browser()->source(), QUrl::fromLocalFile(data.filePath("Manual.HLP")).resolved(QUrl("#en")));
 
     writeFile("Help.hlp", "<html><body><a name=\"en\"></a>Help</body></html>");
@@ -129,18 +117,13 @@ TEST(HelpPage, TheViewerNestsNoDeeperThanThePageIsMeasured)
     }
 }
 
-TEST_F(UiTest, AboutHoldsTheMainWindowAndItsLinkWritesToTheAuthor)
+TEST_F(UiTest, AboutHoldsTheMainWindowUntilEscapeClosesIt)
 {
-    UrlCatcher mail;
-    QDesktopServices::setUrlHandler("mailto", &mail, "open");
     MainWindow& w = open(false);
     child<QAction>(w, "aboutAction")->trigger();
     QPointer<AboutWindow> about = w.findChild<AboutWindow*>("AboutWindow");
     ASSERT_TRUE(about);
     EXPECT_FALSE(w.game().mainWindowEnabled());
-    click(child(*about, "mailLink"));
-    QDesktopServices::unsetUrlHandler("mailto");
-    EXPECT_EQ(mail.opened, QList<QUrl>{QUrl("mailto:kelbar@example.org")});
     about->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(about));
     QTest::keyClick(about, Qt::Key_Escape);  // as its OK button
@@ -150,5 +133,3 @@ TEST_F(UiTest, AboutHoldsTheMainWindowAndItsLinkWritesToTheAuthor)
 
 }  // namespace
 }  // namespace vornel
-
-#include "startup_help_about_tests.moc"
