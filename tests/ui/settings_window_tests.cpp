@@ -76,7 +76,7 @@ TEST_F(SettingsWindowTest, CancelPutsTheLivePreviewBackAndOkKeepsEveryChoiceForT
     EXPECT_FALSE(QFile::exists(data.filePath("colors.qdx")));
     EXPECT_TRUE(BoxAnswerer::waitFor([&] { return !palette; }) && w.game().mainWindowEnabled());
 
-    const QRect cardFrame7 = child(w, "cardFrame(7)")->geometry();
+    const QRect seventhCardBefore = child(w, "cardFrame(7)")->geometry();
     child(w, "wallpaper")->show();  // as a chosen wallpaper is
     s = openSettings(w);
     ASSERT_TRUE(s);
@@ -98,7 +98,7 @@ TEST_F(SettingsWindowTest, CancelPutsTheLivePreviewBackAndOkKeepsEveryChoiceForT
 
     EXPECT_FALSE(s->isVisible());
     EXPECT_EQ(back(w, "clientArea"), QColor(255, 255, 0));
-    EXPECT_EQ(child(w, "cardFrame(7)")->geometry(), cardFrame7);
+    EXPECT_EQ(child(w, "cardFrame(7)")->geometry(), seventhCardBefore);
     for (int run = 0; run < 2; ++run) {  // after OK, and at the next start
         MainWindow& shown = run ? open(true) : w;
         EXPECT_EQ(back(shown, "board"), QColor(63, 127, 127));
