@@ -146,13 +146,17 @@ void Game::startFlipBack()
     turn_.flipBackRunning = true;
 }
 
-void Game::flipBackTick()
+std::optional<std::pair<int, int>> Game::flipBackTick()
 {
     mainWindowEnabled_ = false;
+    const std::pair<int, int> pair = std::minmax(turn_.FirstCard, turn_.SecondCard);  // copied: the tick clears them
+    if (!turn_.flipBackTick(board_))
+        return std::nullopt;
     // A wrong pair still turning back when the time ran out leaves the
     // window to the lose screen.
-    if (turn_.flipBackTick(board_) && !resultShown_)
+    if (!resultShown_)
         mainWindowEnabled_ = true;
+    return pair;
 }
 
 bool Game::checkBoardCleared()

@@ -1,6 +1,7 @@
 #pragma once
 #include <filesystem>
 #include <optional>
+#include <utility>
 
 #include "game/BestScores.h"
 #include "game/Board.h"
@@ -69,7 +70,8 @@ public:
 
     // ---- Turning cards ------------------------------------------------------
     TurnOutcome turnCard(int index);
-    void flipBackTick();
+    // The wrong pair's two cards, lower first, on the tick that turns them back.
+    std::optional<std::pair<int, int>> flipBackTick();
 
     // ---- Clock, difficulty, pictures ----------------------------------------
     ClockTick clockTick();

@@ -102,10 +102,10 @@ TEST_F(GameFixture, WrongPairIsShownForThreeFlipBackTicksWithTheWindowDisabled)
         EXPECT_FALSE(game.mainWindowEnabled());
         // "0" reads as no card, so card 0, on either side, is named by the empty field.
         EXPECT_EQ(std::pair(game.turn().FirstCard, game.turn().SecondCard), a ? std::pair(a, b) : std::pair(b, 0));
-        game.flipBackTick();
-        game.flipBackTick();
+        EXPECT_FALSE(game.flipBackTick() || game.flipBackTick());
         EXPECT_TRUE(game.board().slot(a).isOpen() && game.board().slot(b).isOpen() && !game.mainWindowEnabled());
-        game.flipBackTick();
+        const std::pair<int, int> wrongPair = std::minmax(a, b);
+        EXPECT_EQ(game.flipBackTick(), wrongPair);
         for (int card : {a, b}) {
             const CardSlot& s = game.board().slot(card);
             EXPECT_TRUE(!s.isFaceUp() && s.backVisible && s.numberVisible) << card;

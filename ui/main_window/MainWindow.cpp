@@ -8,10 +8,8 @@
 #include <QMenu>
 #include <QTimer>
 #include <QWindow>
-#include <algorithm>
 #include <functional>
 #include <utility>
-#include <vector>
 
 #include "platform/DesktopHost.h"
 #include "platform/InputBlocker.h"
@@ -368,18 +366,14 @@ void MainWindow::onShowNumbersChosen()
 
 void MainWindow::onFlipBackTick()
 {
-    std::vector<int> turnedBack;
-    for (int i = 0; i < Board::SlotCount; ++i)
-        if (game_.board().slot(i).isFaceUp())
-            turnedBack.push_back(i);
-    game_.flipBackTick();
+    const auto turnedBack = game_.flipBackTick();
     showState();
-    std::erase_if(turnedBack, [this](int i) { return game_.board().slot(i).isFaceUp(); });
-    if (turnedBack.size() == 2) {
+    if (turnedBack) {
+        const auto [first, second] = *turnedBack;
         // Read with the card the keys are on, when it is one of the two.
         const int keys = keyboard_->focus().index();
-        readTurn(std::ranges::count(turnedBack, keys) ? keys : turnedBack[1],
-            AccessibleNames::turnedBack(language_.UseGreek, turnedBack[0] + 1, turnedBack[1] + 1));
+        readTurn(keys == first || keys == second ? keys : second,
+            AccessibleNames::turnedBack(language_.UseGreek, first + 1, second + 1));
     }
 }
 
