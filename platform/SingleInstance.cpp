@@ -188,8 +188,12 @@ void SingleInstance::onRequest(int fd)
         return;
     std::string& received = it->second->received;
     char buffer[LongestRequest];
-    ssize_t n;
-    while ((n = ::read(fd, buffer, sizeof buffer)) > 0) {
+    ssize_t n = 0;
+    // A caller that never stops writing gets a few reads a turn, so the
+    // window's events still run between them.
+    for (int reads = 0; reads < 16; ++reads) {
+        if ((n = ::read(fd, buffer, sizeof buffer)) <= 0)
+            break;
         received.append(buffer, static_cast<std::size_t>(n));
         for (std::size_t end; (end = received.find('\n')) != std::string::npos;) {
             const bool raise = std::string_view(received).substr(0, end + 1) == RaiseRequest;
@@ -200,8 +204,8 @@ void SingleInstance::onRequest(int fd)
         if (received.size() > LongestRequest)
             break;
     }
-    if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && received.size() <= LongestRequest)
-        return;
+    if (received.size() <= LongestRequest && (n > 0 || (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))))
+        return;  // more to come, or still to be read on the next turn
     // Its notifier is the one calling.
     it->second->notifier->setEnabled(false);
     it->second->notifier->deleteLater();
